@@ -1,0 +1,131 @@
+#include "app/form_layout.h"
+
+#include <stdexcept>
+
+namespace mipro {
+
+namespace {
+
+constexpr const char* kPageText1 =
+    "ミプロ♪を使うと、お絵描き掲示板に自動で絵を描くことができます。\r\n\r\n"
+    "oekakiBBS および PaintBBS に対応しています。";
+constexpr const char* kPageText2 = "画像ファイルを指定してください。";
+constexpr const char* kPageText3 =
+    "画像からピクセル情報を取り出す作業を行います。\r\n"
+    "この作業には時間がかかりますのでしばらくお待ちください。\r\n";
+constexpr const char* kPageText4 = "お絵描き掲示板を選んでください。";
+constexpr const char* kPageText6 = "描画エリアの原点座標を設定してください。";
+constexpr const char* kPageText7 =
+    "絵を描く準備ができました！\r\n\r\n"
+    "「描画開始」ボタンを押すと、絵を描き始めます。\r\n"
+    "途中で止めたい場合はマウスを動かしてください。";
+
+ControlDesign Page(int step) {
+    return {{Control::picSTEP, step}, ControlKind::Page, 0, 0, 0, 7515, 3735, "", false, false};
+}
+
+ControlDesign Illustration(int index, int page, bool visible) {
+    return {{Control::imgSTIMG, index}, ControlKind::Image, page, 180, 180, 1860, 3510, "", visible};
+}
+
+ControlDesign PageText(int step, int top, int height, const char* text) {
+    return {{Control::lblSTLBL, step}, ControlKind::Label, step, 2580, top, 4515, height, text};
+}
+
+ControlDesign StatusLabel(int step) {
+    return {{Control::lblSTINFO, step}, ControlKind::Label, step, 2580, 2520, 4695, 1035, "",
+            true, true, TextColour::Blue};
+}
+
+ControlDesign Thumbnail(int step) {
+    return {{Control::picIMGCHK, step}, ControlKind::PictureBox, step, 120, 360, 2160, 2160, "", false};
+}
+
+ControlDesign Button(Control id, int page, int left, int top, const char* caption, bool visible = true,
+                     bool enabled = true) {
+    return {{id, 0}, ControlKind::Button, page, left, top, 1335, 345, caption, visible, enabled};
+}
+
+ControlDesign Option(Control id, int index, int page, int left, int top, const char* caption,
+                     int width) {
+    return {{id, index}, ControlKind::OptionButton, page, left, top, width, 255, caption};
+}
+
+std::vector<ControlDesign> BuildDesign() {
+    std::vector<ControlDesign> d;
+    for (int step = 1; step <= 7; ++step) d.push_back(Page(step));
+
+    d.push_back(Button(Control::cmdBACK, 0, 3120, 3930, "< 戻る(&B)", false));
+    d.push_back(Button(Control::cmdNEXT, 0, 4440, 3930, "次へ(&N) >", false));
+    d.push_back(Button(Control::cmdHELP, 0, 6000, 3930, "ヘルプ(&H)", false, false));
+    d.push_back({{Control::lineTOP, 0}, ControlKind::Line, 0, 180, 3780, 7140, 0, "", false});
+    d.push_back({{Control::lineTOP, 1}, ControlKind::Line, 0, 150, 3780, 7170, 0, "", false});
+
+    // Page 1: introduction and the sound switch.
+    d.push_back(Illustration(0, 1, true));
+    d.push_back(PageText(1, 480, 1500, kPageText1));
+    d.push_back({{Control::chkSOUND}, ControlKind::CheckBox, 1, 2640, 3300, 1395, 195, "音で知らせる"});
+    d.push_back({{Control::imgSND, 0}, ControlKind::Image, 1, 4110, 3270, 240, 240, "", false});
+    d.push_back({{Control::imgSND, 1}, ControlKind::Image, 1, 4110, 3270, 240, 240, "", false});
+    d.push_back({{Control::lblVERSION}, ControlKind::Label, 1, 5580, 3300, 1575, 195, "バージョン情報 ...",
+                 true, true, TextColour::Blue});
+
+    // Page 2: the picture file.
+    d.push_back(Thumbnail(2));
+    d.push_back(PageText(2, 360, 1100, kPageText2));
+    d.push_back({{Control::txtIMGFILENAME}, ControlKind::TextBox, 2, 2580, 1590, 4695, 300, ""});
+    d.push_back(Button(Control::cmdOPEN, 2, 5940, 1950, "参照..."));
+    d.push_back(StatusLabel(2));
+
+    // Page 3: pixel extraction.
+    d.push_back(Thumbnail(3));
+    d.push_back(PageText(3, 360, 2040, kPageText3));
+    d.push_back(StatusLabel(3));
+
+    // Page 4: the board.
+    d.push_back(Illustration(1, 4, true));
+    d.push_back(PageText(4, 480, 780, kPageText4));
+    d.push_back(Option(Control::optBOARD, 0, 4, 2820, 1380, "oekakiBBS に描く", 2895));
+    d.push_back(Option(Control::optBOARD, 1, 4, 2820, 1860, "PaintBBS に描く", 2895));
+
+    // Page 5: the colour controls.
+    d.push_back(Illustration(2, 5, false));
+    d.push_back(Illustration(3, 5, false));
+    d.push_back(PageText(5, 360, 1560, ""));
+    d.push_back(Button(Control::cmdGETRGB, 5, 5220, 1980, "設定..."));
+    d.push_back(StatusLabel(5));
+
+    // Page 6: the canvas origin.
+    d.push_back(Illustration(4, 6, false));
+    d.push_back(Illustration(5, 6, false));
+    d.push_back(PageText(6, 480, 1440, kPageText6));
+    d.push_back(Button(Control::cmdGETHOME, 6, 5220, 1980, "設定..."));
+    d.push_back(StatusLabel(6));
+
+    // Page 7: drawing.
+    d.push_back(Illustration(6, 7, false));
+    d.push_back(Illustration(7, 7, false));
+    d.push_back(PageText(7, 360, 1140, kPageText7));
+    d.push_back(Option(Control::optSPEED, 0, 7, 2820, 1560, "速く描く！", 2295));
+    d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1920, "普通？", 2295));
+    d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2280, "ゆっくり描く♪", 2295));
+    d.push_back(Button(Control::cmdDRAW, 7, 5220, 1980, "描画開始"));
+    d.push_back(StatusLabel(7));
+    return d;
+}
+
+}  // namespace
+
+const std::vector<ControlDesign>& MainFormDesign() {
+    static const std::vector<ControlDesign> design = BuildDesign();
+    return design;
+}
+
+const ControlDesign& DesignOf(ControlRef ref) {
+    for (const ControlDesign& c : MainFormDesign()) {
+        if (c.ref == ref) return c;
+    }
+    throw std::out_of_range("frmMAIN has no such control");
+}
+
+}  // namespace mipro

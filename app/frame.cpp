@@ -1,0 +1,190 @@
+#include "app/frame.h"
+
+#include "app/app_title.h"
+#include "app/nearest_int.h"
+#include "app/sound_cues.h"
+#include "app/steps.h"
+
+namespace mipro {
+
+namespace {
+
+constexpr int kFirstStep = 1;
+constexpr int kLastStep = 7;
+
+void ResetStepFlags(State& st) {
+    for (int step = 0; step <= 7; ++step) {
+        st.StepDone(step, 0) = False;
+        st.StepDone(step, 1) = False;
+    }
+    st.StepDone(1, 0) = True;
+    st.StepDone(7, 0) = False;
+}
+
+}  // namespace
+
+void EnableFrom(Wizard& w, ControlRef c, Boolean flag) { w.pf.window.setEnabled(c, flag != False); }
+
+void Form_Load(Wizard& w) {
+    w.pf.window.showWindow(true);
+    InitProc(w);
+    w.pf.window.enableWakeupTimer(true);
+}
+
+void InitProc(Wizard& w) {
+    State& st = w.st;
+    st.AppTitle = BuildAppTitle(w.pf.version);
+    w.pf.window.setWindowCaption(st.AppTitle);
+
+    st.StepNo = 0;
+    ResetStepFlags(st);
+
+    st.CanClose = True;
+    st.BoardKind = kBoardOekaki;
+    st.SpeedIndex = 0;
+    st.SoundOn = 1;
+    st.ImgFileName.clear();
+    st.ImgInfoText.clear();
+
+    st.TwipsX = NearestInt(w.pf.screen.twipsPerPixelX());
+    st.TwipsY = NearestInt(w.pf.screen.twipsPerPixelY());
+
+    LoadSounds(w);
+}
+
+void tmrWakeup_Timer(Wizard& w) {
+    MainWindow& win = w.pf.window;
+    win.enableWakeupTimer(false);
+    win.setVisible({Control::lineTOP, 0}, true);
+    win.setVisible({Control::lineTOP, 1}, true);
+    win.setVisible({Control::cmdBACK}, true);
+    win.setVisible({Control::cmdNEXT}, true);
+    win.setVisible({Control::cmdHELP}, true);
+    cmdNEXT_Click(w);
+}
+
+void ProcCall(Wizard& w) {
+    MainWindow& win = w.pf.window;
+    for (int page = kFirstStep; page <= kLastStep; ++page) {
+        win.setVisible({Control::picSTEP, page}, false);
+        win.setEnabled({Control::picSTEP, page}, false);
+        win.moveControl({Control::picSTEP, page}, 0, 0);
+    }
+    if (w.st.StepNo >= kFirstStep && w.st.StepNo <= kLastStep) {
+        win.setVisible({Control::picSTEP, w.st.StepNo}, true);
+        win.setEnabled({Control::picSTEP, w.st.StepNo}, true);
+    }
+
+    switch (w.st.StepNo) {
+        case 1:
+            ST01_StartProc(w);
+            break;
+        case 2:
+            w.st.StepDone(1, 0) = True;
+            ST02_ImageGetProc(w);
+            break;
+        case 3:
+            ST03_ImgAnaly(w);
+            break;
+        case 4:
+            ST04_BoardSelect(w);
+            break;
+        case 5:
+            ST05_GetRgbPos(w);
+            break;
+        case 6:
+            ST06_GetHomePos(w);
+            break;
+        default:
+            ST07_DrawProc(w);
+            break;
+    }
+}
+
+void cmdNEXT_Click(Wizard& w) {
+    PlaySnd(w, "CLICK");
+    if (w.st.StepNo < kLastStep) w.st.StepNo += 1;
+    ProcCall(w);
+}
+
+void cmdBACK_Click(Wizard& w) {
+    PlaySnd(w, "CANCEL");
+    if (w.st.StepNo > kFirstStep) w.st.StepNo -= 1;
+    ProcCall(w);
+}
+
+void cmdHELP_Click(Wizard& w) { PlaySnd(w, "CLICK"); }
+
+void ST01_StartProc(Wizard& w) {
+    MainWindow& win = w.pf.window;
+    // Setting the check box raises its click when the value changes, as a user's click would.
+    const ControlRef chk{Control::chkSOUND};
+    const bool changes = win.value(chk) != w.st.SoundOn;
+    win.setValue(chk, w.st.SoundOn);
+    if (changes) chkSOUND_Click(w);
+
+    EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(0, 0));
+    EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(1, 0));
+    win.setEnabled({Control::cmdHELP}, false);
+
+    GoPointerDefPos(w, {Control::cmdNEXT});
+    win.setFocus({Control::cmdNEXT});
+    win.doEvents();
+}
+
+void chkSOUND_Click(Wizard& w) {
+    MainWindow& win = w.pf.window;
+    w.st.SoundOn = win.value({Control::chkSOUND});
+    win.setVisible({Control::imgSND, 0}, w.st.SoundOn == 0);
+    win.setVisible({Control::imgSND, 1}, w.st.SoundOn == 1);
+}
+
+void optSPEED_Click(Wizard& w, int Index) {
+    switch (Index) {
+        case 0:
+            w.st.SpeedWait = 3;
+            break;
+        case 1:
+            w.st.SpeedWait = 15;
+            break;
+        default:
+            w.st.SpeedWait = 80;
+            break;
+    }
+    w.st.SpeedIndex = Index;
+}
+
+void lblVersion_Click(Wizard& w) { w.pf.window.showAboutModal(); }
+
+void StInfoSetCaption(Wizard& w) {
+    const bool done = w.st.StepDone(w.st.StepNo, w.st.BoardKind) != False;
+    w.pf.window.setCaption({Control::lblSTINFO, w.st.StepNo}, done ? "設定済みです。" : "");
+}
+
+void GoPointerDefPos(Wizard& w, ControlRef objCMD) {
+    const WindowMetrics m = w.pf.window.metrics();
+    const ControlPlacement button = w.pf.window.placement(objCMD);
+    const double tx = w.st.TwipsX;
+    const double ty = w.st.TwipsY;
+    // The first term is the width of one side frame; the bracket of y is the height of the title
+    // bar and upper frame (outer height less client height less 3 pixels of lower frame).
+    const std::int32_t x = NearestInt((m.width / tx - m.scaleWidth) / 2 + m.left / tx + button.left + 75);
+    const std::int32_t y = NearestInt(m.top / ty + (m.height / ty - m.scaleHeight - 3) + button.top + 10);
+    w.pf.pointer.setCursorPos({x, y});
+}
+
+void Form_Resize(Wizard& w) { w.pf.window.setWindowCaption(w.st.AppTitle); }
+
+Boolean Form_QueryUnload(Wizard& w, int UnloadMode) {
+    if (UnloadMode != kUnloadFromUser) return False;
+    return w.st.CanClose != False ? False : True;
+}
+
+void Form_Unload(Wizard& w) {
+    const State& st = w.st;
+    for (const std::string* file : {&st.BatFile, &st.PifFile, &st.PixFile, &st.SortFile, &st.DoneFile}) {
+        if (!file->empty()) w.pf.files.deleteFile(*file);
+    }
+}
+
+}  // namespace mipro

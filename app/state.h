@@ -1,0 +1,82 @@
+// The program-wide state: plain variables reachable from every window, living as long as the program.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "picture/picture.h"
+#include "platform/types.h"
+
+namespace mipro {
+
+constexpr int kBoardOekaki = 0;
+constexpr int kBoardPaint = 1;
+
+// Screen positions captured with the magnifier, for both board kinds. A ...Mag member whose x is 0
+// counts as never captured.
+struct CaptureRecord {
+    ScreenPoint PooHomeMag, PooHome;
+    ScreenPoint PooRMag, PooRBtn1, PooRBtn2;
+    ScreenPoint PooGMag, PooGBtn1, PooGBtn2;
+    ScreenPoint PooBMag, PooBBtn1, PooBBtn2;
+    ScreenPoint ShiHomeMag, ShiHome;
+    ScreenPoint ShiRMag, ShiRBar;
+    ScreenPoint ShiGMag, ShiGBar;
+    ScreenPoint ShiBMag, ShiBBar;
+};
+
+// The digits last set on oekakiBBS's colour controls.
+struct PooDigits {
+    std::int32_t PooRTens = 0, PooGTens = 0, PooBTens = 0;
+    std::int32_t PooROnes = 0, PooGOnes = 0, PooBOnes = 0;
+};
+
+// The values last set on PaintBBS's sliders.
+struct ShiSliders {
+    std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;
+};
+
+struct State {
+    // The wizard frame.
+    std::string AppTitle;
+    std::int32_t StepNo = 0;
+    std::array<Boolean, 16> StepDoneTable{};  // element (s, k) at s + 8 * k
+    std::int16_t BoardKind = 0;
+    Boolean CanClose = False;
+    std::int32_t SoundOn = 0;
+    std::string ImgFileName;
+    std::int32_t SpeedIndex = 0;
+    std::int32_t SpeedWait = 0;
+    std::int32_t TwipsX = 0;
+    std::int32_t TwipsY = 0;
+    std::vector<std::uint8_t> SndEnd, SndEnter, SndCancel, SndClick;
+    ScreenPoint CurPnt;
+
+    Boolean& StepDone(int step, int kind) { return StepDoneTable.at(step + 8 * kind); }
+
+    // The loaded picture.
+    Picture picIMG;
+    std::int32_t ImgWidth = 0;
+    std::int32_t ImgHeight = 0;
+    std::string ImgInfoText;
+    float ThumbScale = 0;
+
+    // The work files of the pixel extraction.
+    std::string BatFile, PifFile, PixFile, SortFile, DoneFile;
+    std::int32_t PixCount = 0;
+
+    // Targeting and drawing.
+    Boolean ClassCheck = False;
+    CaptureRecord capture;
+    PooDigits poo;
+    ShiSliders shi;
+    Boolean DeskTopMode = False;
+    DeviceContext ScreenDC = 0;
+    ScreenPoint DeskPnt;
+    ScreenRect DeskRect;
+    Boolean DeskWaiting = False;
+};
+
+}  // namespace mipro

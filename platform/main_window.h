@@ -1,0 +1,105 @@
+// The main window frmMAIN and its controls, as the core sees them.
+#pragma once
+
+#include <string>
+
+#include "platform/types.h"
+
+namespace mipro {
+
+class Picture;
+
+// Controls of frmMAIN. Control arrays take an index (the step number for the per-page arrays).
+enum class Control {
+    picSTEP,
+    cmdBACK,
+    cmdNEXT,
+    cmdHELP,
+    lineTOP,
+    lblSTLBL,
+    lblSTINFO,
+    imgSTIMG,
+    picIMGCHK,
+    chkSOUND,
+    imgSND,
+    lblVERSION,
+    txtIMGFILENAME,
+    cmdOPEN,
+    optBOARD,
+    cmdGETRGB,
+    cmdGETHOME,
+    optSPEED,
+    cmdDRAW,
+};
+
+struct ControlRef {
+    Control id;
+    int index = 0;
+    friend bool operator==(const ControlRef&, const ControlRef&) = default;
+};
+
+// Position of a control in pixels from the corner of its container (a step page or the client area).
+struct ControlPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The main window's outer rectangle in twips and its client size in pixels.
+struct WindowMetrics {
+    double width = 0;
+    double height = 0;
+    double left = 0;
+    double top = 0;
+    double scaleWidth = 0;
+    double scaleHeight = 0;
+};
+
+class MainWindow {
+public:
+    virtual ~MainWindow() = default;
+
+    // Controls. Setting a value never raises a click: the core raises its own handlers.
+    virtual void setEnabled(ControlRef c, bool enabled) = 0;
+    virtual bool isEnabled(ControlRef c) = 0;
+    virtual void setVisible(ControlRef c, bool visible) = 0;
+    virtual bool isVisible(ControlRef c) = 0;
+    virtual void setCaption(ControlRef c, const std::string& text) = 0;
+    virtual std::string caption(ControlRef c) = 0;
+    // Check box: 0 unchecked, 1 checked. Option button: 1 selected, 0 not.
+    virtual void setValue(ControlRef c, int value) = 0;
+    virtual int value(ControlRef c) = 0;
+    virtual void setFocus(ControlRef c) = 0;
+    virtual void moveControl(ControlRef c, int leftPx, int topPx) = 0;
+    virtual ControlPlacement placement(ControlRef c) = 0;
+
+    // The window itself.
+    virtual void setWindowCaption(const std::string& text) = 0;
+    virtual std::string windowCaption() = 0;
+    virtual WindowMetrics metrics() = 0;
+    virtual void showWindow(bool visible) = 0;
+    virtual void enableWindow(bool enabled) = 0;
+    virtual void focusWindow() = 0;
+    virtual void minimize() = 0;
+    virtual void restore() = 0;
+    virtual void setTopmost(bool topmost) = 0;
+    virtual void lockUpdate(bool locked) = 0;
+    virtual void setCapture() = 0;
+    virtual void releaseCapture() = 0;
+    virtual void enableWakeupTimer(bool enabled) = 0;
+    virtual void showAboutModal() = 0;
+
+    // Thumbnail boxes picIMGCHK(index).
+    virtual void clearThumbnail(int index) = 0;
+    // Paints the top-left w x h pixels of the picture scaled to dw x dh at the box's corner.
+    virtual void paintThumbnail(int index, const Picture& picture, int w, int h, int dw, int dh) = 0;
+    // Copies row `row` (140 x 1) of box `from` to the same place in box `to`.
+    virtual void copyThumbnailRow(int from, int to, int row) = 0;
+    virtual void copyThumbnail(int from, int to) = 0;
+
+    // Lets pending window events run once (DoEvents).
+    virtual void doEvents() = 0;
+};
+
+}  // namespace mipro

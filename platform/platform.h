@@ -1,0 +1,34 @@
+// Everything the core asks of the system, gathered in one place.
+#pragma once
+
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/main_window.h"
+#include "platform/pointer.h"
+#include "platform/screen.h"
+#include "platform/sound.h"
+
+namespace mipro {
+
+struct ProgramVersion {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+struct Platform {
+    Pointer& pointer;
+    Clock& clock;
+    Sound& sound;
+    MainWindow& window;
+    Dialogs& dialogs;
+    Files& files;
+    Screen& screen;
+    ProgramVersion version;
+    std::string programFolder;
+};
+
+}  // namespace mipro

@@ -1,0 +1,20 @@
+#include "targeting/board_choice.h"
+
+#include "app/frame.h"
+#include "app/steps.h"
+
+namespace mipro {
+
+void ST04_BoardSelect(Wizard& w) {
+    const ControlRef chosen{Control::optBOARD, w.st.BoardKind};
+    w.pf.window.setValue(chosen, 1);
+    w.pf.window.setFocus(chosen);
+    w.st.StepDone(4, 0) = True;
+    EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(4, 0));
+    EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(4, 0));
+}
+
+// Nothing else is reset: each board kind keeps its own captures and step flags.
+void optBOARD_Click(Wizard& w, int Index) { w.st.BoardKind = static_cast<std::int16_t>(Index); }
+
+}  // namespace mipro
