@@ -1,0 +1,111 @@
+#include "targeting/window_checks.h"
+
+#include "wizard_fixture.h"
+
+namespace mipro::testing {
+
+class WindowChecks : public WizardTest {
+protected:
+    // Puts a window of the given class over the whole test area and the work point on it.
+    void PointOver(const std::string& cls) {
+        desk.screen.addWindow({100, 100, 400, 400}, cls);
+        w.st.CurPnt = {200, 200};
+    }
+};
+
+TEST_F(WindowChecks, BothJavaCanvasClassesAreBoardsWhateverTheirLetterCase) {
+    for (const char* cls : {"SunAwtCanvas", "sunawtcanvas", "SUNAWTCANVAS", "MSAWT_Comp_Class", "msawt_comp_class"}) {
+        PointOver(cls);
+        EXPECT_EQ(CheckClassName(w), 0) << cls;
+    }
+}
+
+TEST_F(WindowChecks, TheDesktopIconViewGives99ForEitherBoardKind) {
+    PointOver("SysListView32");
+    w.st.BoardKind = 0;
+    EXPECT_EQ(CheckClassName(w), 99);
+    w.st.BoardKind = 1;
+    EXPECT_EQ(CheckClassName(w), 99);
+    PointOver("syslistview32");
+    EXPECT_EQ(CheckClassName(w), 99);
+}
+
+TEST_F(WindowChecks, OtherClassesGiveTheOrderingAgainstSunAwtCanvas) {
+    PointOver("Chrome_WidgetWin_1");  // sorts before "SunAwtCanvas"
+    EXPECT_EQ(CheckClassName(w), 1);
+    PointOver("Static");              // "st" before "su"
+    EXPECT_EQ(CheckClassName(w), 1);
+    PointOver("ToolbarWindow32");     // sorts after
+    EXPECT_EQ(CheckClassName(w), -1);
+    PointOver("SunAwtCanvasX");       // longer than the canvas class
+    EXPECT_EQ(CheckClassName(w), -1);
+    PointOver("SunAwt");              // a prefix of it
+    EXPECT_EQ(CheckClassName(w), 1);
+}
+
+TEST_F(WindowChecks, NoWindowOrAnEmptyClassGivesOne) {
+    w.st.CurPnt = {900, 700};
+    EXPECT_EQ(CheckClassName(w), 1);
+    PointOver("");
+    EXPECT_EQ(CheckClassName(w), 1);
+}
+
+TEST_F(WindowChecks, ThePointTestedIsTheWorkPointNotThePointer) {
+    desk.screen.addWindow({0, 0, 50, 50}, "SunAwtCanvas");
+    desk.pointer.userMoves({10, 10});
+    w.st.CurPnt = {300, 300};
+    EXPECT_EQ(CheckClassName(w), 1);
+    w.st.CurPnt = {49, 49};
+    EXPECT_EQ(CheckClassName(w), 0);
+}
+
+TEST_F(WindowChecks, GetWndClassNameIsEmptyForSomethingThatIsNoWindow) {
+    const WindowHandle h = desk.screen.addWindow({0, 0, 10, 10}, "Button");
+    EXPECT_EQ(GetWndClassName(desk.screen, h), "Button");
+    desk.screen.removeWindow(h);
+    EXPECT_EQ(GetWndClassName(desk.screen, h), "");
+    EXPECT_EQ(GetWndClassName(desk.screen, 0), "");
+}
+
+TEST_F(WindowChecks, APointerOnePixelOffStillCountsAsUnmoved) {
+    for (ScreenPoint found : {ScreenPoint{301, 299}, ScreenPoint{299, 301}, ScreenPoint{300, 300}}) {
+        desk.pointer.userMoves(found);
+        EXPECT_EQ(InterruptDraw(w, 300, 300), 0) << found.x << "," << found.y;
+    }
+}
+
+TEST_F(WindowChecks, TwoPixelsOffOnEitherAxisInterrupts) {
+    for (ScreenPoint found : {ScreenPoint{302, 300}, ScreenPoint{298, 300}, ScreenPoint{300, 302}, ScreenPoint{300, 298}}) {
+        desk.pointer.userMoves(found);
+        EXPECT_EQ(InterruptDraw(w, 300, 300), -1) << found.x << "," << found.y;
+    }
+}
+
+TEST_F(WindowChecks, InterruptDrawReadsThePointerIntoTheWorkPoint) {
+    desk.pointer.userMoves({123, 45});
+    InterruptDraw(w, 0, 0);
+    EXPECT_EQ(w.st.CurPnt, (ScreenPoint{123, 45}));
+}
+
+TEST_F(WindowChecks, WithClassCheckOnLeavingTheCanvasInterrupts) {
+    desk.screen.addWindow({0, 0, 300, 300}, "SunAwtCanvas");
+    desk.screen.addWindow({300, 0, 600, 300}, "SysListView32");
+    w.st.ClassCheck = True;
+    desk.pointer.userMoves({299, 10});
+    EXPECT_EQ(InterruptDraw(w, 299, 10), 0);
+    desk.pointer.userMoves({300, 10});
+    EXPECT_EQ(InterruptDraw(w, 299, 10), 99);
+    desk.pointer.userMoves({10, 301});
+    EXPECT_EQ(InterruptDraw(w, 10, 300), 1);
+}
+
+TEST_F(WindowChecks, WithClassCheckOffTheClassIsIgnored) {
+    desk.screen.addWindow({300, 0, 600, 300}, "SysListView32");
+    w.st.ClassCheck = False;
+    desk.pointer.userMoves({400, 10});
+    EXPECT_EQ(InterruptDraw(w, 400, 10), 0);
+    desk.pointer.userMoves({403, 10});
+    EXPECT_EQ(InterruptDraw(w, 400, 10), -1);
+}
+
+}  // namespace mipro::testing
