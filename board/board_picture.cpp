@@ -1,0 +1,94 @@
+#include "board/board_picture.h"
+
+#include <algorithm>
+#include <string>
+
+#include "board/control_rules.h"
+#include "board/glyphs.h"
+#include "board/shapes.h"
+
+namespace mipro::board {
+namespace {
+
+constexpr int kValueDigits = 3;
+constexpr int kUnitsPerPixel = 5;
+// The oekakiBBS bar is filled from its left end; at 0 only the first five columns are.
+constexpr int kBarEmptyFill = 5;
+
+std::string PaddedValue(int value) {
+    std::string text = std::to_string(value);
+    return std::string(kValueDigits - text.size(), ' ') + text;
+}
+
+void DrawOekakiBar(Raster& r, Rect bar, int value, Colour fill) {
+    const int span = bar.right - bar.left + 1 - kBarEmptyFill;
+    const int filledTo = bar.left + kBarEmptyFill - 1 + value * span / kMaxComponent;
+    FillRect(r, {bar.left, bar.top + 1, filledTo, bar.bottom - 1}, fill);
+    OutlineRect(r, bar, kInkColour);
+    FillRect(r, {bar.left, bar.top, bar.left + kBarEmptyFill - 1, bar.bottom}, kInkColour);
+}
+
+void DrawOekakiControl(Raster& r, const Layout& layout, Channel c, int value) {
+    const OekakiControl control = layout.oekakiControl(c);
+    DrawChannelLetter(r, c, {control.letter.left, control.letter.top}, ChannelColour(c));
+    DrawOekakiBar(r, control.bar, value, ChannelColour(c));
+    FillUpTriangle(r, control.tensUp, kInkColour);
+    FillUpTriangle(r, control.onesUp, kInkColour);
+    FillDownTriangle(r, control.tensDown, kInkColour);
+    FillDownTriangle(r, control.onesDown, kInkColour);
+    DrawDigits(r, PaddedValue(value), {control.valueText.left, control.valueText.top}, kInkColour);
+}
+
+void DrawBracket(Raster& r, const PaintControl& control) {
+    const Rect b = control.bracket;
+    FillRect(r, {b.left, b.top, b.right, b.top}, kInkColour);
+    for (int y = b.top; y <= b.bottom; ++y) {
+        const bool dotGap = y > control.solidBottom && (y - control.solidBottom) % 2 == 0;
+        if (dotGap) continue;
+        r.set(b.left, y, kInkColour);
+        r.set(b.right, y, kInkColour);
+    }
+}
+
+void DrawPaintControl(Raster& r, const Layout& layout, Channel c, int value) {
+    const PaintControl control = layout.paintControl(c);
+    const Rect track = control.track;
+    FillRect(r, track, kTrackColour);
+    const int filledTo = control.zero.x + value / kUnitsPerPixel - 1;
+    FillRect(r, {track.left, track.top, std::min(filledTo, track.right), track.bottom}, ChannelColour(c));
+    DrawBracket(r, control);
+    DrawChannelLetter(r, c, {control.letter.left, control.letter.top}, kInkColour);
+    DrawDigits(r, PaddedValue(value), {control.valueText.left, control.valueText.top}, kInkColour);
+}
+
+void DrawCanvas(Raster& r, const Board& board) {
+    const Rect area = board.layout().canvasRect();
+    OutlineRect(r, {area.left - 1, area.top - 1, area.right + 1, area.bottom + 1}, kBlack);
+    Blit(r, board.canvas(), {area.left, area.top});
+}
+
+}  // namespace
+
+Colour ChannelColour(Channel c) {
+    switch (c) {
+        case Channel::Red: return Rgb(210, 30, 30);
+        case Channel::Green: return Rgb(30, 170, 30);
+        case Channel::Blue: return Rgb(30, 30, 210);
+    }
+    return kInkColour;
+}
+
+Raster DrawBoard(const Board& board) {
+    const Layout& layout = board.layout();
+    Raster r(layout.boardSize().width, layout.boardSize().height, kPanelColour);
+    for (Channel c : kChannels) {
+        if (layout.kind() == Kind::OekakiBBS)
+            DrawOekakiControl(r, layout, c, board.value(c));
+        else
+            DrawPaintControl(r, layout, c, board.value(c));
+    }
+    DrawCanvas(r, board);
+    return r;
+}
+
+}  // namespace mipro::board

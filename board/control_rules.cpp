@@ -1,0 +1,32 @@
+#include "board/control_rules.h"
+
+#include <algorithm>
+
+namespace mipro::board {
+namespace {
+
+constexpr int kTensStep = 10;
+constexpr int kOnesStep = 1;
+constexpr int kUnitsPerPixel = 5;
+
+int StepOf(Arrow arrow) {
+    switch (arrow) {
+        case Arrow::TensUp: return kTensStep;
+        case Arrow::TensDown: return -kTensStep;
+        case Arrow::OnesUp: return kOnesStep;
+        case Arrow::OnesDown: return -kOnesStep;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int AfterArrowPress(int value, Arrow arrow) { return std::clamp(value + StepOf(arrow), 0, kMaxComponent); }
+
+int SliderValueAt(int x, int zeroX) {
+    // Work in pixels first so a pointer far away cannot overflow the multiplication.
+    const int pixels = std::clamp(x - zeroX + 1, 0, kMaxComponent / kUnitsPerPixel + 1);
+    return std::min(pixels * kUnitsPerPixel, kMaxComponent);
+}
+
+}  // namespace mipro::board

@@ -1,0 +1,90 @@
+#include "board/layout.h"
+
+#include <algorithm>
+
+namespace mipro::board {
+namespace {
+
+constexpr int kMargin = 10;
+constexpr int kPanelHeight = 170;
+constexpr Point kCanvasGuideOffset{50, 50};
+
+// oekakiBBS controls are stacked 45 pixels apart; the shapes relative to the guide corner.
+constexpr Point kOekakiFirstCorner{4, 0};
+constexpr int kOekakiPitch = 45;
+constexpr Rect kOekakiLetter{9, 39, 17, 48};
+constexpr Rect kOekakiBar{6, 54, 62, 64};
+constexpr Rect kTensUp{65, 35, 73, 43};
+constexpr Rect kOnesUp{85, 35, 93, 43};
+constexpr Rect kTensDown{64, 49, 73, 58};
+constexpr Rect kOnesDown{84, 49, 93, 58};
+constexpr Rect kOekakiValue{100, 46, 118, 52};
+constexpr int kTensColumn = 69;
+constexpr int kOnesColumn = 89;
+constexpr int kUpRow = 41;
+constexpr int kDownRow = 52;
+
+// PaintBBS sliders are stacked 22 pixels apart.
+constexpr Point kPaintFirstCorner{0, 0};
+constexpr int kPaintPitch = 22;
+constexpr Rect kBracket{25, 43, 74, 59};
+constexpr int kBracketSolidBottom = 51;
+constexpr Rect kPaintLetter{63, 46, 71, 55};
+constexpr Rect kTrack{26, 44, 74, 57};
+constexpr Point kSliderZero{26, 46};
+constexpr Rect kPaintValue{80, 47, 98, 53};
+
+int channelIndex(Channel c) { return static_cast<int>(c); }
+
+}  // namespace
+
+Layout::Layout(Kind kind, Size canvas) : kind_(kind), canvas_(canvas) {
+    board_.width = kCanvasOrigin.x + canvas.width + kMargin;
+    board_.height = std::max(kCanvasOrigin.y + canvas.height + kMargin, kPanelHeight);
+}
+
+Rect Layout::canvasRect() const {
+    return {kCanvasOrigin.x, kCanvasOrigin.y, kCanvasOrigin.x + canvas_.width - 1,
+            kCanvasOrigin.y + canvas_.height - 1};
+}
+
+Point Layout::canvasGuideCorner() const {
+    return {kCanvasOrigin.x - kCanvasGuideOffset.x, kCanvasOrigin.y - kCanvasGuideOffset.y};
+}
+
+Point Layout::guideCorner(Channel c) const {
+    if (kind_ == Kind::OekakiBBS) return kOekakiFirstCorner + Point{0, kOekakiPitch * channelIndex(c)};
+    return kPaintFirstCorner + Point{0, kPaintPitch * channelIndex(c)};
+}
+
+OekakiControl Layout::oekakiControl(Channel c) const {
+    const Point at = guideCorner(c);
+    return {kOekakiLetter.movedBy(at), kOekakiBar.movedBy(at),     kTensUp.movedBy(at),
+            kTensDown.movedBy(at),     kOnesUp.movedBy(at),        kOnesDown.movedBy(at),
+            kOekakiValue.movedBy(at)};
+}
+
+Rect Layout::arrowButton(Channel c, Arrow a) const {
+    const OekakiControl control = oekakiControl(c);
+    switch (a) {
+        case Arrow::TensUp: return control.tensUp;
+        case Arrow::TensDown: return control.tensDown;
+        case Arrow::OnesUp: return control.onesUp;
+        case Arrow::OnesDown: return control.onesDown;
+    }
+    return {};
+}
+
+Point Layout::arrowPoint(Channel c, Arrow a) const {
+    const bool tens = a == Arrow::TensUp || a == Arrow::TensDown;
+    const bool up = a == Arrow::TensUp || a == Arrow::OnesUp;
+    return guideCorner(c) + Point{tens ? kTensColumn : kOnesColumn, up ? kUpRow : kDownRow};
+}
+
+PaintControl Layout::paintControl(Channel c) const {
+    const Point at = guideCorner(c);
+    return {kBracket.movedBy(at), kBracketSolidBottom + at.y, kPaintLetter.movedBy(at),
+            kTrack.movedBy(at),   kSliderZero + at,           kPaintValue.movedBy(at)};
+}
+
+}  // namespace mipro::board

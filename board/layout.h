@@ -1,0 +1,73 @@
+// Where everything lies on a practice board, in board pixels: the canvas, and the colour
+// controls of the two board kinds, placed so that mipro's magnifier guide frames fit them.
+//
+// Each colour control has a guide corner: the top-left pixel of the 100 x 100 square the
+// magnifier shows when its guide frame lies exactly over the control. The shapes of a control are
+// fixed offsets from that corner, the same offsets the guide frames are drawn at (a guide frame
+// pixel v covers the source pixel v / 3).
+#pragma once
+
+#include <array>
+
+#include "board/geometry.h"
+
+namespace mipro::board {
+
+enum class Kind { OekakiBBS, PaintBBS };
+enum class Channel { Red, Green, Blue };
+constexpr std::array<Channel, 3> kChannels = {Channel::Red, Channel::Green, Channel::Blue};
+
+// The four arrow buttons of an oekakiBBS colour control.
+enum class Arrow { TensUp, TensDown, OnesUp, OnesDown };
+constexpr std::array<Arrow, 4> kArrows = {Arrow::TensUp, Arrow::TensDown, Arrow::OnesUp, Arrow::OnesDown};
+
+// An oekakiBBS control: the letter, the value bar and four triangular arrow buttons.
+struct OekakiControl {
+    Rect letter;
+    Rect bar;
+    Rect tensUp, tensDown, onesUp, onesDown;  // a button is the box of its triangle
+    Rect valueText;
+};
+
+// A PaintBBS slider: a bracket open at the bottom around a 50-pixel track with its letter.
+struct PaintControl {
+    Rect bracket;       // top line on row `top`, sides on columns `left` and `right`
+    int solidBottom;    // the sides are solid down to here and dotted below, down to `bottom`
+    Rect letter;
+    Rect track;         // where a press takes hold of the slider: from zero.x to zero.x + 48
+    Point zero;         // the slider's reference point: a press here sets 5
+    Rect valueText;
+};
+
+class Layout {
+public:
+    Layout(Kind kind, Size canvas);
+
+    Kind kind() const { return kind_; }
+    Size boardSize() const { return board_; }
+    Point canvasOrigin() const { return kCanvasOrigin; }
+    Size canvasSize() const { return canvas_; }
+    Rect canvasRect() const;
+
+    // The guide corner of the canvas: its first pixel lies 50 pixels right and below it.
+    Point canvasGuideCorner() const;
+    Point guideCorner(Channel c) const;
+
+    OekakiControl oekakiControl(Channel c) const;
+    Rect arrowButton(Channel c, Arrow a) const;
+    // Where mipro clicks the button: the tens or ones column crossed with the up or down row.
+    Point arrowPoint(Channel c, Arrow a) const;
+
+    PaintControl paintControl(Channel c) const;
+
+    static constexpr int kMaxCanvasSide = 2000;
+
+private:
+    static constexpr Point kCanvasOrigin{140, 12};
+
+    Kind kind_;
+    Size canvas_;
+    Size board_;
+};
+
+}  // namespace mipro::board

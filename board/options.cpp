@@ -1,0 +1,72 @@
+#include "board/options.h"
+
+#include <charconv>
+
+namespace mipro::board {
+namespace {
+
+std::optional<int> WholeNumber(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
+    return value;
+}
+
+// "AxB" or "A,B" split at the separator into two whole numbers.
+std::optional<Point> NumberPair(const std::string& text, char separator) {
+    const std::size_t at = text.find(separator);
+    if (at == std::string::npos) return std::nullopt;
+    const auto a = WholeNumber(text.substr(0, at));
+    const auto b = WholeNumber(text.substr(at + 1));
+    if (!a || !b) return std::nullopt;
+    return Point{*a, *b};
+}
+
+std::string Apply(Options& o, const std::string& name, const std::string& value) {
+    if (name == "--board") {
+        if (value == KindName(Kind::OekakiBBS)) o.kind = Kind::OekakiBBS;
+        else if (value == KindName(Kind::PaintBBS)) o.kind = Kind::PaintBBS;
+        else return "unknown board kind: " + value;
+    } else if (name == "--canvas") {
+        const auto size = NumberPair(value, 'x');
+        if (!size || size->x < 1 || size->y < 1 || size->x > Layout::kMaxCanvasSide || size->y > Layout::kMaxCanvasSide)
+            return "canvas size must be WxH, each 1 to " + std::to_string(Layout::kMaxCanvasSide) + ": " + value;
+        o.canvas = {size->x, size->y};
+    } else if (name == "--pos") {
+        const auto position = NumberPair(value, ',');
+        if (!position) return "window position must be X,Y: " + value;
+        o.position = position;
+    } else if (name == "--class") {
+        if (value != kSunCanvasClass && value != kMicrosoftCanvasClass) return "unknown window class: " + value;
+        o.className = value;
+    } else if (name == "--save-canvas") {
+        o.saveCanvasPath = value;
+    } else if (name == "--report") {
+        o.reportPath = value;
+    } else {
+        return "unknown option: " + name;
+    }
+    return "";
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+    ParsedOptions parsed;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            parsed.error = "missing value after " + args[i];
+            return parsed;
+        }
+        parsed.error = Apply(parsed.options, args[i], args[i + 1]);
+        if (!parsed.error.empty()) return parsed;
+    }
+    return parsed;
+}
+
+std::string KindName(Kind kind) { return kind == Kind::OekakiBBS ? "oekakiBBS" : "PaintBBS"; }
+
+std::string BoardTitle(Kind kind) { return "練習ボード - " + KindName(kind); }
+
+}  // namespace mipro::board

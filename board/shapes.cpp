@@ -1,0 +1,46 @@
+#include "board/shapes.h"
+
+namespace mipro::board {
+namespace {
+
+// Row `fromPoint` rows away from the triangle's point: how far the row is inset from each side.
+int TriangleInset(Rect box, int fromPoint) {
+    const int height = box.bottom - box.top;
+    const int width = box.right - box.left;
+    if (height == 0) return 0;
+    return (height - fromPoint) * width / (2 * height);
+}
+
+void FillTriangleRow(Raster& r, Rect box, int y, int fromPoint, Colour c) {
+    const int inset = TriangleInset(box, fromPoint);
+    for (int x = box.left + inset; x <= box.right - inset; ++x) r.set(x, y, c);
+}
+
+}  // namespace
+
+void FillRect(Raster& r, Rect area, Colour c) {
+    for (int y = area.top; y <= area.bottom; ++y)
+        for (int x = area.left; x <= area.right; ++x) r.set(x, y, c);
+}
+
+void OutlineRect(Raster& r, Rect area, Colour c) {
+    FillRect(r, {area.left, area.top, area.right, area.top}, c);
+    FillRect(r, {area.left, area.bottom, area.right, area.bottom}, c);
+    FillRect(r, {area.left, area.top, area.left, area.bottom}, c);
+    FillRect(r, {area.right, area.top, area.right, area.bottom}, c);
+}
+
+void FillUpTriangle(Raster& r, Rect box, Colour c) {
+    for (int y = box.top; y <= box.bottom; ++y) FillTriangleRow(r, box, y, y - box.top, c);
+}
+
+void FillDownTriangle(Raster& r, Rect box, Colour c) {
+    for (int y = box.top; y <= box.bottom; ++y) FillTriangleRow(r, box, y, box.bottom - y, c);
+}
+
+void Blit(Raster& r, const Raster& picture, Point at) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) r.set(at.x + x, at.y + y, picture.at(x, y));
+}
+
+}  // namespace mipro::board

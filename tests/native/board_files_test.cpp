@@ -1,0 +1,156 @@
+// The practice board's files and command line: the saved canvas, the report and the options.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "board/bmp_file.h"
+#include "board/options.h"
+#include "board/report.h"
+#include "board/whole_file.h"
+
+namespace mipro::board {
+namespace {
+
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+Raster Sample(int w, int h) {
+    Raster r(w, h, kWhite);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) r.set(x, y, Rgb(x * 40 % 256, y * 60 % 256, (x + y) * 17 % 256));
+    return r;
+}
+
+std::filesystem::path TempPath(const std::string& name) {
+    return std::filesystem::temp_directory_path() / ("mipro-board-" + name);
+}
+
+TEST(BmpFile, HeaderDescribesAnUncompressed24BitBottomUpPicture) {
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(Sample(3, 2));
+    const std::size_t rowBytes = 12;  // 9 bytes of pixels padded to a multiple of four
+    ASSERT_EQ(bytes.size(), 54 + rowBytes * 2);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_EQ(Le32(bytes, 2), bytes.size());
+    EXPECT_EQ(Le32(bytes, 10), 54u);
+    EXPECT_EQ(Le32(bytes, 18), 3u);
+    EXPECT_EQ(Le32(bytes, 22), 2u);
+    EXPECT_EQ(bytes[28], 24);
+    // The first row stored is the picture's bottom row, blue byte first.
+    const Colour bottomLeft = Sample(3, 2).at(0, 1);
+    EXPECT_EQ(bytes[54], BlueOf(bottomLeft));
+    EXPECT_EQ(bytes[55], GreenOf(bottomLeft));
+    EXPECT_EQ(bytes[56], RedOf(bottomLeft));
+}
+
+TEST(BmpFile, RoundTripsPicturesOfEveryRowPadding) {
+    for (int w = 1; w <= 5; ++w) {
+        const Raster picture = Sample(w, 3);
+        const auto back = DecodeBmp24(EncodeBmp24(picture));
+        ASSERT_TRUE(back.has_value()) << w;
+        EXPECT_EQ(*back, picture) << w;
+    }
+}
+
+TEST(BmpFile, RefusesTruncatedAndForeignData) {
+    std::vector<std::uint8_t> bytes = EncodeBmp24(Sample(4, 4));
+    bytes.resize(bytes.size() - 1);
+    EXPECT_FALSE(DecodeBmp24(bytes).has_value());
+    EXPECT_FALSE(DecodeBmp24({'P', '6', ' ', '1'}).has_value());
+    std::vector<std::uint8_t> eightBit = EncodeBmp24(Sample(4, 4));
+    eightBit[28] = 8;
+    EXPECT_FALSE(DecodeBmp24(eightBit).has_value());
+}
+
+TEST(BmpFile, SavedFileLoadsBackAndReplacesAnOldOne) {
+    const auto path = TempPath("save.bmp");
+    ASSERT_TRUE(SaveBmp24(path, Sample(7, 5)));
+    ASSERT_TRUE(SaveBmp24(path, Sample(2, 9)));
+    const auto back = LoadBmp24(path);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, Sample(2, 9));
+    auto partial = path;
+    partial += ".partial";
+    EXPECT_FALSE(std::filesystem::exists(partial));
+    std::filesystem::remove(path);
+}
+
+TEST(WholeFile, WriteFailsIntoAMissingFolder) {
+    EXPECT_FALSE(WriteWholeFile(TempPath("no-such-folder") / "x.txt", "text"));
+    EXPECT_FALSE(ReadWholeFile(TempPath("no-such-folder") / "x.txt").has_value());
+}
+
+TEST(Report, GivesScreenPositionsOfCanvasAndControls) {
+    Board b(Kind::OekakiBBS, {64, 48});
+    const Point origin{300, 200};
+    const Report r = ParseReport(ReportText(b, origin));
+    const Point canvas = origin + b.layout().canvasOrigin();
+    EXPECT_EQ(r.find("kind"), std::vector<long>{0});
+    EXPECT_EQ(r.find("canvas"), (std::vector<long>{canvas.x, canvas.y, 64, 48}));
+    EXPECT_EQ(r.find("canvas_guide"), (std::vector<long>{canvas.x - 50, canvas.y - 50}));
+    const Point greenOnesDown = origin + b.layout().arrowPoint(Channel::Green, Arrow::OnesDown);
+    EXPECT_EQ(r.find("green_ones_down"), (std::vector<long>{greenOnesDown.x, greenOnesDown.y}));
+    const Point blueGuide = origin + b.layout().guideCorner(Channel::Blue);
+    EXPECT_EQ(r.find("blue_guide"), (std::vector<long>{blueGuide.x, blueGuide.y}));
+    EXPECT_TRUE(r.find("red_slider").empty());
+    EXPECT_EQ(r.find("board")[2], b.layout().boardSize().width);
+}
+
+TEST(Report, PaintBoardGivesSliderPointsValuesAndEvents) {
+    Board b(Kind::PaintBBS, {64, 48});
+    const Point zero = b.layout().paintControl(Channel::Blue).zero;
+    b.move(zero);
+    b.buttonDown(zero + Point{3, 0});
+    b.buttonUp(zero + Point{3, 0});
+    const Point origin{10, 20};
+    const Report r = ParseReport(ReportText(b, origin));
+    EXPECT_EQ(r.find("kind"), std::vector<long>{1});
+    EXPECT_EQ(r.find("blue_slider"), (std::vector<long>{origin.x + zero.x, origin.y + zero.y}));
+    EXPECT_TRUE(r.find("red_tens_up").empty());
+    EXPECT_EQ(r.find("values"), (std::vector<long>{0, 0, 20}));
+    EXPECT_EQ(r.find("input"), (std::vector<long>{1, 1, 1}));
+    const auto events = r.all("event");
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[1].numbers, (std::vector<long>{1, origin.x + zero.x + 3, origin.y + zero.y}));
+}
+
+TEST(Options, ReadsEveryOption) {
+    const auto parsed = ParseOptions({"--board", "PaintBBS", "--canvas", "600x480", "--pos", "-20,35", "--class",
+                                      "MSAWT_Comp_Class", "--save-canvas", "C:\\t\\キャンバス.bmp", "--report", "r.txt"});
+    ASSERT_EQ(parsed.error, "");
+    const Options& o = parsed.options;
+    EXPECT_EQ(o.kind, Kind::PaintBBS);
+    EXPECT_EQ(o.canvas, (Size{600, 480}));
+    ASSERT_TRUE(o.position.has_value());
+    EXPECT_EQ(*o.position, (Point{-20, 35}));
+    EXPECT_EQ(o.className, "MSAWT_Comp_Class");
+    EXPECT_EQ(o.saveCanvasPath, "C:\\t\\キャンバス.bmp");
+    EXPECT_EQ(o.reportPath, "r.txt");
+}
+
+TEST(Options, DefaultsWithoutArguments) {
+    const auto parsed = ParseOptions({});
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.kind, Kind::OekakiBBS);
+    EXPECT_EQ(parsed.options.className, "SunAwtCanvas");
+    EXPECT_FALSE(parsed.options.position.has_value());
+    EXPECT_TRUE(parsed.options.saveCanvasPath.empty());
+}
+
+TEST(Options, RefusesWhatItDoesNotUnderstand) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--board", "oekaki"}, {"--canvas", "0x10"},    {"--canvas", "10x"},   {"--canvas", "2001x10"},
+        {"--pos", "10"},       {"--pos", "1,2,3"},      {"--class", "Edit"},   {"--colour", "red"},
+        {"--board"},           {"--canvas", "10x10x"},
+    };
+    for (const auto& args : bad) EXPECT_NE(ParseOptions(args).error, "") << args[0] << " " << (args.size() > 1 ? args[1] : "");
+}
+
+TEST(Options, TitleNamesTheBoardKind) {
+    EXPECT_EQ(BoardTitle(Kind::OekakiBBS), "練習ボード - oekakiBBS");
+    EXPECT_EQ(BoardTitle(Kind::PaintBBS), "練習ボード - PaintBBS");
+}
+
+}  // namespace
+}  // namespace mipro::board
