@@ -1,0 +1,33 @@
+#include "platform/win32/win32_clock.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace mipro::win32 {
+
+namespace {
+constexpr UINT kFinestResolutionMs = 1;
+}
+
+void Win32Clock::sleep(int milliseconds) { Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0); }
+
+float Win32Clock::secondsSinceMidnight() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return static_cast<float>(t.wHour * 3600 + t.wMinute * 60 + t.wSecond) +
+           static_cast<float>(t.wMilliseconds) / 1000.0f;
+}
+
+// Raising twice and restoring once must leave the system as it was, so the calls are paired.
+void Win32Clock::raiseTimerResolution() {
+    if (raised_) return;
+    raised_ = timeBeginPeriod(kFinestResolutionMs) == TIMERR_NOERROR;
+}
+
+void Win32Clock::restoreTimerResolution() {
+    if (!raised_) return;
+    timeEndPeriod(kFinestResolutionMs);
+    raised_ = false;
+}
+
+}  // namespace mipro::win32

@@ -1,0 +1,19 @@
+// Sleep, the time of day and the system timer resolution.
+#pragma once
+
+#include "platform/clock.h"
+
+namespace mipro::win32 {
+
+class Win32Clock : public Clock {
+public:
+    void sleep(int milliseconds) override;
+    float secondsSinceMidnight() override;
+    void raiseTimerResolution() override;
+    void restoreTimerResolution() override;
+
+private:
+    bool raised_ = false;
+};
+
+}  // namespace mipro::win32

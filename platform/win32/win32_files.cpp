@@ -1,0 +1,100 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include "platform/win32/unicode_text.h"
+
+namespace mipro::win32 {
+
+namespace {
+
+constexpr DWORD kPathBufferChars = 32768;
+
+// A process handle that is closed with its owner.
+class Win32Process : public Process {
+public:
+    explicit Win32Process(HANDLE process) : process_(process) {}
+    ~Win32Process() override { CloseHandle(process_); }
+    Win32Process(const Win32Process&) = delete;
+    Win32Process& operator=(const Win32Process&) = delete;
+
+    bool hasEnded() override { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE process_;
+};
+
+// Text in the code page the console's command shell reads.
+std::string ToShellCodePage(const std::string& utf8) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty()) return {};
+    const UINT codePage = GetOEMCP();
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::string Win32Files::tempPath() {
+    std::wstring path(kPathBufferChars, L'\0');
+    const DWORD length = GetTempPathW(kPathBufferChars, path.data());
+    path.resize(length);
+    return Narrow(path);
+}
+
+std::string Win32Files::tempFileName(const std::string& dir, const std::string& prefix) {
+    std::wstring path(kPathBufferChars, L'\0');
+    if (GetTempFileNameW(Widen(dir).c_str(), Widen(prefix).c_str(), 0, path.data()) == 0) return {};
+    return Narrow(path.c_str());
+}
+
+bool Win32Files::fileExists(const std::string& path) {
+    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32Files::renameFile(const std::string& from, const std::string& to) {
+    return MoveFileW(Widen(from).c_str(), Widen(to).c_str()) != 0;
+}
+
+bool Win32Files::deleteFile(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+
+std::string Win32Files::shortPathName(const std::string& path) {
+    std::wstring shortPath(kPathBufferChars, L'\0');
+    const DWORD length = GetShortPathNameW(Widen(path).c_str(), shortPath.data(), kPathBufferChars);
+    if (length == 0 || length >= kPathBufferChars) return path;
+    shortPath.resize(length);
+    return Narrow(shortPath);
+}
+
+bool Win32Files::writeShellScript(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += ToShellCodePage(line) + "\r\n";
+
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == text.size();
+}
+
+std::unique_ptr<Process> Win32Files::runHidden(const std::string& batchFile) {
+    std::wstring commandLine = L"cmd.exe /c \"" + Widen(batchFile) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &info)) {
+        return nullptr;
+    }
+    CloseHandle(info.hThread);
+    return std::make_unique<Win32Process>(info.hProcess);
+}
+
+}  // namespace mipro::win32

@@ -1,0 +1,20 @@
+// Temporary files, file operations and the hidden command-shell process.
+#pragma once
+
+#include "platform/files.h"
+
+namespace mipro::win32 {
+
+class Win32Files : public Files {
+public:
+    std::string tempPath() override;
+    std::string tempFileName(const std::string& dir, const std::string& prefix) override;
+    bool fileExists(const std::string& path) override;
+    bool renameFile(const std::string& from, const std::string& to) override;
+    bool deleteFile(const std::string& path) override;
+    std::string shortPathName(const std::string& path) override;
+    bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) override;
+    std::unique_ptr<Process> runHidden(const std::string& batchFile) override;
+};
+
+}  // namespace mipro::win32

@@ -1,0 +1,34 @@
+# Installs the Debian packages the build and the tests need, only those still missing.
+# Sourced by scripts/test and scripts/demo.
+
+MIPRO_PACKAGES=(
+    cmake make g++ googletest libgtest-dev libstb-dev
+    g++-mingw-w64-x86-64-posix mingw-w64-tools
+    wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
+    python3
+)
+
+mipro_missing_packages() {
+    local pkg
+    for pkg in "${MIPRO_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            echo "$pkg"
+        fi
+    done
+}
+
+mipro_install_packages() {
+    local missing
+    mapfile -t missing < <(mipro_missing_packages)
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,29 @@
+# Prepares the Wine prefix the Windows programs run in and stops its wineserver at the end.
+# WINEPREFIX is kept when set; otherwise $HOME/.wine-mipro is used. The first start creates
+# the prefix (wineboot -i) without the Mono and Gecko install dialogs.
+#
+# Adding a Windows test: write tests/windows/<name>_test.cpp (GoogleTest; it is a real Windows
+# program) and add one line to tests/windows/CMakeLists.txt:
+#     mipro_windows_test(<name>_test <name>_test.cpp)
+# The test links gtest_main and, if it needs it, mipro_win32 (the Win32 platform layer). Tests
+# that start mipro.exe find it through the MIPRO_EXE define (see main_window_test.cpp).
+# ctest runs each test program under Wine through scripts/wine-run on the Xvfb display.
+
+mipro_prepare_wine() {
+    export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-mipro}"
+    export WINEDEBUG=-all
+    export WINEARCH=win64
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        echo "Creating the Wine prefix $WINEPREFIX"
+        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+        # Xvfb has no window manager: Wine draws the title bars and frames itself.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+        wineserver -w
+    fi
+}
+
+mipro_stop_wine() {
+    if [[ -n "${WINEPREFIX:-}" ]]; then
+        wineserver -k 2>/dev/null || true
+    fi
+}
