@@ -8,6 +8,8 @@
 
 namespace mipro {
 
+class Picture;
+
 // Events of the magnifier window, delivered while the core lets pending events run.
 class MagnifierEvents {
 public:
@@ -28,6 +30,8 @@ public:
     virtual void resize(double widthTwips, double heightTwips) = 0;
     virtual void show() = 0;
     virtual void focus() = 0;
+    // The seven 300 x 300 guide frames side by side, the source of andGuideFrame.
+    virtual void loadGuide(const Picture& guide) = 0;
     // StretchBlt of the 100 x 100 square at (srcX, srcY) of `source` to 300 x 300 at the view's corner.
     virtual void stretchFrom(DeviceContext source, int srcX, int srcY) = 0;
     // BitBlt SRCAND of guide frame `frame` (300 x 300) over the view.

@@ -1,9 +1,15 @@
 // Steps 5 and 6: capture of the colour controls and of the canvas origin with the magnifier.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "app/wizard.h"
 
 namespace mipro {
+
+// The explanation on the step 5 page for a picture of the given size and the chosen board.
+std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind);
 
 void cmdGETRGB_Click(Wizard& w);
 void cmdGETHOME_Click(Wizard& w);

@@ -2,10 +2,13 @@
 // focus rectangles and painted pixels go to the log.
 #pragma once
 
+#include <deque>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "picture/picture.h"
 #include "platform/screen.h"
 #include "platform/sim/sim_log.h"
 
@@ -17,38 +20,61 @@ struct SimWindow {
     std::string className;
 };
 
-// Records what the core asked the magnifier window to do.
-class SimMagnifierWindow : public MagnifierWindow {
-public:
-    explicit SimMagnifierWindow(MagnifierEvents& events) : events(events) {}
-
-    void move(double leftTwips, double topTwips) override { left_ = leftTwips, top_ = topTwips; }
-    double left() override { return left_; }
-    double top() override { return top_; }
-    void resize(double widthTwips, double heightTwips) override { width = widthTwips, height = heightTwips; }
-    void show() override { shown = true; }
-    void focus() override { ++focusCount; }
-    void stretchFrom(DeviceContext source, int srcX, int srcY) override {
-        stretches.push_back({source, srcX, srcY});
+// Any strict order, so that focus rectangles can be kept in a set.
+struct RectOrder {
+    bool operator()(const ScreenRect& a, const ScreenRect& b) const {
+        return std::tie(a.left, a.top, a.right, a.bottom) < std::tie(b.left, b.top, b.right, b.bottom);
     }
-    void andGuideFrame(int frame) override { frames.push_back(frame); }
-    void textOut(int x, int y, const std::string& text, ColourValue colour) override {
-        texts.push_back({x, y, text, colour});
-    }
+};
+using FocusRectSet = std::set<ScreenRect, RectOrder>;
 
-    struct Stretch { DeviceContext source; int x, y; };
+// What the core asked of one magnifier window, kept after the window is unloaded.
+struct MagnifierRecord {
+    // focusRectsShowing: how many focus rectangles were on the screen while it was copied.
+    struct Stretch { DeviceContext source; int x, y; int focusRectsShowing; };
     struct Text { int x, y; std::string text; ColourValue colour; };
 
-    MagnifierEvents& events;
+    MagnifierEvents* events = nullptr;  // null once the window is unloaded
+    double left = 0, top = 0;
     double width = 0, height = 0;
     bool shown = false;
+    bool unloaded = false;
     int focusCount = 0;
+    Picture guide;
     std::vector<Stretch> stretches;
     std::vector<int> frames;
     std::vector<Text> texts;
+};
+
+class SimMagnifierWindow : public MagnifierWindow {
+public:
+    SimMagnifierWindow(MagnifierEvents& events, MagnifierRecord& record, const FocusRectSet& focusRects)
+        : r_(record), focus_rects_(focusRects) {
+        r_.events = &events;
+    }
+    ~SimMagnifierWindow() override {
+        r_.events = nullptr;
+        r_.unloaded = true;
+    }
+
+    void move(double leftTwips, double topTwips) override { r_.left = leftTwips, r_.top = topTwips; }
+    double left() override { return r_.left; }
+    double top() override { return r_.top; }
+    void resize(double widthTwips, double heightTwips) override { r_.width = widthTwips, r_.height = heightTwips; }
+    void show() override { r_.shown = true; }
+    void focus() override { ++r_.focusCount; }
+    void loadGuide(const Picture& picture) override { r_.guide = picture; }
+    void stretchFrom(DeviceContext source, int srcX, int srcY) override {
+        r_.stretches.push_back({source, srcX, srcY, static_cast<int>(focus_rects_.size())});
+    }
+    void andGuideFrame(int frame) override { r_.frames.push_back(frame); }
+    void textOut(int x, int y, const std::string& text, ColourValue colour) override {
+        r_.texts.push_back({x, y, text, colour});
+    }
 
 private:
-    double left_ = 0, top_ = 0;
+    MagnifierRecord& r_;
+    const FocusRectSet& focus_rects_;
 };
 
 class SimScreen : public Screen {
@@ -94,21 +120,23 @@ public:
         return dc;
     }
     void releaseDC(WindowHandle, DeviceContext dc) override { open_dcs_.erase(dc); }
-    void drawFocusRect(DeviceContext, ScreenRect r) override { log_.add({EventKind::FocusRect, {}, 0, "", r}); }
+    // A focus rectangle is drawn by inverting: drawing the same one again erases it.
+    void drawFocusRect(DeviceContext, ScreenRect r) override {
+        log_.add({EventKind::FocusRect, {}, 0, "", r});
+        if (!focus_rects_.erase(r)) focus_rects_.insert(r);
+    }
     void setPixel(DeviceContext, int x, int y, ColourValue colour) override {
         log_.add({EventKind::SetPixel, {x, y}, colour});
     }
 
     std::unique_ptr<MagnifierWindow> loadMagnifier(MagnifierEvents& events) override {
-        auto window = std::make_unique<SimMagnifierWindow>(events);
-        lastMagnifier = window.get();
-        ++magnifiersLoaded;
-        return window;
+        magnifiers.emplace_back();
+        return std::make_unique<SimMagnifierWindow>(events, magnifiers.back(), focus_rects_);
     }
 
     int openDeviceContexts() const { return static_cast<int>(open_dcs_.size()); }
-    SimMagnifierWindow* lastMagnifier = nullptr;  // valid while the core holds it
-    int magnifiersLoaded = 0;
+    int focusRectsShowing() const { return static_cast<int>(focus_rects_.size()); }
+    std::deque<MagnifierRecord> magnifiers;  // every magnifier window loaded, in order
 
     static constexpr WindowHandle kDesktop = 1;
 
@@ -120,6 +148,7 @@ private:
     WindowHandle next_handle_ = 100;
     DeviceContext next_dc_ = 1000;
     std::set<DeviceContext> open_dcs_;
+    FocusRectSet focus_rects_;
 };
 
 }  // namespace mipro::sim

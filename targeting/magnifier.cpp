@@ -1,0 +1,241 @@
+#include "targeting/magnifier.h"
+
+#include "app/nearest_int.h"
+#include "app/sound_cues.h"
+#include "targeting/capture_record.h"
+#include "targeting/guide_picture.h"
+
+namespace mipro {
+
+namespace {
+
+// Off the screen, where the window waits until it is sized and shown.
+constexpr double kOffScreenTwips = -10000;
+
+constexpr ColourValue kWhite = 0xFFFFFF;
+constexpr ColourValue kBlack = 0x000000;
+
+struct PlacedText {
+    int x, y;
+    const char* text;
+};
+
+constexpr PlacedText kHelpTexts[] = {
+    {59, 4, "Cursor Key: Window Move 1 Pixel"},
+    {59, 19, "Enter Key: Position Set"},
+    {59, 34, "ESC Key: Cancel"},
+};
+constexpr int kCoordinateX = 169;
+constexpr int kCoordinateY = 34;
+
+}  // namespace
+
+std::string CoordinateText(ScreenPoint p) {
+    return " ( " + std::to_string(p.x) + " , " + std::to_string(p.y) + " )";
+}
+
+// The focus rectangle's state in the positioning loop.
+struct Magnifier::FocusMark {
+    bool RectShown = false;  // on the screen now
+    bool RectDue = false;    // to be drawn again once the pointer has rested
+    int IdleCount = 0;
+};
+
+// The pointer shape, the device contexts and the focus rectangle taken for the loop, given back
+// however the loop ends.
+class Magnifier::LoopResources {
+public:
+    LoopResources(Magnifier& m, FocusMark& mark) : m_(m), mark_(mark) {
+        Platform& pf = m_.w_.pf;
+        pf.pointer.setShape(PointerShape::SizeAll);
+        m_.hDeskWnd = pf.screen.desktopWindow();
+        m_.hDeskDC = pf.screen.getDC(m_.hDeskWnd);
+        m_.hScrDC = pf.screen.getDC(0);
+    }
+    ~LoopResources() {
+        Platform& pf = m_.w_.pf;
+        pf.pointer.setShape(PointerShape::Default);
+        if (mark_.RectShown) pf.screen.drawFocusRect(m_.hScrDC, m_.FocusRc);
+        mark_.RectShown = false;
+        pf.screen.releaseDC(m_.hDeskWnd, m_.hDeskDC);
+        pf.screen.releaseDC(0, m_.hScrDC);
+        m_.Running = false;
+    }
+    LoopResources(const LoopResources&) = delete;
+    LoopResources& operator=(const LoopResources&) = delete;
+
+private:
+    Magnifier& m_;
+    FocusMark& mark_;
+};
+
+Magnifier::Magnifier(Wizard& w) : w_(w), window_(w.pf.screen.loadMagnifier(*this)) {
+    window_->loadGuide(BuildGuidePicture());
+}
+
+void Magnifier::InitFormSize() {
+    g_ = MagnifierGeometryFor(w_.st.TwipsX, w_.st.TwipsY);
+    window_->resize(g_.width, g_.height);
+    SubPos = 0;
+    if (w_.st.StepNo != kColourControlStep) GuideBase = kGuideOrigin;
+    else if (w_.st.BoardKind == kBoardOekaki) GuideBase = kGuideOekakiControls;
+    else GuideBase = kGuidePaintSliders;
+}
+
+void Magnifier::centreOnPointer() {
+    w_.st.CurPnt = w_.pf.pointer.getCursorPos();
+    const TwipsPoint at = PlaceOnPointer(g_, w_.st.TwipsX, w_.st.TwipsY, w_.st.CurPnt);
+    window_->move(at.left, at.top);
+}
+
+void Magnifier::WndPosDefault() {
+    const ScreenPoint centre{NearestInt(w_.pf.screen.widthTwips() / w_.st.TwipsX / 2),
+                             NearestInt(w_.pf.screen.heightTwips() / w_.st.TwipsY / 2)};
+    w_.pf.pointer.setCursorPos(centre);
+    centreOnPointer();
+    w_.pf.window.doEvents();
+}
+
+void Magnifier::WndPosGo(ScreenPoint c) {
+    w_.pf.pointer.setCursorPos(c);
+    centreOnPointer();
+    w_.pf.window.doEvents();
+}
+
+void Magnifier::MoveWndProc() {
+    FocusMark mark;
+    LoopResources held(*this, mark);
+
+    const std::optional<ScreenPoint> start = CapturedMagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, 0);
+    if (start) WndPosGo(*start);
+    else WndPosDefault();
+
+    // The window's own corner differs from the pointer, so the first pass draws the view.
+    LastPnt = {NearestInt(window_->left() / w_.st.TwipsX), NearestInt(window_->top() / w_.st.TwipsY)};
+    FocusRc = SourceSquareAround(g_, w_.st.CurPnt);
+    w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
+    // Shown and therefore not due: drawing it again while it shows would erase it.
+    mark.RectShown = true;
+    mark.RectDue = false;
+    mark.IdleCount = 0;
+    // A window closed while it was being placed ends positioning before it starts.
+    Running = !Unloaded;
+
+    while (Running) pass(mark);
+}
+
+void Magnifier::pass(FocusMark& mark) {
+    w_.st.CurPnt = w_.pf.pointer.getCursorPos();
+    if (w_.st.CurPnt != LastPnt) {
+        if (mark.RectShown) {
+            w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
+            mark.RectShown = false;
+            mark.RectDue = true;
+            mark.IdleCount = 0;
+        }
+        const TwipsPoint at = PlaceOnPointer(g_, w_.st.TwipsX, w_.st.TwipsY, w_.st.CurPnt);
+        window_->move(at.left, at.top);
+        window_->focus();
+        drawView();
+        LastPnt = w_.st.CurPnt;
+    } else if (mark.RectDue) {
+        ++mark.IdleCount;
+        if (mark.IdleCount > kIdlePassesBeforeFocusRect) {
+            FocusRc = SourceSquareAround(g_, w_.st.CurPnt);
+            w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
+            mark.RectShown = true;
+            mark.RectDue = false;
+        }
+    }
+    w_.pf.window.doEvents();
+}
+
+void Magnifier::drawView() {
+    const ScreenPoint source = SourcePoint(g_, w_.st.TwipsX, w_.st.TwipsY, {window_->left(), window_->top()}, 0, 0);
+    window_->stretchFrom(hDeskDC, source.x, source.y);
+    window_->andGuideFrame(GuideBase + SubPos);
+    // White first, then black one pixel lower right, so the texts read on any background.
+    drawTexts(0, 0, kWhite);
+    drawTexts(1, 1, kBlack);
+}
+
+void Magnifier::drawTexts(int dx, int dy, ColourValue colour) {
+    for (const PlacedText& t : kHelpTexts) window_->textOut(t.x + dx, t.y + dy, t.text, colour);
+    window_->textOut(kCoordinateX + dx, kCoordinateY + dy, CoordinateText(w_.st.CurPnt), colour);
+}
+
+void Magnifier::Form_KeyDown(int KeyCode) {
+    // Keys still queued after positioning has ended would record past the last channel.
+    if (!Running) return;
+    ScreenPoint& p = w_.st.CurPnt;
+    p = w_.pf.pointer.getCursorPos();
+    switch (KeyCode) {
+        case kKeyLeft: --p.x; w_.pf.pointer.setCursorPos(p); break;
+        case kKeyRight: ++p.x; w_.pf.pointer.setCursorPos(p); break;
+        case kKeyUp: --p.y; w_.pf.pointer.setCursorPos(p); break;
+        case kKeyDown: ++p.y; w_.pf.pointer.setCursorPos(p); break;
+        case kKeyEnter: confirm(); break;
+        case kKeyEscape: stepBackOrCancel(); break;
+        default: break;
+    }
+}
+
+void Magnifier::Form_MouseUp(int Button) {
+    if (Button == kMouseLeft) Form_KeyDown(kKeyEnter);
+    else if (Button == kMouseRight) Form_KeyDown(kKeyEscape);
+}
+
+void Magnifier::Form_Unload() {
+    Unloaded = true;
+    Running = false;
+}
+
+void Magnifier::confirm() {
+    PlaySnd(w_, "ENTER");
+    State& st = w_.st;
+    const Confirmation c{st.StepNo, st.BoardKind, SubPos, {window_->left(), window_->top()}, st.CurPnt};
+    RecordCapture(st.capture, g_, st.TwipsX, st.TwipsY, c);
+    if (st.StepNo != kColourControlStep) {
+        Running = false;
+        st.StepDone(st.StepNo, st.BoardKind) = True;
+        return;
+    }
+    ++SubPos;
+    if (SubPos == kChannelCount) {
+        Running = false;
+        st.StepDone(st.StepNo, st.BoardKind) = True;
+    } else if (const auto next = CapturedMagPoint(st.capture, st.StepNo, st.BoardKind, SubPos)) {
+        WndPosGo(*next);
+    }
+    redrawNextPass();
+}
+
+void Magnifier::stepBackOrCancel() {
+    PlaySnd(w_, "CANCEL");
+    if (SubPos == 0) {
+        Running = false;
+        return;
+    }
+    if (w_.st.StepNo != kColourControlStep) return;
+    // Back to where the previous channel was confirmed moments ago.
+    const ScreenPoint previous = MagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, SubPos - 1);
+    --SubPos;
+    WndPosGo(previous);
+    redrawNextPass();
+}
+
+// Makes the next pass see a moved pointer, so it draws the view with the current guide frame.
+void Magnifier::redrawNextPass() {
+    --LastPnt.x;
+    --LastPnt.y;
+}
+
+void RunMagnifier(Wizard& w) {
+    Magnifier mag(w);
+    mag.window().move(kOffScreenTwips, kOffScreenTwips);
+    mag.InitFormSize();
+    mag.window().show();
+    mag.MoveWndProc();
+}
+
+}  // namespace mipro
