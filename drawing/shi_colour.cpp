@@ -1,0 +1,103 @@
+#include "drawing/shi_colour.h"
+
+#include <initializer_list>
+
+#include "drawing/pixel_line.h"
+
+namespace mipro {
+
+namespace {
+
+constexpr int kSliderExtraWaitMs = 8;
+constexpr std::int32_t kUnitsPerPixel = 5;
+constexpr std::int32_t kLowestClicked = 5;
+constexpr std::int32_t kHighestClicked = 245;
+constexpr std::int32_t kNextToTop = 250;
+constexpr std::int32_t kTop = 255;
+constexpr std::int32_t kLastClickOffset = 48;  // where 245 sits; the drags to the top start here
+
+// Drives one slider row with the pause of the chosen speed around every event.
+class SliderHand {
+public:
+    SliderHand(Wizard& w, std::int32_t ry) : w_(w), ry_(ry), wait_(w.st.SpeedWait + kSliderExtraWaitMs) {}
+
+    void moveTo(std::int32_t x) {
+        w_.pf.pointer.setCursorPos({x, ry_});
+        pause();
+    }
+    void down() {
+        w_.pf.pointer.leftButtonDown();
+        pause();
+    }
+    void up() {
+        w_.pf.pointer.leftButtonUp();
+        pause();
+    }
+    // A drag: a fresh press at every point it passes and one release at its end.
+    void drag(std::initializer_list<std::int32_t> xs) {
+        for (const std::int32_t x : xs) {
+            moveTo(x);
+            down();
+        }
+        up();
+    }
+
+private:
+    void pause() { w_.pf.clock.sleep(wait_); }
+
+    Wizard& w_;
+    std::int32_t ry_;
+    int wait_;
+};
+
+// Moves one slider when its value changes and records the new value.
+void SetSlider(Wizard& w, std::int32_t& now, ScreenPoint bar, const std::string& component) {
+    const std::int32_t value = shiRgbValueADJ(component);
+    if (value != now) shiSetRGB(w, bar.x, bar.y, value);
+    now = value;
+}
+
+}  // namespace
+
+std::int32_t shiRgbValueADJ(const std::string& nn) {
+    std::int32_t tens = NumericValue(LeadingDigits(nn));
+    std::int32_t ones = NumericValue(LastDigit(nn));
+    if (ones <= 2) {
+        ones = 0;
+    } else if (ones <= 7) {
+        ones = 5;
+    } else {
+        ones = 0;
+        tens += 1;
+    }
+    return tens * 10 + ones;
+}
+
+void shiSetRGB(Wizard& w, std::int32_t rx, std::int32_t ry, std::int32_t iro) {
+    SliderHand hand(w, ry);
+    const std::int32_t lastClick = rx + kLastClickOffset;
+    if (iro == 0) {
+        // Below the first step: a drag from the first pixel off the slider's low end.
+        hand.drag({rx, rx - 1});
+    } else if (iro >= kLowestClicked && iro <= kHighestClicked) {
+        const std::int32_t x = rx + iro / kUnitsPerPixel - 1;
+        hand.moveTo(x);
+        hand.down();
+        hand.moveTo(x);
+        hand.up();
+    } else if (iro == kNextToTop) {
+        hand.drag({lastClick, lastClick + 1});
+    } else if (iro == kTop) {
+        hand.drag({lastClick, lastClick + 1, lastClick + 2});
+    }
+}
+
+void shiSetRGBCtrl(Wizard& w, const std::string& srr, const std::string& sgg, const std::string& sbb) {
+    ShiSliders& s = w.st.shi;
+    const CaptureRecord& c = w.st.capture;
+    SetSlider(w, s.ShiRNow, c.ShiRBar, srr);
+    SetSlider(w, s.ShiGNow, c.ShiGBar, sgg);
+    SetSlider(w, s.ShiBNow, c.ShiBBar, sbb);
+}
+
+}  // namespace mipro
