@@ -1,11 +1,94 @@
 #include "app/frame.h"
+#include "app/sound_cues.h"
 #include "app/steps.h"
+#include "pixels/pixel_list.h"
+#include "pixels/sort_batch.h"
+#include "pixels/status_blink.h"
+#include "pixels/temp_names.h"
+#include "pixels/work_files.h"
 
 namespace mipro {
 
+namespace {
+
+const char* const kCrLf = "\r\n";
+const char* const kCannotCancel = "※この処理はキャンセルできません！";
+const char* const kReading = "ピクセル情報を読み込んでいます...";
+const char* const kSorting = "ピクセル情報の並び替えを行っています...";
+const char* const kDone = "ピクセル情報は取り出し済みです。";
+const char* const kWriteFailed = "ピクセル情報の書き出しに失敗しました。";
+const char* const kSortFailed = "ピクセル情報の並び替えに失敗しました。";
+const char* const kShellHint = "コマンド プロンプト (cmd.exe) を起動できませんでした。";
+
+std::string TempFolderHint(Wizard& w) {
+    return "一時フォルダ " + GetTempDir(w) + " に書き込めるか、空き容量が足りているかを確認してください。";
+}
+
+void ShowStatus(Wizard& w, const std::string& text) {
+    const ControlRef label{Control::lblSTINFO, w.st.StepNo};
+    w.pf.window.setCaption(label, text);
+    w.pf.window.setVisible(label, true);
+}
+
+void PrepareWindow(Wizard& w) {
+    MainWindow& win = w.pf.window;
+    w.pf.pointer.setShape(PointerShape::Hourglass);
+    win.setEnabled({Control::cmdBACK}, false);
+    win.setEnabled({Control::cmdNEXT}, false);
+    w.st.CanClose = False;
+    ShowStatus(w, std::string(kReading) + kCrLf + kCrLf + kCannotCancel);
+    win.clearThumbnail(w.st.StepNo);
+}
+
+// Back and Next follow the step flags again and the window can close, whichever way the step ends.
+void ReleaseWindow(Wizard& w) {
+    w.pf.pointer.setShape(PointerShape::Default);
+    EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(w.st.StepNo - 1, 0));
+    EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(w.st.StepNo, 0));
+}
+
+// The step stays not done: the user is told why and can go back to try again.
+void Fail(Wizard& w, const std::string& headline, const std::string& hint) {
+    ShowStatus(w, headline);
+    ReleaseWindow(w);
+    w.st.CanClose = True;
+    w.pf.dialogs.messageBox(headline + kCrLf + kCrLf + hint, MsgBox::Exclamation, w.st.AppTitle);
+}
+
+void Finish(Wizard& w) {
+    PlaySnd(w, "END");
+    ShowStatus(w, kDone);
+    w.st.StepDone(w.st.StepNo, 0) = True;
+    ReleaseWindow(w);
+    GoPointerDefPos(w, {Control::cmdNEXT});
+    w.st.CanClose = True;
+}
+
+}  // namespace
+
 void ST03_ImgAnaly(Wizard& w) {
-    EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(2, 0));
-    EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(3, 0));
+    State& st = w.st;
+    MainWindow& win = w.pf.window;
+    if (st.StepDone(st.StepNo, 0) != False) return;
+
+    PrepareWindow(w);
+    if (!MakeWorkFileNames(w)) return Fail(w, kWriteFailed, TempFolderHint(w));
+
+    win.doEvents();
+    StatusBlink blink(w);
+    if (!WritePixelList(w, blink)) return Fail(w, kWriteFailed, TempFolderHint(w));
+    win.copyThumbnail(st.StepNo - 1, st.StepNo);
+
+    ShowStatus(w, std::string(kSorting) + kCrLf + kCrLf + kCannotCancel);
+    win.doEvents();
+    switch (RunSortBatch(w, blink)) {
+        case SortOutcome::Sorted:
+            return Finish(w);
+        case SortOutcome::ShellNotStarted:
+            return Fail(w, kSortFailed, kShellHint);
+        case SortOutcome::NoResult:
+            return Fail(w, kSortFailed, TempFolderHint(w));
+    }
 }
 
 }  // namespace mipro

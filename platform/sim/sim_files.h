@@ -1,20 +1,20 @@
 // Files in a real directory of the test's own; the command shell is simulated.
 #pragma once
 
-#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "platform/files.h"
 
 namespace mipro::sim {
 
-class SimProcess : public Process {
-public:
-    explicit SimProcess(bool ended) : ended_(ended) {}
-    bool hasEnded() override { return ended_; }
-
-private:
-    bool ended_;
+// How the simulated command shell behaves; a test changes it to play a broken system.
+struct SimShell {
+    bool starts = true;        // false: the shell cannot be started at all
+    bool runsCommands = true;  // false: the process ends having done nothing
+    int sortDropsLines = 0;    // the sort writes this many lines fewer than it read
+    int pollsBeforeEnd = 0;    // the process answers "not ended" this many times first
 };
 
 class SimFiles : public Files {
@@ -27,13 +27,13 @@ public:
     bool fileExists(const std::string& path) override;
     bool renameFile(const std::string& from, const std::string& to) override;
     bool deleteFile(const std::string& path) override;
-    std::string shortPathName(const std::string& path) override { return path; }
+    std::string shortPathName(const std::string& path) override;
     bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) override;
     std::unique_ptr<Process> runHidden(const std::string& batchFile) override;
 
-    // What the simulated command shell does with a batch file; by default it runs its
-    // del, sort and type nul commands. Returns whether the process was started.
-    std::function<bool(const std::string& batchFile)> shell;
+    SimShell shell;
+    // Short forms the simulated system has for some long paths.
+    std::map<std::string, std::string> shortNames;
     int processesStarted = 0;
 
 private:
@@ -41,7 +41,9 @@ private:
     unsigned next_unique_ = 0x1A2B;
 };
 
-// Runs the batch commands "del", "sort A > B" and "type nul > F" of a batch file.
-bool RunBatchCommands(const std::string& batchFile);
+// Runs the commands "del F", "sort A > B" and "type nul > F" of a batch file the way the command
+// shell reads them: "%%" is one '%', any other '%' starts a variable reference that expands to
+// nothing, '&' outside quotation marks separates commands and blanks separate arguments.
+void RunBatchCommands(const std::string& batchFile, int sortDropsLines);
 
 }  // namespace mipro::sim

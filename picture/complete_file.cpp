@@ -1,0 +1,100 @@
+#include "picture/complete_file.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace mipro {
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::size_t kRunsOut = std::numeric_limits<std::size_t>::max();
+
+std::uint32_t Le16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+std::uint32_t Le32(const Bytes& b, std::size_t at) { return Le16(b, at) | (Le16(b, at + 2) << 16); }
+
+bool StartsWith(const Bytes& b, std::initializer_list<std::uint8_t> signature) {
+    if (b.size() < signature.size()) return false;
+    std::size_t i = 0;
+    for (std::uint8_t s : signature) {
+        if (b[i++] != s) return false;
+    }
+    return true;
+}
+
+// Bitmap: the pixel rows of an uncompressed picture must fit between the data offset and the end.
+bool BitmapComplete(const Bytes& b) {
+    constexpr std::size_t kFileHeader = 14, kCoreHeaderSize = 12;
+    constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
+    if (b.size() < kFileHeader + kCoreHeaderSize) return false;
+    const std::uint64_t dataOffset = Le32(b, 10);
+    const std::uint32_t headerSize = Le32(b, 14);
+    std::int64_t width = 0, height = 0;
+    std::uint32_t bitsPerPixel = 0, compression = kUncompressed;
+    if (headerSize == kCoreHeaderSize) {
+        width = Le16(b, 18);
+        height = Le16(b, 20);
+        bitsPerPixel = Le16(b, 24);
+    } else {
+        if (b.size() < kFileHeader + 20) return false;
+        width = static_cast<std::int32_t>(Le32(b, 18));
+        height = static_cast<std::int32_t>(Le32(b, 22));
+        bitsPerPixel = Le16(b, 28);
+        compression = Le32(b, 30);
+    }
+    if (compression != kUncompressed && compression != kBitFields) return true;  // the decoder refuses these
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(std::llabs(width)) * bitsPerPixel + 31) / 32 * 4;
+    return dataOffset + rowBytes * static_cast<std::uint64_t>(std::llabs(height)) <= b.size();
+}
+
+// GIF: the blocks up to and including the first image's data must all be present.
+bool GifFirstFrameComplete(const Bytes& b) {
+    constexpr std::size_t kScreenDescriptorEnd = 13, kImageDescriptor = 10;
+    constexpr std::uint8_t kExtension = 0x21, kImage = 0x2C, kHasColourTable = 0x80;
+    auto tableBytes = [](std::uint8_t flags) {
+        return (flags & kHasColourTable) ? std::size_t{3} << ((flags & 7) + 1) : std::size_t{0};
+    };
+    // Skips a chain of data sub-blocks and its terminator; kRunsOut when the file ends first.
+    auto skipSubBlocks = [&b](std::size_t at) {
+        while (at < b.size() && b[at] != 0) at += b[at] + 1u;
+        return at < b.size() ? at + 1 : kRunsOut;
+    };
+    if (b.size() < kScreenDescriptorEnd) return false;
+    std::size_t at = kScreenDescriptorEnd + tableBytes(b[10]);
+    while (at < b.size()) {
+        if (b[at] == kExtension) {
+            at = skipSubBlocks(at + 2);
+        } else if (b[at] == kImage) {
+            if (at + kImageDescriptor > b.size()) return false;
+            at += kImageDescriptor + tableBytes(b[at + 9]) + 1;  // descriptor, table, LZW code size
+            return skipSubBlocks(at) != kRunsOut;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
+// JPEG: the end-of-image marker must follow the start of the scan data. Inside the data every
+// 0xFF byte is followed by a zero or a restart marker, so 0xFF 0xD9 there is the real end.
+bool JpegComplete(const Bytes& b) {
+    bool inScan = false;
+    for (std::size_t i = 0; i + 1 < b.size(); ++i) {
+        if (b[i] != 0xFF) continue;
+        if (b[i + 1] == 0xDA) inScan = true;
+        if (b[i + 1] == 0xD9 && inScan) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool IsCompletePictureFile(const Bytes& bytes) {
+    if (StartsWith(bytes, {'B', 'M'})) return BitmapComplete(bytes);
+    if (StartsWith(bytes, {'G', 'I', 'F', '8'})) return GifFirstFrameComplete(bytes);
+    if (StartsWith(bytes, {0xFF, 0xD8})) return JpegComplete(bytes);
+    return true;
+}
+
+}  // namespace mipro

@@ -1,0 +1,282 @@
+#include <filesystem>
+
+#include "picture/file_bytes.h"
+#include "picture/image_load.h"
+#include "picture_test_files.h"
+
+namespace mipro::testing {
+
+namespace {
+
+const std::string kCannotOpen = "ファイルが開けません";
+
+class PictureLoad : public PictureTest {
+protected:
+    void SetUp() override { EnterStepTwo(); }
+
+    const Picture& Thumbnail() { return desk.window.thumbnail(2).image; }
+    std::string InfoLabel() { return desk.window.caption({Control::lblSTINFO, 2}); }
+};
+
+TEST_F(PictureLoad, SmallPictureGivesTheShortTextAndAScaledThumbnail) {
+    ChoosePicture(Picture(320, 240, 0x123456));
+    EXPECT_EQ(w.st.ImgWidth, 320);
+    EXPECT_EQ(w.st.ImgHeight, 240);
+    EXPECT_EQ(w.st.ImgInfoText, "Width 320 x Height 240 pixel");
+    EXPECT_EQ(InfoLabel(), w.st.ImgInfoText);
+    EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 320));
+    EXPECT_EQ(Thumbnail().width(), 140);
+    EXPECT_EQ(Thumbnail().height(), 105);
+    EXPECT_TRUE(desk.window.isVisible({Control::picIMGCHK, 2}));
+}
+
+TEST_F(PictureLoad, LargePictureIsClippedAndSaysSoInFourLines) {
+    ChoosePicture(Picture(800, 500, 0));
+    EXPECT_EQ(w.st.ImgWidth, 600);
+    EXPECT_EQ(w.st.ImgHeight, 500);
+    EXPECT_EQ(w.st.ImgInfoText,
+              "元画像 Width 800 x Height 500 pixel\r\n"
+              "クリップ後のサイズ - Width 600 x Height 500 pixel\r\n"
+              "\r\n"
+              "※600 pixel を超えた部分はクリップされます。");
+    EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 600));
+    EXPECT_EQ(Thumbnail().width(), 140);
+    EXPECT_EQ(Thumbnail().height(), 117);
+}
+
+TEST_F(PictureLoad, OneColumnTooWideIsClipped) {
+    ChoosePicture(Picture(601, 10, 0));
+    EXPECT_EQ(w.st.ImgWidth, 600);
+    EXPECT_EQ(w.st.ImgHeight, 10);
+    EXPECT_EQ(w.st.ImgInfoText,
+              "元画像 Width 601 x Height 10 pixel\r\n"
+              "クリップ後のサイズ - Width 600 x Height 10 pixel\r\n\r\n"
+              "※600 pixel を超えた部分はクリップされます。");
+}
+
+TEST_F(PictureLoad, ExactlySixHundredSquareIsNotClipped) {
+    ChoosePicture(Picture(600, 600, 0));
+    EXPECT_EQ(w.st.ImgInfoText, "Width 600 x Height 600 pixel");
+    EXPECT_EQ(w.st.ImgWidth, 600);
+    EXPECT_EQ(w.st.ImgHeight, 600);
+}
+
+TEST_F(PictureLoad, TallPictureGivesARoundedThumbnail) {
+    ChoosePicture(Picture(100, 300, 0));
+    EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 300));
+    EXPECT_EQ(Thumbnail().width(), 47);
+    EXPECT_EQ(Thumbnail().height(), 140);
+}
+
+TEST_F(PictureLoad, PictureOfAtMostThumbnailSizeIsShownAtFullSize) {
+    ChoosePicture(Picture(140, 90, 0));
+    EXPECT_EQ(w.st.ThumbScale, 1.0f);
+    EXPECT_EQ(Thumbnail().width(), 140);
+    EXPECT_EQ(Thumbnail().height(), 90);
+}
+
+TEST_F(PictureLoad, CanvasHoldsTheClippedAreaWithRedInTheLowByte) {
+    Picture p(700, 3, 0xFFFFFF);
+    p.setPoint(0, 0, 0x0000FF);   // red
+    p.setPoint(599, 2, 0xFF0000); // blue
+    p.setPoint(650, 1, 0x00FF00); // beyond the clip
+    ChoosePicture(p);
+    ASSERT_EQ(w.st.picIMG.width(), 600);
+    ASSERT_EQ(w.st.picIMG.height(), 3);
+    EXPECT_EQ(w.st.picIMG.point(0, 0), 0x0000FF);
+    EXPECT_EQ(w.st.picIMG.point(599, 2), 0xFF0000);
+    EXPECT_EQ(w.st.picIMG.point(1, 1), 0xFFFFFF);
+}
+
+TEST_F(PictureLoad, TransparentPixelsAreDrawnOnWhite) {
+    RgbaPicture p(3, 1, {0, 0, 0, 255});
+    p.at(1, 0) = {0, 0, 0, 0};
+    p.at(2, 0) = {0, 0, 255, 128};
+    WritePng(TempDir() + "alpha.png", p);
+    ChooseFile(TempDir() + "alpha.png");
+    EXPECT_EQ(w.st.picIMG.point(0, 0), 0x000000);
+    EXPECT_EQ(w.st.picIMG.point(1, 0), 0xFFFFFF);
+    // Half-covered blue over white: red and green halfway to white, blue full.
+    EXPECT_EQ(w.st.picIMG.point(2, 0), 0xFF7F7F);
+}
+
+TEST_F(PictureLoad, GifShowsItsFirstFrameWithTransparencyOnWhite) {
+    RgbaPicture first(4, 2, {10, 20, 30, 255});
+    first.at(3, 1) = {0, 0, 0, 0};
+    RgbaPicture second(4, 2, {200, 100, 50, 255});
+    WriteGif(TempDir() + "anim.gif", {first, second});
+    ChooseFile(TempDir() + "anim.gif");
+    EXPECT_EQ(w.st.ImgInfoText, "Width 4 x Height 2 pixel");
+    EXPECT_EQ(w.st.picIMG.point(0, 0), 10 | 20 << 8 | 30 << 16);
+    EXPECT_EQ(w.st.picIMG.point(3, 1), 0xFFFFFF);
+}
+
+TEST_F(PictureLoad, JpegLoadsWithItsColoursNearlyKept) {
+    WriteJpeg(TempDir() + "photo.jpg", Picture(16, 8, 0x3366CC));
+    ChooseFile(TempDir() + "photo.jpg");
+    EXPECT_EQ(w.st.ImgInfoText, "Width 16 x Height 8 pixel");
+    const ColourValue c = w.st.picIMG.point(5, 5);
+    EXPECT_NEAR(c & 255, 0xCC, 4);
+    EXPECT_NEAR((c >> 8) & 255, 0x66, 4);
+    EXPECT_NEAR((c >> 16) & 255, 0x33, 4);
+}
+
+TEST_F(PictureLoad, PathWithJapaneseLettersBlanksAndSignsOpens) {
+    const std::string dir = TempDir() + "写真 & 100% テスト/";
+    std::filesystem::create_directories(Utf8Path(dir));
+    ChoosePicture(Picture(5, 4, 0), "写真 & 100% テスト/絵.bmp");
+    EXPECT_EQ(w.st.ImgInfoText, "Width 5 x Height 4 pixel");
+    EXPECT_EQ(w.st.ImgFileName, dir + "絵.bmp");
+}
+
+TEST_F(PictureLoad, HourglassAndRedrawLockAreUndoneAfterLoading) {
+    ChoosePicture(Picture(5, 4, 0));
+    EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
+    EXPECT_FALSE(desk.window.locked());
+}
+
+TEST(ThumbScale, SquarePictureUsesTheSameScaleAsEitherSide) {
+    EXPECT_EQ(ComputeThumbScale(300, 300), static_cast<float>(140.0 / 300));
+    EXPECT_EQ(ComputeThumbScale(300, 200), static_cast<float>(140.0 / 300));
+    EXPECT_EQ(ComputeThumbScale(200, 300), static_cast<float>(140.0 / 300));
+    EXPECT_EQ(ComputeThumbScale(141, 10), static_cast<float>(140.0 / 141));
+    EXPECT_EQ(ComputeThumbScale(140, 140), 1.0f);
+}
+
+// Bad files: each gives the message and leaves everything from the earlier picture as it was.
+class BadPicture : public PictureLoad {
+protected:
+    void SetUp() override {
+        PictureLoad::SetUp();
+        earlier.setPoint(2, 1, 0x000000);
+        ChoosePicture(earlier, "earlier.bmp");
+        earlierThumbnail = Thumbnail();
+        desk.dialogs.shown.clear();
+    }
+
+    void ExpectRefused(const std::string& path) {
+        ChooseFile(path);
+        ASSERT_EQ(desk.dialogs.shown.size(), 1u) << path;
+        EXPECT_EQ(desk.dialogs.shown[0].text, kCannotOpen);
+        EXPECT_EQ(desk.dialogs.shown[0].style, 48);
+        EXPECT_EQ(desk.dialogs.shown[0].title, "ミプロ♪ ver.1.0.0b");
+        EXPECT_EQ(w.st.ImgWidth, 300);
+        EXPECT_EQ(w.st.ImgHeight, 200);
+        EXPECT_EQ(w.st.ImgInfoText, "Width 300 x Height 200 pixel");
+        EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 300));
+        EXPECT_EQ(w.st.ImgFileName, TempDir() + "earlier.bmp");
+        EXPECT_EQ(InfoLabel(), "Width 300 x Height 200 pixel");
+        EXPECT_EQ(w.st.picIMG.width(), 300);
+        EXPECT_EQ(w.st.picIMG.point(2, 1), 0x000000);
+        EXPECT_EQ(Thumbnail().width(), earlierThumbnail.width());
+        EXPECT_EQ(Thumbnail().point(0, 0), earlierThumbnail.point(0, 0));
+        EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
+        EXPECT_FALSE(desk.window.locked());
+    }
+
+    // A good file of the format cut short.
+    std::string Truncated(const std::string& name, std::size_t keep) {
+        const std::string path = TempDir() + name;
+        std::vector<std::uint8_t> bytes = ReadBytes(path);
+        EXPECT_GT(bytes.size(), keep);
+        bytes.resize(keep);
+        WriteBytes(path, bytes);
+        return path;
+    }
+
+    Picture earlier{300, 200, 0xFFFFFF};
+    Picture earlierThumbnail;
+};
+
+TEST_F(BadPicture, MissingFile) { ExpectRefused(TempDir() + "missing.bmp"); }
+
+TEST_F(BadPicture, EmptyFile) {
+    WriteBytes(TempDir() + "empty.bmp", {});
+    ExpectRefused(TempDir() + "empty.bmp");
+}
+
+TEST_F(BadPicture, TextFileNamedJpg) {
+    const std::string text = "This is not a picture.\r\nJust some words.\r\n";
+    WriteBytes(TempDir() + "notes.jpg", std::vector<std::uint8_t>(text.begin(), text.end()));
+    ExpectRefused(TempDir() + "notes.jpg");
+}
+
+TEST_F(BadPicture, Folder) { ExpectRefused(TempDir()); }
+
+TEST_F(BadPicture, TruncatedBitmap) {
+    WriteBmp(TempDir() + "cut.bmp", Picture(64, 64, 0x102030));
+    ExpectRefused(Truncated("cut.bmp", 1000));
+}
+
+TEST_F(BadPicture, TruncatedGif) {
+    RgbaPicture p(64, 64, {1, 2, 3, 255});
+    p.at(5, 5) = {9, 9, 9, 255};
+    WriteGif(TempDir() + "cut.gif", {p});
+    ExpectRefused(Truncated("cut.gif", 900));
+}
+
+TEST_F(BadPicture, JpegCutInItsHeaders) {
+    WriteJpeg(TempDir() + "cut.jpg", Picture(64, 64, 0x102030));
+    ExpectRefused(Truncated("cut.jpg", 400));
+}
+
+TEST_F(BadPicture, JpegCutInItsImageData) {
+    Picture noise(64, 64, 0);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) noise.setPoint(x, y, (x * 2654435761u + y * 40503u) & 0xFFFFFF);
+    WriteJpeg(TempDir() + "cut.jpg", noise);
+    ExpectRefused(Truncated("cut.jpg", ReadBytes(TempDir() + "cut.jpg").size() * 3 / 4));
+}
+
+TEST_F(BadPicture, GifWithoutItsImage) {
+    WriteGif(TempDir() + "cut.gif", {RgbaPicture(8, 8, {1, 2, 3, 255})});
+    ExpectRefused(Truncated("cut.gif", 13 + 768 + 8));  // header, colour table, transparency block
+}
+
+TEST_F(BadPicture, TruncatedPng) {
+    RgbaPicture p(64, 64, {1, 2, 3, 255});
+    WritePng(TempDir() + "cut.png", p);
+    ExpectRefused(Truncated("cut.png", 60));
+}
+
+// A bitmap header claiming 60000 x 60000 pixels, followed by only a few bytes.
+TEST_F(BadPicture, BitmapHeaderClaimingAHugeSize) {
+    WriteBmp(TempDir() + "huge.bmp", Picture(2, 2, 0));
+    std::vector<std::uint8_t> bytes = ReadBytes(TempDir() + "huge.bmp");
+    constexpr std::uint32_t kSide = 60000;
+    for (int field : {18, 22}) {
+        for (int i = 0; i < 4; ++i) bytes[field + i] = static_cast<std::uint8_t>(kSide >> (8 * i));
+    }
+    WriteBytes(TempDir() + "huge.bmp", bytes);
+    ExpectRefused(TempDir() + "huge.bmp");
+}
+
+TEST_F(BadPicture, GifHeaderClaimingAHugeSize) {
+    WriteGif(TempDir() + "huge.gif", {RgbaPicture(2, 2, {1, 2, 3, 255})});
+    std::vector<std::uint8_t> bytes = ReadBytes(TempDir() + "huge.gif");
+    for (int field : {6, 8}) {
+        bytes[field] = 60000 & 255;
+        bytes[field + 1] = 60000 >> 8;
+    }
+    WriteBytes(TempDir() + "huge.gif", bytes);
+    ExpectRefused(TempDir() + "huge.gif");
+}
+
+// Hand-made hostile files and the inputs fuzzing found troublesome load or are refused, without a
+// crash or a huge allocation.
+TEST_F(PictureLoad, HostileAndFuzzFoundInputsLoadOrAreRefused) {
+    const std::filesystem::path dir = std::filesystem::path(MIPRO_TEST_DATA_DIR) / "loader-regressions";
+    int tried = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        desk.dialogs.shown.clear();
+        ChooseFile(entry.path().string());
+        const bool refused = desk.dialogs.shown.size() == 1;
+        EXPECT_TRUE(refused || w.st.ImgFileName == entry.path().string()) << entry.path();
+        ++tried;
+    }
+    EXPECT_GT(tried, 0);
+}
+
+}  // namespace
+
+}  // namespace mipro::testing

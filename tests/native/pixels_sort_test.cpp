@@ -1,0 +1,195 @@
+#include <filesystem>
+
+#include "picture/file_bytes.h"
+#include "picture/image_get_step.h"
+#include "pixels/sort_batch.h"
+#include "pixels_test_fixture.h"
+
+namespace mipro::testing {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSortFailed = "ピクセル情報の並び替えに失敗しました。";
+
+// A picture of 12 pixels in three colours, and its sorted list.
+Picture ThreeColours() {
+    Picture p(4, 3, 0x0000FF);
+    p.setPoint(3, 0, 0x00FF00);
+    p.setPoint(0, 2, 0x00FF00);
+    p.setPoint(1, 1, 0xFFFFFF);
+    p.setPoint(2, 1, 0x000000);
+    return p;
+}
+
+class Sort : public PixelsTest {
+protected:
+    using PixelsTest::PixelsTest;
+
+    void ExpectSortedCorrectly() {
+        ASSERT_EQ(w.st.StepDone(3, 0), True) << (desk.dialogs.shown.empty() ? "" : desk.dialogs.shown[0].text);
+        const auto sorted = Sorted();
+        ASSERT_EQ(sorted.size(), 11u);
+        EXPECT_EQ(sorted.front(), "000000000001002");
+        EXPECT_EQ(sorted[1], "000255000000003");
+        EXPECT_EQ(sorted.back(), "255000000002003");
+    }
+
+    // Step 3 failed: the user is told, can go back, and may close the window.
+    void ExpectFailedWith(const std::string& hint) {
+        EXPECT_EQ(w.st.StepDone(3, 0), False);
+        ASSERT_EQ(desk.dialogs.shown.size(), 1u);
+        EXPECT_EQ(desk.dialogs.shown[0].text.rfind(kSortFailed + "\r\n\r\n", 0), 0u) << desk.dialogs.shown[0].text;
+        EXPECT_NE(desk.dialogs.shown[0].text.find(hint), std::string::npos) << desk.dialogs.shown[0].text;
+        EXPECT_EQ(desk.dialogs.shown[0].style, 48);
+        EXPECT_EQ(desk.dialogs.shown[0].title, w.st.AppTitle);
+        EXPECT_EQ(Status(), kSortFailed);
+        EXPECT_TRUE(desk.window.isVisible({Control::lblSTINFO, 3}));
+        EXPECT_TRUE(desk.window.isEnabled({Control::cmdBACK}));
+        EXPECT_FALSE(desk.window.isEnabled({Control::cmdNEXT}));
+        EXPECT_EQ(w.st.CanClose, True);
+        EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
+        for (int size : SoundsPlayed()) EXPECT_NE(size, kEndBytes);
+    }
+
+    // Goes back to step 2 and forward again, which runs the extraction anew.
+    void Retry() {
+        desk.dialogs.shown.clear();
+        cmdBACK_Click(w);
+        cmdNEXT_Click(w);
+    }
+};
+
+TEST(SortBatch, PathsAreQuotedWithPercentSignsDoubled) {
+    EXPECT_EQ(BatchArgument("C:\\Temp\\MPR1.TMP"), "\"C:\\Temp\\MPR1.TMP\"");
+    EXPECT_EQ(BatchArgument("C:\\100% & more\\A.TMP"), "\"C:\\100%% & more\\A.TMP\"");
+    EXPECT_EQ(BatchArgument("%TEMP%"), "\"%%TEMP%%\"");
+    EXPECT_EQ(SortBatchLines("D", "P", "S"),
+              (std::vector<std::string>{"del \"D\"", "sort \"P\" > \"S\"", "type nul > \"D\""}));
+}
+
+TEST_F(Sort, PlainTemporaryDirectory) {
+    Extract(ThreeColours());
+    ExpectSortedCorrectly();
+    EXPECT_EQ(w.st.PixCount, 11);
+}
+
+class AwkwardTempDir : public Sort {
+protected:
+    static sim::DesktopOptions Options() {
+        sim::DesktopOptions o = OptionsFor(CurrentTestName());
+        o.tempDir += "一時 & 100% フォルダ %PATH%/";
+        fs::create_directories(Utf8Path(o.tempDir));
+        return o;
+    }
+    AwkwardTempDir() : Sort(Options()) {}
+};
+
+TEST_F(AwkwardTempDir, BlanksAmpersandPercentAndJapaneseDoNotBreakTheSort) {
+    Extract(ThreeColours());
+    ExpectSortedCorrectly();
+}
+
+TEST_F(AwkwardTempDir, ShortFormOfTheDirectoryIsUsedWhereTheSystemHasOne) {
+    const std::string shortDir = FreshTempDir(CurrentTestName() + "-short") + "TEMP~1/";
+    fs::create_directory_symlink(Utf8Path(TempDir()), Utf8Path(shortDir.substr(0, shortDir.size() - 1)));
+    desk.files.shortNames[TempDir()] = shortDir;
+    Extract(ThreeColours());
+    ExpectSortedCorrectly();
+    const auto batch = ReadCrLfLines(w.st.BatFile);
+    ASSERT_EQ(batch.size(), 3u);
+    const std::string done = shortDir + fs::path(w.st.DoneFile).filename().string();
+    EXPECT_EQ(batch[0], "del \"" + done + "\"");
+    EXPECT_EQ(batch[2], "type nul > \"" + done + "\"");
+    EXPECT_EQ(batch[1].find("一時"), std::string::npos) << batch[1];
+}
+
+TEST_F(Sort, MarkerFromBeforeIsNotTakenForTheEndOfTheSort) {
+    // The shell does nothing: only the program's own removal of the marker reveals that.
+    desk.files.shell.runsCommands = false;
+    Extract(ThreeColours());
+    ExpectFailedWith("一時フォルダ");
+    EXPECT_EQ(desk.files.processesStarted, 1);
+}
+
+TEST_F(Sort, SortedFileWithLinesMissingIsAFailure) {
+    desk.files.shell.sortDropsLines = 1;
+    Extract(ThreeColours());
+    ExpectFailedWith("一時フォルダ");
+}
+
+TEST_F(Sort, ShellThatCannotStartIsAFailure) {
+    desk.files.shell.starts = false;
+    Extract(ThreeColours());
+    ExpectFailedWith("cmd.exe");
+}
+
+TEST_F(Sort, WaitPollsEveryTwoHundredMillisecondsUntilTheBatchEnds) {
+    desk.files.shell.pollsBeforeEnd = 5;
+    int pumpsWhileWaiting = 0;
+    desk.window.onDoEvents = [&] {
+        if (Status().find("並び替え") != std::string::npos) ++pumpsWhileWaiting;
+    };
+    Extract(ThreeColours());
+    ExpectSortedCorrectly();
+    std::vector<int> sleeps;
+    for (const auto& e : desk.log.only(sim::EventKind::Sleep)) sleeps.push_back(e.value);
+    EXPECT_EQ(sleeps, (std::vector<int>{500, 200, 200, 200, 200, 200}));
+    EXPECT_EQ(pumpsWhileWaiting, 1 + 5);  // before the batch is written, then once per poll
+}
+
+TEST_F(Sort, FailedStepRunsAgainWhenEnteredAgain) {
+    desk.files.shell.starts = false;
+    Extract(ThreeColours());
+    ASSERT_EQ(w.st.StepDone(3, 0), False);
+    desk.files.shell.starts = true;
+    Retry();
+    ExpectSortedCorrectly();
+    EXPECT_TRUE(desk.dialogs.shown.empty());
+}
+
+TEST_F(Sort, UnwritableTemporaryDirectoryIsReportedAndCanBeRetried) {
+    EnterStepTwo();
+    ChoosePicture(ThreeColours());
+    fs::remove_all(TempDir());
+    cmdNEXT_Click(w);
+    EXPECT_EQ(w.st.StepDone(3, 0), False);
+    ASSERT_EQ(desk.dialogs.shown.size(), 1u);
+    EXPECT_EQ(desk.dialogs.shown[0].text.rfind("ピクセル情報の書き出しに失敗しました。", 0), 0u);
+    EXPECT_TRUE(w.st.DoneFile.empty());
+    EXPECT_TRUE(w.st.BatFile.empty());
+    EXPECT_EQ(w.st.CanClose, True);
+    EXPECT_TRUE(desk.window.isEnabled({Control::cmdBACK}));
+
+    fs::create_directories(TempDir());
+    Retry();
+    ExpectSortedCorrectly();
+}
+
+TEST_F(Sort, StaleFileUnderTheBatchNameDoesNotStopTheRename) {
+    Extract(ThreeColours());
+    const std::string batchName = w.st.BatFile;
+    Form_Unload(w);
+    WriteBytes(batchName, {'e', 'c', 'h', 'o', '\r', '\n'});
+
+    // A second run of the program in the same directory is handed the same temporary name.
+    sim::DesktopOptions o;
+    o.tempDir = TempDir();
+    sim::SimDesktop again(o);
+    Wizard w2(again.platform);
+    Form_Load(w2);
+    tmrWakeup_Timer(w2);
+    cmdNEXT_Click(w2);
+    again.dialogs.files.push_back(TempDir() + "picture.bmp");
+    cmdOPEN_Click(w2);
+    cmdNEXT_Click(w2);
+    EXPECT_EQ(w2.st.BatFile, batchName);
+    EXPECT_EQ(w2.st.StepDone(3, 0), True);
+    EXPECT_EQ(ReadCrLfLines(batchName).size(), 3u);
+    EXPECT_EQ(ReadCrLfLines(w2.st.SortFile).size(), 11u);
+}
+
+}  // namespace
+
+}  // namespace mipro::testing
