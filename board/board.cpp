@@ -22,6 +22,10 @@ void Board::buttonDown(Point p) {
 
 void Board::buttonUp(Point p) {
     input_.add({InputKind::ButtonUp, p});
+    loseHold();
+}
+
+void Board::loseHold() {
     held_ = false;
     grip_ = Grip::Nothing;
 }

@@ -19,6 +19,9 @@ public:
     void buttonDown(Point p);
     void buttonUp(Point p);
     void move(Point p);
+    // The window system took the mouse away while the button was held: the drag ends without a
+    // release, and the next button-down is a fresh press.
+    void loseHold();
 
     const Layout& layout() const { return layout_; }
     int value(Channel c) const { return values_[static_cast<int>(c)]; }

@@ -193,6 +193,17 @@ TEST_F(PaintBoard, MovesAfterReleaseOrWithoutPressLeaveTheSliderAlone) {
     EXPECT_EQ(board.value(c), 105);
 }
 
+TEST_F(PaintBoard, AfterLosingTheHoldMovesNoLongerDragAndTheNextDownIsAPress) {
+    const Channel c = Channel::Red;
+    board.buttonDown(At(c, 10));
+    board.loseHold();
+    board.move(At(c, 30));
+    EXPECT_EQ(board.value(c), 55);
+    board.buttonDown(At(c, -1));  // a fresh press beside the track, not a drag to zero
+    EXPECT_EQ(board.value(c), 55);
+    EXPECT_EQ(board.input().count(InputKind::ButtonUp), 0);
+}
+
 TEST_F(PaintBoard, DragStartedOffTheTrackMovesNoSlider) {
     const Channel c = Channel::Red;
     board.buttonDown(At(c, -1));

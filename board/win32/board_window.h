@@ -1,0 +1,43 @@
+// The practice board's windows: a frame titled "練習ボード - <kind>" holding one child window of a
+// Java canvas class ("SunAwtCanvas" or "MSAWT_Comp_Class") that shows the whole board, colour
+// controls and canvas, and turns the mouse messages it receives into the board's input.
+#pragma once
+
+#include <windows.h>
+
+#include "board/board.h"
+#include "board/options.h"
+
+namespace mipro::board::win32 {
+
+// Posted to the frame window by a test driver: write the canvas file and the report now.
+constexpr UINT kSaveMessage = WM_APP + 1;
+// The frame window's class, for drivers that look for the board.
+constexpr const wchar_t* kFrameClass = L"PracticeBoardFrame";
+
+class BoardWindow {
+public:
+    explicit BoardWindow(Options options);
+    BoardWindow(const BoardWindow&) = delete;
+    BoardWindow& operator=(const BoardWindow&) = delete;
+
+    bool create(HINSTANCE instance);
+    void show(int showCommand);
+    // Writes the canvas file and the report, where the options ask for them.
+    void save();
+    void saveReport();
+
+private:
+    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void paint(HWND window);
+
+    Options options_;
+    Board board_;
+    HWND frame_ = nullptr;
+    HWND board_window_ = nullptr;
+};
+
+}  // namespace mipro::board::win32

@@ -1,0 +1,213 @@
+// practice-board.exe on the real window system: another process moves the pointer and injects
+// button events as mipro does, and the board's values and canvas follow its model.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "practice_board_process.h"
+
+namespace mipro::testing {
+namespace {
+
+constexpr DWORD kPause = 10;  // ms between injected events, as mipro's fastest speed leaves
+
+void MoveTo(long x, long y) {
+    SetCursorPos(static_cast<int>(x), static_cast<int>(y));
+    Sleep(kPause);
+}
+void Down() {
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Sleep(kPause);
+}
+void Up() {
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    Sleep(kPause);
+}
+// mipro's click on a pixel or an arrow button: put the pointer there, down, put it there again, up.
+void ClickAt(const std::vector<long>& p) {
+    MoveTo(p[0], p[1]);
+    Down();
+    MoveTo(p[0], p[1]);
+    Up();
+}
+// A click where the pointer already is, as the colour reset makes them.
+void ClickHere() {
+    Down();
+    Up();
+}
+
+std::wstring ClassUnder(long x, long y) {
+    wchar_t name[64] = {};
+    GetClassNameW(WindowFromPoint({static_cast<LONG>(x), static_cast<LONG>(y)}), name, 64);
+    return name;
+}
+
+int NotWhite(const board::Raster& r) {
+    int n = 0;
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x) n += r.at(x, y) != board::kWhite;
+    return n;
+}
+
+class PracticeBoardTest : public ::testing::Test {
+protected:
+    void Start(const std::wstring& args) {
+        board_ = std::make_unique<PracticeBoardProcess>(args, CurrentTestName());
+        ASSERT_TRUE(board_->started()) << "could not start practice-board.exe";
+        const auto report = board_->waitUntilShown();
+        ASSERT_TRUE(report.has_value()) << "no report from practice-board.exe";
+        ASSERT_NE(board_->frame(), nullptr);
+        shown_ = report->items();
+    }
+    std::vector<long> Spot(const std::string& name) const { return board::Report(shown_).find(name); }
+    std::vector<long> Offset(const std::string& name, long dx, long dy) const {
+        const std::vector<long> p = Spot(name);
+        return {p[0] + dx, p[1] + dy};
+    }
+    std::vector<long> CanvasPixel(long x, long y) const { return Offset("canvas", x, y); }
+
+    // The board handles posted messages before queued input, so the save is asked for again until
+    // the board has seen all the button-downs sent.
+    board::Report ReportAfter(long downs) {
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            const auto report = board_->requestSave();
+            if (!report) break;
+            if (report->find("input").at(1) >= downs) return *report;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        ADD_FAILURE() << "the board did not receive " << downs << " button-downs";
+        return board::Report({});
+    }
+
+    struct Painted {
+        int x, y;
+        board::Colour colour;
+    };
+    // Once the board has seen `downs` button-downs: its values, and a canvas painted exactly there.
+    void ExpectBoard(long downs, const std::vector<long>& values, const std::vector<Painted>& pixels) {
+        const board::Report report = ReportAfter(downs);
+        EXPECT_EQ(report.find("values"), values);
+        const auto canvas = board_->canvas();
+        ASSERT_TRUE(canvas.has_value());
+        for (const Painted& p : pixels) EXPECT_EQ(canvas->at(p.x, p.y), p.colour) << p.x << "," << p.y;
+        EXPECT_EQ(NotWhite(*canvas), static_cast<int>(pixels.size()));
+    }
+
+    static std::wstring CurrentTestName() {
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        return std::wstring(name.begin(), name.end());
+    }
+
+    std::unique_ptr<PracticeBoardProcess> board_;
+    std::vector<board::ReportItem> shown_;
+};
+
+TEST_F(PracticeBoardTest, OekakiBoardLiesWhereItSaysWithTheCanvasClass) {
+    Start(L"--board oekakiBBS --canvas 120x90 --pos 40,30");
+    const std::vector<long> canvas = Spot("canvas");
+    ASSERT_EQ(canvas.size(), 4u);
+    EXPECT_EQ(canvas[2], 120);
+    EXPECT_EQ(canvas[3], 90);
+    EXPECT_EQ(ClassUnder(canvas[0], canvas[1]), L"SunAwtCanvas");
+    EXPECT_EQ(ClassUnder(canvas[0] - 5, canvas[1]), L"SunAwtCanvas");
+    EXPECT_EQ(ClassUnder(canvas[0] + 119, canvas[1] + 89), L"SunAwtCanvas");
+    const auto red = Spot("red_tens_up");
+    EXPECT_EQ(ClassUnder(red[0], red[1]), L"SunAwtCanvas");
+    wchar_t title[64] = {};
+    GetWindowTextW(board_->frame(), title, 64);
+    EXPECT_STREQ(title, L"練習ボード - oekakiBBS");
+}
+
+TEST_F(PracticeBoardTest, OekakiArrowsSetTheColourAndCanvasClicksPaintIt) {
+    Start(L"--board oekakiBBS --canvas 120x90 --pos 60,40");
+    for (int i = 0; i < 3; ++i) ClickAt(Spot("red_tens_up"));
+    for (int i = 0; i < 2; ++i) ClickAt(Spot("green_ones_up"));
+    ClickAt(CanvasPixel(10, 5));
+    // The colour reset's bursts: 26 clicks without moving, the last ones past the limit.
+    MoveTo(Spot("red_tens_down")[0], Spot("red_tens_down")[1]);
+    for (int i = 0; i < 26; ++i) ClickHere();
+    MoveTo(Spot("blue_tens_up")[0], Spot("blue_tens_up")[1]);
+    for (int i = 0; i < 26; ++i) ClickHere();
+    ClickAt(CanvasPixel(11, 5));
+    ClickAt(Offset("canvas", -5, 0));  // the start point beside the canvas: nothing happens
+
+    ExpectBoard(3 + 2 + 1 + 26 + 26 + 1 + 1, {0, 2, 255},
+                {{10, 5, board::Rgb(30, 2, 0)}, {11, 5, board::Rgb(0, 2, 255)}});
+}
+
+TEST_F(PracticeBoardTest, PaintSlidersFollowClicksAndMiprosDrags) {
+    Start(L"--board PaintBBS --canvas 100x80 --pos 300,200 --class MSAWT_Comp_Class");
+    const std::vector<long> canvas = Spot("canvas");
+    EXPECT_EQ(ClassUnder(canvas[0], canvas[1]), L"MSAWT_Comp_Class");
+    EXPECT_EQ(ClassUnder(canvas[0] - 5, canvas[1]), L"MSAWT_Comp_Class");
+
+    ClickAt(Offset("red_slider", 25, 0));  // 130
+    // To 255: down at rx + 48, and a fresh down at rx + 49 and rx + 50 without a release.
+    for (long dx : {48, 49, 50}) {
+        MoveTo(Spot("green_slider")[0] + dx, Spot("green_slider")[1]);
+        Down();
+    }
+    Up();
+    ClickAt(Offset("blue_slider", 9, 0));  // 50
+    ClickAt(CanvasPixel(0, 0));
+    // To 0: down at rx, then a fresh down at rx - 1.
+    for (long dx : {0, -1}) {
+        MoveTo(Spot("red_slider")[0] + dx, Spot("red_slider")[1]);
+        Down();
+    }
+    Up();
+    ClickAt(CanvasPixel(99, 79));
+
+    ExpectBoard(1 + 3 + 1 + 1 + 2 + 1, {0, 255, 50},
+                {{0, 0, board::Rgb(130, 255, 50)}, {99, 79, board::Rgb(0, 255, 50)}});
+}
+
+TEST_F(PracticeBoardTest, SliderDragKeepsGoingBeyondTheBoardWindow) {
+    Start(L"--board PaintBBS --canvas 100x80 --pos 300,200");
+    const std::vector<long> boardRect = Spot("board");
+    ClickAt(Offset("blue_slider", 9, 0));
+    MoveTo(Spot("blue_slider")[0] + 9, Spot("blue_slider")[1]);
+    Down();
+    MoveTo(boardRect[0] - 40, Spot("blue_slider")[1] + 60);  // off the board, left and below
+    EXPECT_NE(ClassUnder(boardRect[0] - 40, Spot("blue_slider")[1] + 60), L"SunAwtCanvas");
+    Up();
+    const board::Report report = ReportAfter(2);
+    EXPECT_EQ(report.find("values"), (std::vector<long>{0, 0, 0}));
+}
+
+TEST_F(PracticeBoardTest, CanvasIsSavedWhenTheWindowCloses) {
+    Start(L"--board oekakiBBS --canvas 50x40 --pos 80,60");
+    ClickAt(Spot("green_tens_up"));
+    ClickAt(CanvasPixel(49, 39));
+    ReportAfter(2);
+    std::filesystem::remove(board_->canvasPath());
+    PostMessageW(board_->frame(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(board_->waitForEnd(10000));
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(canvas->width(), 50);
+    EXPECT_EQ(canvas->height(), 40);
+    EXPECT_EQ(canvas->at(49, 39), board::Rgb(0, 10, 0));
+    EXPECT_EQ(NotWhite(*canvas), 1);
+}
+
+TEST_F(PracticeBoardTest, EveryEventIsRecorded) {
+    Start(L"--board oekakiBBS --canvas 50x40 --pos 80,60");
+    ClickAt(CanvasPixel(1, 1));
+    Down();
+    Up();
+    const board::Report report = ReportAfter(2);
+    EXPECT_EQ(report.find("input").at(1), 2);
+    EXPECT_EQ(report.find("input").at(2), 2);
+    // The window system may add moves of its own; the button events come in the order sent.
+    std::vector<std::vector<long>> buttons;
+    for (const board::ReportItem& e : report.all("event"))
+        if (e.numbers.at(0) != 0) buttons.push_back(e.numbers);
+    const long x = CanvasPixel(1, 1)[0], y = CanvasPixel(1, 1)[1];
+    const std::vector<std::vector<long>> expected = {{1, x, y}, {2, x, y}, {1, x, y}, {2, x, y}};
+    EXPECT_EQ(buttons, expected);
+}
+
+}  // namespace
+}  // namespace mipro::testing
