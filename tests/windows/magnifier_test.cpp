@@ -175,6 +175,24 @@ private:
     std::thread thread_;
 };
 
+// The program's own platform on the real window system.
+struct RealDesktop {
+    Win32Pointer pointer;
+    Win32Clock clock;
+    Win32Sound sound;
+    Win32MainWindow window;
+    Win32Dialogs dialogs;
+    Win32Files files;
+    Win32Screen screen;
+    Platform platform{pointer, clock, sound, window, dialogs, files, screen, {1, 0, 0}, ""};
+    Wizard w{platform};
+};
+
+// The three colour controls' guide corners, red first.
+std::vector<ScreenPoint> ChannelGuides(const board::Report& r) {
+    return {PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")};
+}
+
 class RealCapture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -200,15 +218,9 @@ protected:
         else cmdGETHOME_Click(w);
     }
 
-    Win32Pointer pointer;
-    Win32Clock clock;
-    Win32Sound sound;
-    Win32MainWindow window;
-    Win32Dialogs dialogs;
-    Win32Files files;
-    Win32Screen screen;
-    Platform platform{pointer, clock, sound, window, dialogs, files, screen, {1, 0, 0}, ""};
-    Wizard w{platform};
+    RealDesktop desk;
+    Wizard& w = desk.w;
+    Win32MainWindow& window = desk.window;
 };
 
 TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
@@ -216,7 +228,7 @@ TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
     const board::Report r = board.report();
     ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
 
-    Capture(5, 0, {PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")}, {"oekaki-red"});
+    Capture(5, 0, ChannelGuides(r), {"oekaki-red"});
     ASSERT_EQ(w.st.StepDone(5, 0), True) << "the capture did not complete";
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.PooRBtn1, PointOf(r, "red_tens_up"));
@@ -242,7 +254,7 @@ TEST_F(RealCapture, PaintSlidersAndCanvasLandWhereTheBoardHasThem) {
     const board::Report r = board.report();
     ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
 
-    Capture(5, 1, {PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")}, {"paint-red"});
+    Capture(5, 1, ChannelGuides(r), {"paint-red"});
     ASSERT_EQ(w.st.StepDone(5, 1), True) << "the capture did not complete";
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.ShiRBar, PointOf(r, "red_slider"));
@@ -278,15 +290,8 @@ protected:
     }
 
     std::vector<HWND> made;
-    Win32Pointer pointer;
-    Win32Clock clock;
-    Win32Sound sound;
-    Win32MainWindow window;
-    Win32Dialogs dialogs;
-    Win32Files files;
-    Win32Screen screen;
-    Platform platform{pointer, clock, sound, window, dialogs, files, screen, {1, 0, 0}, ""};
-    Wizard w{platform};
+    RealDesktop desk;
+    Wizard& w = desk.w;
 };
 
 TEST_F(ClassedWindows, TheWindowUnderThePointDecides) {
@@ -302,10 +307,10 @@ TEST_F(ClassedWindows, TheWindowUnderThePointDecides) {
 
 TEST_F(ClassedWindows, ADestroyedWindowHasNoClassName) {
     HWND h = Make(L"SunAwtFrame", 20, 200);
-    EXPECT_EQ(GetWndClassName(screen, reinterpret_cast<WindowHandle>(h)), "SunAwtFrame");
+    EXPECT_EQ(GetWndClassName(desk.screen, reinterpret_cast<WindowHandle>(h)), "SunAwtFrame");
     DestroyWindow(h);
     made.clear();
-    EXPECT_EQ(GetWndClassName(screen, reinterpret_cast<WindowHandle>(h)), "");
+    EXPECT_EQ(GetWndClassName(desk.screen, reinterpret_cast<WindowHandle>(h)), "");
 }
 
 }  // namespace
