@@ -138,6 +138,7 @@ LRESULT CALLBACK AboutWindow::WindowProc(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<AboutWindow*>(create->lpCreateParams)->window_ = window;
     }
     auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || self->closed_) return DefWindowProcW(window, message, wParam, lParam);

@@ -2,6 +2,7 @@
 
 #include "app/frame.h"
 #include "targeting/board_choice.h"
+#include "targeting/capture_steps.h"
 
 namespace mipro::win32 {
 
@@ -27,6 +28,12 @@ void DispatchClick(Wizard& w, ControlRef clicked) {
             break;
         case Control::lblVERSION:
             lblVersion_Click(w);
+            break;
+        case Control::cmdGETRGB:
+            cmdGETRGB_Click(w);
+            break;
+        case Control::cmdGETHOME:
+            cmdGETHOME_Click(w);
             break;
         // Handlers of the steps' own buttons: each owner adds its case here.
         // cmdOPEN -> cmdOPEN_Click, cmdGETRGB -> cmdGETRGB_Click, cmdGETHOME -> cmdGETHOME_Click,

@@ -1,0 +1,317 @@
+// The magnifier on the real window system, over the practice board: a user lines each guide up
+// with the board's controls and canvas by placing the pointer and pressing Enter, and every
+// derived point must land where the board says its control is.
+//
+// With MAGNIFIER_SHOT_DIR set, the hand stops before pressing Enter on the red control and on the
+// canvas corner, writes "<dir>/ready-<name>" and waits for "<dir>/taken-<name>", so that a
+// screenshot can be taken from outside.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/nearest_int.h"
+#include "app/wizard.h"
+#include "board/report.h"
+#include "platform/win32/display_units.h"
+#include "platform/win32/unicode_text.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_main_window.h"
+#include "platform/win32/win32_pointer.h"
+#include "platform/win32/win32_screen.h"
+#include "platform/win32/win32_sound.h"
+#include "targeting/capture_steps.h"
+#include "targeting/magnifier_geometry.h"
+#include "targeting/window_checks.h"
+
+namespace mipro::win32 {
+namespace {
+
+constexpr wchar_t kMagnifierClass[] = L"MiproMagnifier";
+constexpr int kSettleMs = 400;
+constexpr int kWaitLimitMs = 20000;
+constexpr int kPollMs = 50;
+constexpr int kPlacingTries = 5;
+
+std::filesystem::path TestDir() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    auto dir = std::filesystem::path(temp) / L"mipro-magnifier-test";
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+// practice-board.exe showing one board kind at a fixed place, with its report.
+class PracticeBoard {
+public:
+    PracticeBoard(const char* kind, int x, int y) : report_path_(TestDir() / (std::string(kind) + ".txt")) {
+        std::filesystem::remove(report_path_);
+        std::wstring command = Widen(std::string("\"") + PRACTICE_BOARD_EXE + "\" --board " + kind + " --pos " +
+                                     std::to_string(x) + "," + std::to_string(y) + " --report \"") +
+                               report_path_.wstring() + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
+    }
+    ~PracticeBoard() {
+        if (!started_) return;
+        TerminateProcess(pi_.hProcess, 0);
+        WaitForSingleObject(pi_.hProcess, kWaitLimitMs);
+        CloseHandle(pi_.hProcess);
+        CloseHandle(pi_.hThread);
+    }
+    PracticeBoard(const PracticeBoard&) = delete;
+    PracticeBoard& operator=(const PracticeBoard&) = delete;
+
+    // The board's report once it has written one; empty when it never did.
+    board::Report report() {
+        for (int waited = 0; started_ && waited < kWaitLimitMs; waited += kPollMs) {
+            std::ifstream in(report_path_, std::ios::binary);
+            std::stringstream text;
+            text << in.rdbuf();
+            board::Report r = board::ParseReport(text.str());
+            if (!r.find("canvas").empty()) return r;
+            Sleep(kPollMs);
+        }
+        return board::Report({});
+    }
+
+private:
+    std::filesystem::path report_path_;
+    PROCESS_INFORMATION pi_{};
+    bool started_ = false;
+};
+
+ScreenPoint PointOf(const board::Report& r, const std::string& name) {
+    const std::vector<long> n = r.find(name);
+    if (n.size() < 2) return {-1, -1};
+    return {static_cast<std::int32_t>(n[0]), static_cast<std::int32_t>(n[1])};
+}
+
+HWND ShownMagnifier() {
+    HWND h = FindWindowW(kMagnifierClass, nullptr);
+    return (h && IsWindowVisible(h)) ? h : nullptr;
+}
+
+bool WaitFor(const std::function<bool()>& condition) {
+    for (int waited = 0; waited < kWaitLimitMs; waited += kPollMs) {
+        if (condition()) return true;
+        Sleep(kPollMs);
+    }
+    return false;
+}
+
+void PressEnter() {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+// Waits, when screenshots are asked for, until one has been taken of what the screen shows now.
+void OfferScreenshot(const std::string& name) {
+    char dir[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("MAGNIFIER_SHOT_DIR", dir, MAX_PATH) == 0) return;
+    const std::filesystem::path base(dir);
+    std::ofstream(base / ("ready-" + name)).put('\n');
+    WaitFor([&] { return std::filesystem::exists(base / ("taken-" + name)); });
+}
+
+// The user: for each square corner in turn, waits for the magnifier, puts the pointer where
+// the guide lines up with it, looks, and presses Enter. If the magnifier is still open long after,
+// it is closed so the test ends instead of hanging.
+class Hand {
+public:
+    Hand(std::vector<ScreenPoint> corners, std::vector<std::string> shots)
+        : thread_([this, corners, shots] { run(corners, shots); }) {}
+    ~Hand() { thread_.join(); }
+    Hand(const Hand&) = delete;
+    Hand& operator=(const Hand&) = delete;
+
+private:
+    // The pointer for which the magnified square starts at `corner`: the window is centred on the
+    // pointer and the square lies SrcDX pixels from its left edge and SrcDY from its top.
+    static ScreenPoint PointerFor(ScreenPoint corner) {
+        const auto tx = NearestInt(TwipsPerPixelX()), ty = NearestInt(TwipsPerPixelY());
+        const MagnifierGeometry g = MagnifierGeometryFor(tx, ty);
+        return {corner.x - g.SrcDX + g.HalfWPx, corner.y - g.SrcDY + g.HalfHPx};
+    }
+
+    static bool PointerIsAt(ScreenPoint p) {
+        POINT now{};
+        GetCursorPos(&now);
+        return now.x == p.x && now.y == p.y;
+    }
+
+    void run(const std::vector<ScreenPoint>& corners, const std::vector<std::string>& shots) {
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            if (!WaitFor([] { return ShownMagnifier() != nullptr; })) return;
+            // The magnifier puts the pointer where it opens: the hand moves only after that.
+            Sleep(kSettleMs);
+            const ScreenPoint p = PointerFor(corners[i]);
+            for (int tries = 0; tries < kPlacingTries && !PointerIsAt(p); ++tries) {
+                SetCursorPos(p.x, p.y);
+                Sleep(kSettleMs);
+            }
+            if (i < shots.size() && !shots[i].empty()) OfferScreenshot(shots[i]);
+            PressEnter();
+            Sleep(kSettleMs);
+        }
+        if (!WaitFor([] { return ShownMagnifier() == nullptr; })) {
+            if (HWND h = FindWindowW(kMagnifierClass, nullptr)) PostMessageW(h, WM_CLOSE, 0, 0);
+        }
+    }
+
+    std::thread thread_;
+};
+
+// The program's own platform on the real window system.
+struct RealDesktop {
+    Win32Pointer pointer;
+    Win32Clock clock;
+    Win32Sound sound;
+    Win32MainWindow window;
+    Win32Dialogs dialogs;
+    Win32Files files;
+    Win32Screen screen;
+    Platform platform{pointer, clock, sound, window, dialogs, files, screen, {1, 0, 0}, ""};
+    Wizard w{platform};
+};
+
+// The three colour controls' guide corners, red first.
+std::vector<ScreenPoint> ChannelGuides(const board::Report& r) {
+    return {PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")};
+}
+
+class RealCapture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The main window of an earlier test asked the program to end when it was destroyed; that
+        // request would stop every later DoEvents short.
+        MSG quit{};
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), w));
+        w.st.TwipsX = NearestInt(TwipsPerPixelX());
+        w.st.TwipsY = NearestInt(TwipsPerPixelY());
+        w.st.SoundOn = 0;
+        w.st.StepDone(4, 0) = True;
+        window.showWindow(true);
+    }
+
+    // Runs step `step`'s capture on board kind `kind` with the hand lining up at `corners`.
+    void Capture(int step, int kind, std::vector<ScreenPoint> corners, std::vector<std::string> shots = {}) {
+        w.st.StepNo = step;
+        w.st.BoardKind = static_cast<std::int16_t>(kind);
+        Hand hand(std::move(corners), std::move(shots));
+        if (step == 5) cmdGETRGB_Click(w);
+        else cmdGETHOME_Click(w);
+    }
+
+    RealDesktop desk;
+    Wizard& w = desk.w;
+    Win32MainWindow& window = desk.window;
+};
+
+TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
+    PracticeBoard board("oekakiBBS", 420, 260);
+    const board::Report r = board.report();
+    ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
+
+    Capture(5, 0, ChannelGuides(r), {"oekaki-red"});
+    ASSERT_EQ(w.st.StepDone(5, 0), True) << "the capture did not complete";
+    const CaptureRecord& c = w.st.capture;
+    EXPECT_EQ(c.PooRBtn1, PointOf(r, "red_tens_up"));
+    EXPECT_EQ(c.PooRBtn2, PointOf(r, "red_ones_down"));
+    EXPECT_EQ(c.PooGBtn1, PointOf(r, "green_tens_up"));
+    EXPECT_EQ(c.PooGBtn2, PointOf(r, "green_ones_down"));
+    EXPECT_EQ(c.PooBBtn1, PointOf(r, "blue_tens_up"));
+    EXPECT_EQ(c.PooBBtn2, PointOf(r, "blue_ones_down"));
+    // The other two buttons of each channel share those columns and rows.
+    EXPECT_EQ(c.PooRBtn1.x, PointOf(r, "red_tens_down").x);
+    EXPECT_EQ(c.PooRBtn2.y, PointOf(r, "red_tens_down").y);
+    EXPECT_EQ(c.PooRBtn2.x, PointOf(r, "red_ones_up").x);
+    EXPECT_EQ(c.PooRBtn1.y, PointOf(r, "red_ones_up").y);
+
+    Capture(6, 0, {PointOf(r, "canvas_guide")}, {"oekaki-canvas"});
+    ASSERT_EQ(w.st.StepDone(6, 0), True);
+    EXPECT_EQ(c.PooHome, PointOf(r, "canvas"));
+    EXPECT_TRUE(IsWindowVisible(window.handle()));
+}
+
+TEST_F(RealCapture, PaintSlidersAndCanvasLandWhereTheBoardHasThem) {
+    PracticeBoard board("PaintBBS", 380, 240);
+    const board::Report r = board.report();
+    ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
+
+    Capture(5, 1, ChannelGuides(r), {"paint-red"});
+    ASSERT_EQ(w.st.StepDone(5, 1), True) << "the capture did not complete";
+    const CaptureRecord& c = w.st.capture;
+    EXPECT_EQ(c.ShiRBar, PointOf(r, "red_slider"));
+    EXPECT_EQ(c.ShiGBar, PointOf(r, "green_slider"));
+    EXPECT_EQ(c.ShiBBar, PointOf(r, "blue_slider"));
+
+    Capture(6, 1, {PointOf(r, "canvas_guide")}, {"paint-canvas"});
+    ASSERT_EQ(w.st.StepDone(6, 1), True);
+    EXPECT_EQ(c.ShiHome, PointOf(r, "canvas"));
+}
+
+// Windows of given classes standing for a board's canvas and the desktop's icon view.
+class ClassedWindows : public ::testing::Test {
+protected:
+    HWND Make(const wchar_t* cls, int x, int y) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = cls;
+        RegisterClassExW(&wc);
+        HWND h = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, cls, L"", WS_POPUP | WS_VISIBLE, x, y, 100, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        made.push_back(h);
+        return h;
+    }
+    void TearDown() override {
+        for (HWND h : made) DestroyWindow(h);
+    }
+    std::int32_t VerdictAt(int x, int y) {
+        w.st.CurPnt = {x, y};
+        return CheckClassName(w);
+    }
+
+    std::vector<HWND> made;
+    RealDesktop desk;
+    Wizard& w = desk.w;
+};
+
+TEST_F(ClassedWindows, TheWindowUnderThePointDecides) {
+    Make(L"SysListView32", 20, 20);
+    Make(L"sunawtcanvas", 200, 20);
+    Make(L"MSAWT_Comp_Class", 400, 20);
+    Make(L"ToolbarWindow32", 600, 20);
+    EXPECT_EQ(VerdictAt(50, 50), 99);
+    EXPECT_EQ(VerdictAt(250, 50), 0);
+    EXPECT_EQ(VerdictAt(450, 50), 0);
+    EXPECT_EQ(VerdictAt(650, 50), -1);
+}
+
+TEST_F(ClassedWindows, ADestroyedWindowHasNoClassName) {
+    HWND h = Make(L"SunAwtFrame", 20, 200);
+    EXPECT_EQ(GetWndClassName(desk.screen, reinterpret_cast<WindowHandle>(h)), "SunAwtFrame");
+    DestroyWindow(h);
+    made.clear();
+    EXPECT_EQ(GetWndClassName(desk.screen, reinterpret_cast<WindowHandle>(h)), "");
+}
+
+}  // namespace
+}  // namespace mipro::win32
