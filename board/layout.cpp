@@ -9,9 +9,13 @@ constexpr int kMargin = 10;
 constexpr int kPanelHeight = 170;
 constexpr Point kCanvasGuideOffset{50, 50};
 
-// oekakiBBS controls are stacked 45 pixels apart; the shapes relative to the guide corner.
+// Every guide corner lies on even board pixels: at some display scalings the magnifier can only
+// start its square on every other screen pixel, and a board at an even position then still lines
+// up exactly with each guide.
+//
+// oekakiBBS controls are stacked 44 pixels apart; the shapes relative to the guide corner.
 constexpr Point kOekakiFirstCorner{4, 0};
-constexpr int kOekakiPitch = 45;
+constexpr int kOekakiPitch = 44;
 constexpr Rect kOekakiLetter{9, 39, 17, 48};
 constexpr Rect kOekakiBar{6, 54, 62, 64};
 constexpr Rect kTensUp{65, 35, 73, 43};
