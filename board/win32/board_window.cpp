@@ -51,7 +51,8 @@ BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_
 
 bool BoardWindow::create(HINSTANCE instance) {
     const std::wstring boardClass = FromUtf8(options_.className).wstring();
-    if (!RegisterClassOf(instance, kFrameClass, FrameProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) ||
+    const HBRUSH frameBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    if (!RegisterClassOf(instance, kFrameClass, FrameProc, frameBackground) ||
         !RegisterClassOf(instance, boardClass, BoardProc, nullptr))
         return false;
 
