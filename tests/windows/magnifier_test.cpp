@@ -30,6 +30,7 @@
 #include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_sound.h"
 #include "targeting/capture_steps.h"
+#include "targeting/guide_picture.h"
 #include "targeting/magnifier_geometry.h"
 #include "targeting/window_checks.h"
 
@@ -130,10 +131,36 @@ void OfferScreenshot(const std::string& name) {
 // The user: for each square corner in turn, waits for the magnifier, puts the pointer where
 // the guide lines up with it, looks, and presses Enter. If the magnifier is still open long after,
 // it is closed so the test ends instead of hanging.
+// What the user saw in the magnifier just before pressing Enter, next to what the screen shows
+// at the matching source pixels.
+struct ViewSample {
+    COLORREF inCornerSquare = 0;  // view (10, 30): inside the top-left corner square of a control guide
+    COLORREF underCornerSquare = 0;
+    COLORREF inMiddle = 0;        // view (121, 241): no guide mark there in any frame
+    COLORREF underMiddle = 0;
+};
+
+// View pixels and the source pixels they magnify (a source pixel s covers view 3s to 3s + 2).
+constexpr POINT kCornerInView{10, 30}, kCornerInSource{3, 10};
+constexpr POINT kMiddleInView{121, 241}, kMiddleInSource{40, 80};
+
+ViewSample Look(HWND magnifier, ScreenPoint corner) {
+    RECT r{};
+    GetWindowRect(magnifier, &r);
+    HDC screen = GetDC(nullptr);
+    ViewSample s;
+    s.inCornerSquare = GetPixel(screen, r.left + kCornerInView.x, r.top + kCornerInView.y);
+    s.underCornerSquare = GetPixel(screen, corner.x + kCornerInSource.x, corner.y + kCornerInSource.y);
+    s.inMiddle = GetPixel(screen, r.left + kMiddleInView.x, r.top + kMiddleInView.y);
+    s.underMiddle = GetPixel(screen, corner.x + kMiddleInSource.x, corner.y + kMiddleInSource.y);
+    ReleaseDC(nullptr, screen);
+    return s;
+}
+
 class Hand {
 public:
-    Hand(std::vector<ScreenPoint> corners, std::vector<std::string> shots)
-        : thread_([this, corners, shots] { run(corners, shots); }) {}
+    Hand(std::vector<ScreenPoint> corners, std::vector<std::string> shots, std::vector<ViewSample>& seen)
+        : seen_(seen), thread_([this, corners, shots] { run(corners, shots); }) {}
     ~Hand() { thread_.join(); }
     Hand(const Hand&) = delete;
     Hand& operator=(const Hand&) = delete;
@@ -163,6 +190,7 @@ private:
                 SetCursorPos(p.x, p.y);
                 Sleep(kSettleMs);
             }
+            if (HWND magnifier = ShownMagnifier()) seen_.push_back(Look(magnifier, corners[i]));
             if (i < shots.size() && !shots[i].empty()) OfferScreenshot(shots[i]);
             PressEnter();
             Sleep(kSettleMs);
@@ -172,6 +200,7 @@ private:
         }
     }
 
+    std::vector<ViewSample>& seen_;
     std::thread thread_;
 };
 
@@ -213,14 +242,26 @@ protected:
     void Capture(int step, int kind, std::vector<ScreenPoint> corners, std::vector<std::string> shots = {}) {
         w.st.StepNo = step;
         w.st.BoardKind = static_cast<std::int16_t>(kind);
-        Hand hand(std::move(corners), std::move(shots));
+        seen.clear();
+        Hand hand(std::move(corners), std::move(shots), seen);
         if (step == 5) cmdGETRGB_Click(w);
         else cmdGETHOME_Click(w);
+    }
+
+    // The view is the screen magnified, ANDed with the guide: a corner square keeps only its
+    // channel's component, and where the guide is white the screen shows unchanged.
+    void ExpectViewsMagnifyTheScreenThrough(const std::vector<COLORREF>& guideColours) {
+        ASSERT_EQ(seen.size(), guideColours.size());
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            EXPECT_EQ(seen[i].inMiddle, seen[i].underMiddle) << "capture " << i;
+            EXPECT_EQ(seen[i].inCornerSquare, seen[i].underCornerSquare & guideColours[i]) << "capture " << i;
+        }
     }
 
     RealDesktop desk;
     Wizard& w = desk.w;
     Win32MainWindow& window = desk.window;
+    std::vector<ViewSample> seen;
 };
 
 TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
@@ -230,6 +271,7 @@ TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
 
     Capture(5, 0, ChannelGuides(r), {"oekaki-red"});
     ASSERT_EQ(w.st.StepDone(5, 0), True) << "the capture did not complete";
+    ExpectViewsMagnifyTheScreenThrough({kGuideRed, kGuideGreen, kGuideBlue});
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.PooRBtn1, PointOf(r, "red_tens_up"));
     EXPECT_EQ(c.PooRBtn2, PointOf(r, "red_ones_down"));
@@ -245,6 +287,7 @@ TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
 
     Capture(6, 0, {PointOf(r, "canvas_guide")}, {"oekaki-canvas"});
     ASSERT_EQ(w.st.StepDone(6, 0), True);
+    ExpectViewsMagnifyTheScreenThrough({kWindowBackground});
     EXPECT_EQ(c.PooHome, PointOf(r, "canvas"));
     EXPECT_TRUE(IsWindowVisible(window.handle()));
 }
@@ -256,6 +299,7 @@ TEST_F(RealCapture, PaintSlidersAndCanvasLandWhereTheBoardHasThem) {
 
     Capture(5, 1, ChannelGuides(r), {"paint-red"});
     ASSERT_EQ(w.st.StepDone(5, 1), True) << "the capture did not complete";
+    ExpectViewsMagnifyTheScreenThrough({kGuideRed, kGuideGreen, kGuideBlue});
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.ShiRBar, PointOf(r, "red_slider"));
     EXPECT_EQ(c.ShiGBar, PointOf(r, "green_slider"));
