@@ -87,16 +87,6 @@ TEST_F(OekakiBoard, TwentySixTensDownAndElevenOnesDownBringAnyValueToZero) {
     }
 }
 
-TEST_F(OekakiBoard, ButtonsLieOnTwoColumnsTwentyApartAndTwoRowsElevenApart) {
-    for (Channel c : kChannels) {
-        const Layout& l = board.layout();
-        const Point tensUp = l.arrowPoint(c, Arrow::TensUp);
-        EXPECT_EQ(l.arrowPoint(c, Arrow::OnesUp), (Point{tensUp.x + 20, tensUp.y}));
-        EXPECT_EQ(l.arrowPoint(c, Arrow::TensDown), (Point{tensUp.x, tensUp.y + 11}));
-        EXPECT_EQ(l.arrowPoint(c, Arrow::OnesDown), (Point{tensUp.x + 20, tensUp.y + 11}));
-    }
-}
-
 TEST_F(OekakiBoard, EveryClickPointLiesInItsOwnButtonOnly) {
     const Layout& l = board.layout();
     for (Channel c : kChannels)

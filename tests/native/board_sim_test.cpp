@@ -114,14 +114,5 @@ TEST_F(SimBoardTest, RemovedBoardLeavesTheScreen) {
     EXPECT_EQ(again.model().input().count(board::InputKind::ButtonDown), 1);
 }
 
-TEST_F(SimBoardTest, ReportedPartsMatchTheBoardLayout) {
-    SimBoard& b = Put(Kind::OekakiBBS, {7, 9});
-    const board::Layout& l = b.model().layout();
-    EXPECT_EQ(b.guideCorner(Channel::Green), (ScreenPoint{7 + l.guideCorner(Channel::Green).x, 9 + l.guideCorner(Channel::Green).y}));
-    EXPECT_EQ(b.canvasGuideCorner(), (ScreenPoint{b.canvasOrigin().x - 50, b.canvasOrigin().y - 50}));
-    const ScreenPoint tensUp = b.arrowPoint(Channel::Red, Arrow::TensUp);
-    EXPECT_EQ(tensUp, (ScreenPoint{b.guideCorner(Channel::Red).x + 69, b.guideCorner(Channel::Red).y + 41}));
-}
-
 }  // namespace
 }  // namespace mipro::sim
