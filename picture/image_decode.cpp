@@ -5,7 +5,7 @@
 
 #include <stb_image.h>
 
-#include "picture/complete_file.h"
+#include "picture/file_checks.h"
 
 namespace mipro {
 
@@ -42,9 +42,11 @@ std::optional<DecodedPicture> DecodePicture(const std::vector<std::uint8_t>& byt
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT32_MAX)) return std::nullopt;
     const int length = static_cast<int>(bytes.size());
 
+    // The checks come first: reading the header alone already builds a JPEG's Huffman tables.
+    if (!PassesFileChecks(bytes)) return std::nullopt;
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels)) return std::nullopt;
-    if (!AcceptedSize(width, height) || !IsCompletePictureFile(bytes)) return std::nullopt;
+    if (!AcceptedSize(width, height)) return std::nullopt;
 
     std::unique_ptr<stbi_uc, StbFree> rgba(
         stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, kChannels));

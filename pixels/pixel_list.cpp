@@ -1,6 +1,7 @@
 #include "pixels/pixel_list.h"
 
 #include <fstream>
+#include <string>
 
 #include "app/nearest_int.h"
 #include "picture/file_bytes.h"
@@ -67,16 +68,19 @@ bool WritePixelList(Wizard& w, StatusBlink& blink) {
 
     ProgressStrips progress(w);
     RGB colour;
+    std::string row;  // one row's lines at most, written together
     for (int y = 0; y < st.ImgHeight; ++y) {
+        row.clear();
         for (int x = 0; x < st.ImgWidth; ++x) {
             colour.Color(st.picIMG.point(x, y));
             const int red = colour.Red(), green = colour.Green(), blue = colour.Blue();
             if (red == kWhite && green == kWhite && blue == kWhite) continue;
             const PixelLine line = FormatPixelLine(red, green, blue, y, x);
-            out.write(line.data(), line.size());
-            out.write(kLineEnd, sizeof kLineEnd - 1);
+            row.append(line.data(), line.size());
+            row.append(kLineEnd);
             ++st.PixCount;
         }
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
         progress.rowDone();
         blink.tick();
     }

@@ -1,6 +1,7 @@
 #include "platform/win32/command_dispatch.h"
 
 #include "app/frame.h"
+#include "picture/image_get_step.h"
 #include "targeting/board_choice.h"
 #include "targeting/capture_steps.h"
 
@@ -25,6 +26,9 @@ void DispatchClick(Wizard& w, ControlRef clicked) {
             break;
         case Control::optBOARD:
             optBOARD_Click(w, clicked.index);
+            break;
+        case Control::cmdOPEN:
+            cmdOPEN_Click(w);
             break;
         case Control::lblVERSION:
             lblVersion_Click(w);

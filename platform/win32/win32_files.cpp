@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <optional>
+
 #include "platform/win32/unicode_text.h"
 
 namespace mipro::win32 {
@@ -24,16 +27,25 @@ private:
     HANDLE process_;
 };
 
-// Text in the code page the console's command shell reads.
-std::string ToShellCodePage(const std::string& utf8) {
+// Text in the code page the console's command shell reads; nothing when a letter has no place in it
+// (the shell would read another path).
+std::optional<std::string> ToShellCodePage(const std::string& utf8) {
     const std::wstring wide = Widen(utf8);
-    if (wide.empty()) return {};
+    if (wide.empty()) return std::string();
     const UINT codePage = GetOEMCP();
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    BOOL lossy = FALSE;
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, &lossy);
+    if (length == 0 || lossy) return std::nullopt;
     std::string text(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
     return text;
+}
+
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(folder, length) : std::wstring();
 }
 
 }  // namespace
@@ -71,7 +83,11 @@ std::string Win32Files::shortPathName(const std::string& path) {
 
 bool Win32Files::writeShellScript(const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += ToShellCodePage(line) + "\r\n";
+    for (const std::string& line : lines) {
+        const std::optional<std::string> encoded = ToShellCodePage(line);
+        if (!encoded) return false;
+        text += *encoded + "\r\n";
+    }
 
     HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -82,15 +98,25 @@ bool Win32Files::writeShellScript(const std::string& path, const std::vector<std
     return ok && written == text.size();
 }
 
+// The shell starts in the batch's own folder and is handed the bare file name ("MPR1A2B.BAT"), so
+// no blank, '&', '%' or foreign letter of the folder passes through the shell's command line.
+// The shell is the system's own, not whatever cmd.exe the search path finds first; /d keeps
+// AutoRun commands out.
 std::unique_ptr<Process> Win32Files::runHidden(const std::string& batchFile) {
-    std::wstring commandLine = L"cmd.exe /c \"" + Widen(batchFile) + L"\"";
+    const std::filesystem::path batch(Widen(batchFile));
+    const std::wstring system = SystemFolder();
+    if (system.empty() || !batch.has_parent_path()) return nullptr;
+    const std::wstring shell = system + L"\\cmd.exe";
+    const std::wstring folder = batch.parent_path().wstring();
+    std::wstring commandLine = L"cmd.exe /d /c " + batch.filename().wstring();
+
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info)) {
+    if (!CreateProcessW(shell.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        folder.c_str(), &startup, &info)) {
         return nullptr;
     }
     CloseHandle(info.hThread);

@@ -20,6 +20,11 @@ mipro_prepare_wine() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
         wineserver -w
     fi
+    # Wine has no sort.exe: the tests' stand-in (built with the Windows tree) takes its place.
+    local sort_fixture="${MIPRO_WINDOWS_DIR:-}/tests/windows/fixtures/sort.exe"
+    if [[ -f "$sort_fixture" ]]; then
+        cp "$sort_fixture" "$WINEPREFIX/drive_c/windows/system32/sort.exe"
+    fi
 }
 
 mipro_stop_wine() {

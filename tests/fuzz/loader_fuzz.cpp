@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           canvas.height() <= decoded->height;
         if (!sane) std::abort();
         // Every pixel of the canvas is read, as the extraction reads it.
-        volatile std::int32_t sum = 0;
+        volatile std::uint32_t sum = 0;
         for (int y = 0; y < canvas.height(); ++y)
-            for (int x = 0; x < canvas.width(); ++x) sum = sum + canvas.point(x, y);
+            for (int x = 0; x < canvas.width(); ++x) sum = sum + static_cast<std::uint32_t>(canvas.point(x, y));
     }
     return 0;
 }

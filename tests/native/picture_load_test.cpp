@@ -228,6 +228,13 @@ TEST_F(BadPicture, JpegCutInItsImageData) {
     ExpectRefused(Truncated("cut.jpg", ReadBytes(TempDir() + "cut.jpg").size() * 3 / 4));
 }
 
+// The decoder would write past its table for this one.
+TEST_F(BadPicture, JpegHuffmanTableOfMoreThan256Codes) {
+    const std::string kept = std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/jpeg-huffman-table-over-256-codes.jpg";
+    WriteBytes(TempDir() + "tables.jpg", ReadBytes(kept));
+    ExpectRefused(TempDir() + "tables.jpg");
+}
+
 TEST_F(BadPicture, GifWithoutItsImage) {
     WriteGif(TempDir() + "cut.gif", {RgbaPicture(8, 8, {1, 2, 3, 255})});
     ExpectRefused(Truncated("cut.gif", 13 + 768 + 8));  // header, colour table, transparency block

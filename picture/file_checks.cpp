@@ -1,4 +1,4 @@
-#include "picture/complete_file.h"
+#include "picture/file_checks.h"
 
 #include <cstdlib>
 #include <limits>
@@ -76,24 +76,59 @@ bool GifFirstFrameComplete(const Bytes& b) {
     return false;
 }
 
-// JPEG: the end-of-image marker must follow the start of the scan data. Inside the data every
-// 0xFF byte is followed by a zero or a restart marker, so 0xFF 0xD9 there is the real end.
-bool JpegComplete(const Bytes& b) {
-    bool inScan = false;
-    for (std::size_t i = 0; i + 1 < b.size(); ++i) {
-        if (b[i] != 0xFF) continue;
-        if (b[i + 1] == 0xDA) inScan = true;
-        if (b[i + 1] == 0xD9 && inScan) return true;
+std::size_t Be16(const Bytes& b, std::size_t at) { return static_cast<std::size_t>(b[at] << 8 | b[at + 1]); }
+
+// The tables of one Huffman segment: each is a class byte, 16 counts of codes and the codes.
+bool HuffmanTablesFit(const Bytes& b, std::size_t at, std::size_t end) {
+    constexpr std::size_t kCountBytes = 16, kMostCodes = 256;
+    while (at < end) {
+        if (at + 1 + kCountBytes > end) return false;
+        std::size_t codes = 0;
+        for (std::size_t i = 1; i <= kCountBytes; ++i) codes += b[at + i];
+        if (codes > kMostCodes) return false;
+        at += 1 + kCountBytes + codes;
+    }
+    return at == end;
+}
+
+// JPEG: every segment whole, every Huffman table within bounds, and the end-of-image marker after
+// the image data. Inside the data a 0xFF byte is followed by a zero or a restart marker only.
+bool JpegSound(const Bytes& b) {
+    constexpr std::uint8_t kMarker = 0xFF, kStuffed = 0x00, kFirstRestart = 0xD0, kLastRestart = 0xD7;
+    constexpr std::uint8_t kEndOfImage = 0xD9, kStartOfScan = 0xDA, kHuffmanTables = 0xC4;
+    bool scanned = false;
+    std::size_t at = 2;
+    while (at + 1 < b.size()) {
+        if (b[at] != kMarker) {
+            if (!scanned) return false;
+            ++at;  // image data
+            continue;
+        }
+        const std::uint8_t m = b[at + 1];
+        if (m == kMarker) {
+            ++at;  // fill byte
+        } else if (m == kStuffed || (m >= kFirstRestart && m <= kLastRestart)) {
+            at += 2;
+        } else if (m == kEndOfImage) {
+            return scanned;
+        } else {
+            if (at + 4 > b.size()) return false;
+            const std::size_t end = at + 2 + Be16(b, at + 2);
+            if (end < at + 4 || end > b.size()) return false;
+            if (m == kHuffmanTables && !HuffmanTablesFit(b, at + 4, end)) return false;
+            if (m == kStartOfScan) scanned = true;
+            at = end;
+        }
     }
     return false;
 }
 
 }  // namespace
 
-bool IsCompletePictureFile(const Bytes& bytes) {
+bool PassesFileChecks(const Bytes& bytes) {
     if (StartsWith(bytes, {'B', 'M'})) return BitmapComplete(bytes);
     if (StartsWith(bytes, {'G', 'I', 'F', '8'})) return GifFirstFrameComplete(bytes);
-    if (StartsWith(bytes, {0xFF, 0xD8})) return JpegComplete(bytes);
+    if (StartsWith(bytes, {0xFF, 0xD8})) return JpegSound(bytes);
     return true;
 }
 

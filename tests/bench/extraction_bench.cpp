@@ -1,0 +1,69 @@
+// Not a test: times the core's extraction of a 600 x 600 picture without white (360 000 lines
+// written to the pixel list) on the simulated desktop, and the sort of that list by the
+// simulated shell for comparison. Build the target pixels_bench and run it; it prints the
+// fastest and the median of its runs.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "app/wizard.h"
+#include "picture/image_load.h"
+#include "pixels/pixel_list.h"
+#include "pixels/sort_batch.h"
+#include "pixels/status_blink.h"
+#include "pixels/work_files.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace {
+
+constexpr int kSide = 600;
+constexpr int kRuns = 15;
+
+mipro::Picture NoWhitePicture() {
+    mipro::Picture p(kSide, kSide, 0);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) p.setPoint(x, y, (x * 7 + y * 13) % 255 | (x % 200) << 8 | (y % 250) << 16);
+    return p;
+}
+
+void Report(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s: fastest %.1f ms, median %.1f ms over %zu runs\n", what, ms.front(), ms[ms.size() / 2], ms.size());
+}
+
+}  // namespace
+
+int main() {
+    using Clock = std::chrono::steady_clock;
+    const auto dir = std::filesystem::temp_directory_path() / "mipro-pixels-bench";
+    std::filesystem::create_directories(dir);
+    mipro::sim::DesktopOptions options;
+    options.tempDir = dir.string() + "/";
+    mipro::sim::SimDesktop desk(options);
+    mipro::Wizard w(desk.platform);
+    w.st.StepNo = 3;
+    w.st.picIMG = NoWhitePicture();
+    w.st.ImgWidth = kSide;
+    w.st.ImgHeight = kSide;
+    w.st.ThumbScale = mipro::ComputeThumbScale(kSide, kSide);
+    if (!mipro::MakeWorkFileNames(w)) return 1;
+    desk.files.writeShellScript(w.st.BatFile, mipro::SortBatchLines(w.st.DoneFile, w.st.PixFile, w.st.SortFile));
+
+    std::vector<double> extraction, sort;
+    for (int run = 0; run < kRuns; ++run) {
+        mipro::StatusBlink blink(w);
+        const auto start = Clock::now();
+        if (!mipro::WritePixelList(w, blink)) return 1;
+        const auto written = Clock::now();
+        mipro::sim::RunBatchCommands(w.st.BatFile, 0);
+        extraction.push_back(std::chrono::duration<double, std::milli>(written - start).count());
+        sort.push_back(std::chrono::duration<double, std::milli>(Clock::now() - written).count());
+    }
+    std::printf("lines per run: %d\n", w.st.PixCount);
+    Report("extraction to the pixel list", extraction);
+    Report("simulated shell sort (for comparison)", sort);
+    std::filesystem::remove_all(dir);
+    return 0;
+}
