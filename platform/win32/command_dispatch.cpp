@@ -1,6 +1,7 @@
 #include "platform/win32/command_dispatch.h"
 
 #include "app/frame.h"
+#include "drawing/draw_step.h"
 #include "picture/image_get_step.h"
 #include "targeting/board_choice.h"
 #include "targeting/capture_steps.h"
@@ -39,6 +40,9 @@ void DispatchClick(Wizard& w, ControlRef clicked) {
         case Control::cmdGETHOME:
             cmdGETHOME_Click(w);
             break;
+        case Control::cmdDRAW:
+            cmdDRAW_Click(w);
+            break;
         // Handlers of the steps' own buttons: each owner adds its case here.
         // cmdOPEN -> cmdOPEN_Click, cmdGETRGB -> cmdGETRGB_Click, cmdGETHOME -> cmdGETHOME_Click,
         // cmdDRAW -> cmdDRAW_Click.
@@ -47,8 +51,6 @@ void DispatchClick(Wizard& w, ControlRef clicked) {
     }
 }
 
-void DispatchFormMouseUp(Wizard&) {
-    // The desktop-position choice adds its call here: Form_MouseUp(w).
-}
+void DispatchFormMouseUp(Wizard& w) { Form_MouseUp(w); }
 
 }  // namespace mipro::win32
