@@ -16,6 +16,8 @@ public:
 
     // Input at a point in board pixels. A button-down while the button is already held (injected
     // input can send several without a release) continues the drag to that point.
+    // On the canvas a press paints the pixel under the pointer, and a drag paints each point it is
+    // reported at, like a pen; the release paints nothing. A press on a control acts at once.
     void buttonDown(Point p);
     void buttonUp(Point p);
     void move(Point p);

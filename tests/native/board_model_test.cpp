@@ -243,6 +243,15 @@ TEST_P(CanvasPress, ReleaseElsewherePaintsNothingMore) {
     EXPECT_NE(board.canvas().at(2, 2), kWhite);
 }
 
+TEST_P(CanvasPress, DragPaintsEachPointItIsReportedAtButNotTheRelease) {
+    board.buttonDown(OnCanvas(2, 2));
+    board.move(OnCanvas(5, 5));
+    board.buttonDown(OnCanvas(6, 6));  // a second down without a release continues the drag
+    board.buttonUp(OnCanvas(9, 9));
+    for (Point p : {Point{2, 2}, Point{5, 5}, Point{6, 6}}) EXPECT_NE(board.canvas().at(p.x, p.y), kWhite);
+    EXPECT_EQ(CountNotWhite(board.canvas()), 3);
+}
+
 TEST_P(CanvasPress, MovesWithoutTheButtonPaintNothing) {
     for (int x = 0; x < kCanvas.width; ++x) board.move(OnCanvas(x, 5));
     EXPECT_EQ(CountNotWhite(board.canvas()), 0);
