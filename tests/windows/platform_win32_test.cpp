@@ -1,19 +1,120 @@
-// The Win32 platform layer on its own: text conversion, thumbnail canvases, files and the clock.
+// The Win32 platform layer on its own: text conversion, the thumbnail canvases and the clock.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "platform/win32/thumbnail_canvas.h"
 #include "platform/win32/unicode_text.h"
+#include "platform/win32/win32_clock.h"
 
 namespace mipro::win32 {
 namespace {
+
+constexpr ColourValue kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+constexpr int kBoxSide = 144;
+
+ColourValue BoxBackground() { return static_cast<ColourValue>(GetSysColor(COLOR_BTNFACE)); }
 
 TEST(UnicodeText, JapaneseSurvivesTheRoundTrip) {
     const std::string title = "ミプロ♪ ver.1.0.0b";
     const std::wstring wide = Widen(title);
     EXPECT_EQ(wide, L"ミプロ♪ ver.1.0.0b");
     EXPECT_EQ(Narrow(wide), title);
+}
+
+TEST(UnicodeText, CharactersOutsideTheBasicPlaneArePairedAndBack) {
+    const std::string text = "絵\xF0\x9F\x8E\xA8";  // 絵 and the artist palette emoji
+    EXPECT_EQ(Widen(text).size(), 3u);
+    EXPECT_EQ(Narrow(Widen(text)), text);
+}
+
+// A picture whose four quadrants have four colours; (0, 0) is red.
+Picture Quadrants(int side) {
+    Picture p(side, side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const bool right = x >= side / 2, bottom = y >= side / 2;
+            p.setPoint(x, y, bottom ? (right ? kWhite : kBlue) : (right ? kGreen : kRed));
+        }
+    return p;
+}
+
+TEST(ThumbnailCanvas, StartsAsTheBoxBackground) {
+    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
+    EXPECT_EQ(canvas.pixel(0, 0), BoxBackground());
+    EXPECT_EQ(canvas.pixel(kBoxSide - 1, kBoxSide - 1), BoxBackground());
+}
+
+TEST(ThumbnailCanvas, PaintsAtFullSizeWithColoursInPlace) {
+    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
+    canvas.paintPicture(Quadrants(10), 10, 10, 10, 10);
+    EXPECT_EQ(canvas.pixel(0, 0), kRed);
+    EXPECT_EQ(canvas.pixel(9, 0), kGreen);
+    EXPECT_EQ(canvas.pixel(0, 9), kBlue);
+    EXPECT_EQ(canvas.pixel(9, 9), kWhite);
+    EXPECT_EQ(canvas.pixel(10, 10), BoxBackground()) << "nothing is painted beyond the picture";
+}
+
+TEST(ThumbnailCanvas, ScalesThePictureDownIntoTheCorner) {
+    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
+    canvas.paintPicture(Quadrants(280), 280, 280, 140, 140);
+    EXPECT_EQ(canvas.pixel(10, 10), kRed);
+    EXPECT_EQ(canvas.pixel(130, 10), kGreen);
+    EXPECT_EQ(canvas.pixel(10, 130), kBlue);
+    EXPECT_EQ(canvas.pixel(130, 130), kWhite);
+    EXPECT_EQ(canvas.pixel(141, 141), BoxBackground());
+}
+
+TEST(ThumbnailCanvas, PaintsOnlyTheTopLeftPartAskedFor) {
+    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
+    // Only the red quadrant of a 20 x 20 picture, stretched to 20 x 20.
+    canvas.paintPicture(Quadrants(20), 10, 10, 20, 20);
+    EXPECT_EQ(canvas.pixel(2, 2), kRed);
+    EXPECT_EQ(canvas.pixel(18, 18), kRed);
+}
+
+TEST(ThumbnailCanvas, CopiesOneRowOnly) {
+    ThumbnailCanvas source(kBoxSide, kBoxSide);
+    source.paintPicture(Quadrants(140), 140, 140, 140, 140);
+    ThumbnailCanvas target(kBoxSide, kBoxSide);
+    target.copyRow(source, 100, 140);
+    EXPECT_EQ(target.pixel(0, 100), kBlue);
+    EXPECT_EQ(target.pixel(139, 100), kWhite);
+    EXPECT_EQ(target.pixel(140, 100), BoxBackground()) << "the strip is 140 pixels wide";
+    EXPECT_EQ(target.pixel(0, 99), BoxBackground());
+    EXPECT_EQ(target.pixel(0, 101), BoxBackground());
+}
+
+TEST(ThumbnailCanvas, CopiesAllAndClearsAgain) {
+    ThumbnailCanvas source(kBoxSide, kBoxSide);
+    source.paintPicture(Quadrants(140), 140, 140, 140, 140);
+    ThumbnailCanvas target(kBoxSide, kBoxSide);
+    target.copyAll(source);
+    EXPECT_EQ(target.pixel(0, 0), kRed);
+    EXPECT_EQ(target.pixel(139, 139), kWhite);
+    target.clear();
+    EXPECT_EQ(target.pixel(0, 0), BoxBackground());
+    EXPECT_EQ(target.pixel(139, 139), BoxBackground());
+}
+
+TEST(Win32Clock, SecondsSinceMidnightFollowTheLocalTime) {
+    Win32Clock clock;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const float expected = static_cast<float>(now.wHour * 3600 + now.wMinute * 60 + now.wSecond);
+    const float seconds = clock.secondsSinceMidnight();
+    if (seconds < expected) GTEST_SKIP() << "midnight passed between the two readings";
+    EXPECT_LT(seconds - expected, 2.0f);
+}
+
+TEST(Win32Clock, SleepWaitsAtLeastItsTime) {
+    Win32Clock clock;
+    clock.raiseTimerResolution();
+    const ULONGLONG start = GetTickCount64();
+    clock.sleep(50);
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    clock.restoreTimerResolution();
+    EXPECT_GE(elapsed, 45u);
 }
 
 }  // namespace
