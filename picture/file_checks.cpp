@@ -92,21 +92,23 @@ bool HuffmanTablesFit(const Bytes& b, std::size_t at, std::size_t end) {
 }
 
 // JPEG: every segment whole, every Huffman table within bounds, and the end-of-image marker after
-// the image data. Inside the data a 0xFF byte is followed by a zero or a restart marker only.
+// the image data. Like the decoder, the walk finds the start marker after any fill bytes and
+// passes over bytes between segments; inside the image data a 0xFF byte is followed by a zero
+// or a restart marker only, so no marker is seen there.
 bool JpegSound(const Bytes& b) {
     constexpr std::uint8_t kMarker = 0xFF, kStuffed = 0x00, kFirstRestart = 0xD0, kLastRestart = 0xD7;
-    constexpr std::uint8_t kEndOfImage = 0xD9, kStartOfScan = 0xDA, kHuffmanTables = 0xC4;
+    constexpr std::uint8_t kStartOfImage = 0xD8, kEndOfImage = 0xD9, kStartOfScan = 0xDA;
+    constexpr std::uint8_t kHuffmanTables = 0xC4;
+    std::size_t at = 0;
+    while (at < b.size() && b[at] == kMarker) ++at;
+    if (at == 0 || at >= b.size() || b[at] != kStartOfImage) return false;
+    ++at;
+
     bool scanned = false;
-    std::size_t at = 2;
     while (at + 1 < b.size()) {
-        if (b[at] != kMarker) {
-            if (!scanned) return false;
-            ++at;  // image data
-            continue;
-        }
         const std::uint8_t m = b[at + 1];
-        if (m == kMarker) {
-            ++at;  // fill byte
+        if (b[at] != kMarker || m == kMarker) {
+            ++at;  // image data, padding or a fill byte
         } else if (m == kStuffed || (m >= kFirstRestart && m <= kLastRestart)) {
             at += 2;
         } else if (m == kEndOfImage) {
@@ -126,10 +128,10 @@ bool JpegSound(const Bytes& b) {
 }  // namespace
 
 bool PassesFileChecks(const Bytes& bytes) {
+    if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return true;  // the decoder checks it whole
     if (StartsWith(bytes, {'B', 'M'})) return BitmapComplete(bytes);
     if (StartsWith(bytes, {'G', 'I', 'F', '8'})) return GifFirstFrameComplete(bytes);
-    if (StartsWith(bytes, {0xFF, 0xD8})) return JpegSound(bytes);
-    return true;
+    return JpegSound(bytes);  // the only other format the decoder reads
 }
 
 }  // namespace mipro

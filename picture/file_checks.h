@@ -8,9 +8,10 @@
 
 namespace mipro {
 
-// False for a bitmap shorter than its pixel rows, a GIF whose first frame is cut, or a JPEG whose
-// segments are cut, whose end marker is missing or whose Huffman tables hold more than 256 codes.
-// Other files are left to the decoder.
+// False for a bitmap shorter than its pixel rows, a GIF whose first frame is cut, and for any
+// other file but a PNG unless it is a JPEG whose segments are whole, whose Huffman tables hold at
+// most 256 codes and whose end marker follows the image data. PNG files are left to the decoder,
+// which checks them whole.
 bool PassesFileChecks(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace mipro

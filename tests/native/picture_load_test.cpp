@@ -121,6 +121,15 @@ TEST_F(PictureLoad, JpegLoadsWithItsColoursNearlyKept) {
     EXPECT_NEAR((c >> 16) & 255, 0x33, 4);
 }
 
+TEST_F(PictureLoad, JpegAfterFillBytesLoads) {
+    WriteJpeg(TempDir() + "photo.jpg", Picture(16, 8, 0x3366CC));
+    std::vector<std::uint8_t> bytes = ReadBytes(TempDir() + "photo.jpg");
+    bytes.insert(bytes.begin(), 3, 0xFF);
+    WriteBytes(TempDir() + "photo.jpg", bytes);
+    ChooseFile(TempDir() + "photo.jpg");
+    EXPECT_EQ(w.st.ImgInfoText, "Width 16 x Height 8 pixel");
+}
+
 TEST_F(PictureLoad, PathWithJapaneseLettersBlanksAndSignsOpens) {
     const std::string dir = TempDir() + "写真 & 100% テスト/";
     std::filesystem::create_directories(Utf8Path(dir));
@@ -228,11 +237,14 @@ TEST_F(BadPicture, JpegCutInItsImageData) {
     ExpectRefused(Truncated("cut.jpg", ReadBytes(TempDir() + "cut.jpg").size() * 3 / 4));
 }
 
-// The decoder would write past its table for this one.
+// The decoder would write past its table for these.
 TEST_F(BadPicture, JpegHuffmanTableOfMoreThan256Codes) {
-    const std::string kept = std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/jpeg-huffman-table-over-256-codes.jpg";
-    WriteBytes(TempDir() + "tables.jpg", ReadBytes(kept));
-    ExpectRefused(TempDir() + "tables.jpg");
+    for (const char* name : {"jpeg-huffman-table-over-256-codes.jpg", "jpeg-huffman-table-over-256-codes-before-frame.jpg",
+                             "jpeg-after-fill-bytes-huffman-table-over-256-codes.jpg"}) {
+        desk.dialogs.shown.clear();
+        WriteBytes(TempDir() + "tables.jpg", ReadBytes(std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/" + name));
+        ExpectRefused(TempDir() + "tables.jpg");
+    }
 }
 
 TEST_F(BadPicture, GifWithoutItsImage) {
