@@ -168,6 +168,13 @@ protected:
         double untilDone = 0;     // seconds from Next to the done status
     };
 
+    // Writes the picture, starts mipro and loads the picture in step 2.
+    void LoadInMipro(const TestPicture& picture, const fs::path& file) {
+        WriteBitmap(file, picture);
+        ASSERT_NO_FATAL_FAILURE(StartMipro());
+        ASSERT_NO_FATAL_FAILURE(ChooseInDialog(file));
+    }
+
     // Presses Next into step 3 and waits for the end of the extraction, timing it.
     StepThreeTimes RunStepThree() {
         HWND status = FormControl(main, {Control::lblSTINFO, 3}, 3);
@@ -201,10 +208,7 @@ protected:
 TEST_F(ExtractionTest, SortedWorkFileHoldsThePictureLineForLine) {
     const TestPicture picture = Pattern(40, 30, true);
     const fs::path file = pictureDir / L"テスト 絵 & 1%.bmp";
-    WriteBitmap(file, picture);
-
-    StartMipro();
-    ChooseInDialog(file);
+    ASSERT_NO_FATAL_FAILURE(LoadInMipro(picture, file));
     // An edit control of another process answers with its text only when asked by message.
     wchar_t shown[MAX_PATH] = {};
     SendMessageW(FormControl(main, {Control::txtIMGFILENAME}, 2), WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(shown));
@@ -239,11 +243,7 @@ TEST_F(ExtractionTest, SortedWorkFileHoldsThePictureLineForLine) {
 // Not a test: the whole of step 3 for a 600 x 600 picture without white, 360 000 lines, timed.
 // Run with --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
 TEST_F(ExtractionTest, DISABLED_BenchmarkStepThreeOfAFullPicture) {
-    const TestPicture picture = Pattern(600, 600, false);
-    const fs::path file = pictureDir / L"bench.bmp";
-    WriteBitmap(file, picture);
-    StartMipro();
-    ChooseInDialog(file);
+    ASSERT_NO_FATAL_FAILURE(LoadInMipro(Pattern(600, 600, false), pictureDir / L"bench.bmp"));
     const StepThreeTimes times = RunStepThree();
     std::printf("step 3, 600 x 600, 360000 lines: reading %.3f s, whole step %.3f s\n", times.untilSorting,
                 times.untilDone);
