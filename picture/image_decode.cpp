@@ -26,7 +26,9 @@ bool AcceptedSize(int width, int height) {
 }
 
 // One colour component drawn with coverage alpha over the white canvas, rounded.
-int OverWhite(int component, int alpha) { return (component * alpha + kWhite * (kOpaque - alpha) + 127) / kOpaque; }
+int OverWhite(int component, int alpha) {
+    return (component * alpha + kWhite * (kOpaque - alpha) + kOpaque / 2) / kOpaque;
+}
 
 ColourValue CanvasColour(const stbi_uc* rgba) {
     const int a = rgba[3];

@@ -212,6 +212,14 @@ TEST_F(BadPicture, TextFileNamedJpg) {
 
 TEST_F(BadPicture, Folder) { ExpectRefused(TempDir()); }
 
+// A sparse file: large on disk in name only, so the test costs nothing.
+TEST_F(BadPicture, FileLargerThanTheLimitIsNotRead) {
+    const std::string path = TempDir() + "large.bmp";
+    WriteBmp(path, Picture(2, 2, 0));
+    std::filesystem::resize_file(path, kMaxPictureFileBytes + 1);
+    ExpectRefused(path);
+}
+
 TEST_F(BadPicture, TruncatedBitmap) {
     WriteBmp(TempDir() + "cut.bmp", Picture(64, 64, 0x102030));
     ExpectRefused(Truncated("cut.bmp", 1000));
