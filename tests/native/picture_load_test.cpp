@@ -18,61 +18,40 @@ protected:
     std::string InfoLabel() { return desk.window.caption({Control::lblSTINFO, 2}); }
 };
 
-TEST_F(PictureLoad, SmallPictureGivesTheShortTextAndAScaledThumbnail) {
-    ChoosePicture(Picture(320, 240, 0x123456));
-    EXPECT_EQ(w.st.ImgWidth, 320);
-    EXPECT_EQ(w.st.ImgHeight, 240);
-    EXPECT_EQ(w.st.ImgInfoText, "Width 320 x Height 240 pixel");
-    EXPECT_EQ(InfoLabel(), w.st.ImgInfoText);
-    EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 320));
-    EXPECT_EQ(Thumbnail().width(), 140);
-    EXPECT_EQ(Thumbnail().height(), 105);
-    EXPECT_TRUE(desk.window.isVisible({Control::picIMGCHK, 2}));
-}
+const std::string kClipNote = "\r\n\r\n※600 pixel を超えた部分はクリップされます。";
 
-TEST_F(PictureLoad, LargePictureIsClippedAndSaysSoInFourLines) {
-    ChoosePicture(Picture(800, 500, 0));
-    EXPECT_EQ(w.st.ImgWidth, 600);
-    EXPECT_EQ(w.st.ImgHeight, 500);
-    EXPECT_EQ(w.st.ImgInfoText,
-              "元画像 Width 800 x Height 500 pixel\r\n"
-              "クリップ後のサイズ - Width 600 x Height 500 pixel\r\n"
-              "\r\n"
-              "※600 pixel を超えた部分はクリップされます。");
-    EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 600));
-    EXPECT_EQ(Thumbnail().width(), 140);
-    EXPECT_EQ(Thumbnail().height(), 117);
-}
+// A picture's size and what loading it must give.
+struct SizeCase {
+    int width, height;
+    int imgWidth, imgHeight;
+    float thumbScale;
+    int thumbWidth, thumbHeight;
+    std::string infoText;
+};
 
-TEST_F(PictureLoad, OneColumnTooWideIsClipped) {
-    ChoosePicture(Picture(601, 10, 0));
-    EXPECT_EQ(w.st.ImgWidth, 600);
-    EXPECT_EQ(w.st.ImgHeight, 10);
-    EXPECT_EQ(w.st.ImgInfoText,
-              "元画像 Width 601 x Height 10 pixel\r\n"
-              "クリップ後のサイズ - Width 600 x Height 10 pixel\r\n\r\n"
-              "※600 pixel を超えた部分はクリップされます。");
-}
-
-TEST_F(PictureLoad, ExactlySixHundredSquareIsNotClipped) {
-    ChoosePicture(Picture(600, 600, 0));
-    EXPECT_EQ(w.st.ImgInfoText, "Width 600 x Height 600 pixel");
-    EXPECT_EQ(w.st.ImgWidth, 600);
-    EXPECT_EQ(w.st.ImgHeight, 600);
-}
-
-TEST_F(PictureLoad, TallPictureGivesARoundedThumbnail) {
-    ChoosePicture(Picture(100, 300, 0));
-    EXPECT_EQ(w.st.ThumbScale, static_cast<float>(140.0 / 300));
-    EXPECT_EQ(Thumbnail().width(), 47);
-    EXPECT_EQ(Thumbnail().height(), 140);
-}
-
-TEST_F(PictureLoad, PictureOfAtMostThumbnailSizeIsShownAtFullSize) {
-    ChoosePicture(Picture(140, 90, 0));
-    EXPECT_EQ(w.st.ThumbScale, 1.0f);
-    EXPECT_EQ(Thumbnail().width(), 140);
-    EXPECT_EQ(Thumbnail().height(), 90);
+TEST_F(PictureLoad, SizesClipTextsScalesAndThumbnails) {
+    const std::vector<SizeCase> cases{
+        {320, 240, 320, 240, static_cast<float>(140.0 / 320), 140, 105, "Width 320 x Height 240 pixel"},
+        {800, 500, 600, 500, static_cast<float>(140.0 / 600), 140, 117,
+         "元画像 Width 800 x Height 500 pixel\r\nクリップ後のサイズ - Width 600 x Height 500 pixel" + kClipNote},
+        {601, 10, 600, 10, static_cast<float>(140.0 / 600), 140, 2,
+         "元画像 Width 601 x Height 10 pixel\r\nクリップ後のサイズ - Width 600 x Height 10 pixel" + kClipNote},
+        {600, 600, 600, 600, static_cast<float>(140.0 / 600), 140, 140, "Width 600 x Height 600 pixel"},
+        {100, 300, 100, 300, static_cast<float>(140.0 / 300), 47, 140, "Width 100 x Height 300 pixel"},
+        {140, 90, 140, 90, 1.0f, 140, 90, "Width 140 x Height 90 pixel"},
+    };
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        ChoosePicture(Picture(c.width, c.height, 0x123456));
+        EXPECT_EQ(w.st.ImgWidth, c.imgWidth);
+        EXPECT_EQ(w.st.ImgHeight, c.imgHeight);
+        EXPECT_EQ(w.st.ImgInfoText, c.infoText);
+        EXPECT_EQ(InfoLabel(), c.infoText);
+        EXPECT_EQ(w.st.ThumbScale, c.thumbScale);
+        EXPECT_EQ(Thumbnail().width(), c.thumbWidth);
+        EXPECT_EQ(Thumbnail().height(), c.thumbHeight);
+        EXPECT_TRUE(desk.window.isVisible({Control::picIMGCHK, 2}));
+    }
 }
 
 TEST_F(PictureLoad, CanvasHoldsTheClippedAreaWithRedInTheLowByte) {
@@ -142,14 +121,6 @@ TEST_F(PictureLoad, HourglassAndRedrawLockAreUndoneAfterLoading) {
     ChoosePicture(Picture(5, 4, 0));
     EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
     EXPECT_FALSE(desk.window.locked());
-}
-
-TEST(ThumbScale, SquarePictureUsesTheSameScaleAsEitherSide) {
-    EXPECT_EQ(ComputeThumbScale(300, 300), static_cast<float>(140.0 / 300));
-    EXPECT_EQ(ComputeThumbScale(300, 200), static_cast<float>(140.0 / 300));
-    EXPECT_EQ(ComputeThumbScale(200, 300), static_cast<float>(140.0 / 300));
-    EXPECT_EQ(ComputeThumbScale(141, 10), static_cast<float>(140.0 / 141));
-    EXPECT_EQ(ComputeThumbScale(140, 140), 1.0f);
 }
 
 // Bad files: each gives the message and leaves everything from the earlier picture as it was.
