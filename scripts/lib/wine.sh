@@ -16,15 +16,24 @@ mipro_prepare_wine() {
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         echo "Creating the Wine prefix $WINEPREFIX"
         WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
-        # Xvfb has no window manager: Wine draws the title bars and frames itself.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
         wineserver -w
     fi
-    # Wine has no sort.exe: the tests' stand-in (built with the Windows tree) takes its place.
-    local sort_fixture="${MIPRO_WINDOWS_DIR:-}/tests/windows/fixtures/sort.exe"
-    if [[ -f "$sort_fixture" ]]; then
-        cp "$sort_fixture" "$WINEPREFIX/drive_c/windows/system32/sort.exe"
+    if [[ ! -f "$WINEPREFIX/.mipro-configured" ]]; then
+        mipro_configure_wine
+        touch "$WINEPREFIX/.mipro-configured"
     fi
+}
+
+# Xvfb has no window manager, so Wine draws the title bars and frames itself; the title bar's
+# font gets the Japanese glyphs from the IPA font through a font link.
+mipro_configure_wine() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    local face
+    for face in Tahoma "MS Shell Dlg" "Microsoft Sans Serif"; do
+        wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1 || true
+    done
+    wineserver -w
 }
 
 mipro_stop_wine() {

@@ -1,11 +1,14 @@
-// The Win32 platform layer on its own: text conversion, the thumbnail canvases and the clock.
+// The Win32 platform layer on its own: text conversion, the thumbnail canvases, the clock, the
+// sound resources and the version resource.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include "platform/win32/program_info.h"
 #include "platform/win32/thumbnail_canvas.h"
 #include "platform/win32/unicode_text.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_sound.h"
 
 namespace mipro::win32 {
 namespace {
@@ -107,14 +110,38 @@ TEST(Win32Clock, SecondsSinceMidnightFollowTheLocalTime) {
     EXPECT_LT(seconds - expected, 2.0f);
 }
 
-TEST(Win32Clock, SleepWaitsAtLeastItsTime) {
-    Win32Clock clock;
-    clock.raiseTimerResolution();
-    const ULONGLONG start = GetTickCount64();
-    clock.sleep(50);
-    const ULONGLONG elapsed = GetTickCount64() - start;
-    clock.restoreTimerResolution();
-    EXPECT_GE(elapsed, 45u);
+// This test program carries mipro.exe's resources, so it reads them as mipro.exe does.
+TEST(Win32Sound, LoadsEachCueWhateverTheCaseOfItsName) {
+    Win32Sound sound;
+    const std::pair<const char*, std::size_t> cues[] = {
+        {"resENTERSND", 21548}, {"resCANCELSND", 3840}, {"resENDSND", 33676}, {"resCLICKSND", 7980}};
+    for (const auto& [name, bytes] : cues) {
+        const std::vector<std::uint8_t> wave = sound.loadResource(name, "WAVE");
+        ASSERT_EQ(wave.size(), bytes) << name;
+        EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF") << name;
+    }
+}
+
+TEST(Win32Sound, MissingResourceIsEmpty) {
+    Win32Sound sound;
+    EXPECT_TRUE(sound.loadResource("resNOSUCHSND", "WAVE").empty());
+    EXPECT_TRUE(sound.loadResource("resENTERSND", "WAV").empty());
+}
+
+TEST(ProgramInfo, VersionComesFromTheVersionResource) {
+    const ProgramVersion v = ReadProgramVersion();
+    const std::string text =
+        std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision);
+    EXPECT_EQ(text, MIPRO_VERSION_TEXT_FOR_TESTS);
+}
+
+TEST(ProgramInfo, FolderIsTheExesFolderWithoutSeparator) {
+    wchar_t exe[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::string folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+    EXPECT_EQ(Narrow(exe), folder + "\\platform_win32_test.exe");
 }
 
 }  // namespace
