@@ -125,13 +125,24 @@ bool JpegSound(const Bytes& b) {
     return false;
 }
 
+bool IsPng(const Bytes& b) { return StartsWith(b, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}); }
+bool IsBitmap(const Bytes& b) { return StartsWith(b, {'B', 'M'}); }
+bool IsGif(const Bytes& b) { return StartsWith(b, {'G', 'I', 'F', '8'}); }
+
 }  // namespace
 
 bool PassesFileChecks(const Bytes& bytes) {
-    if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return true;  // the decoder checks it whole
-    if (StartsWith(bytes, {'B', 'M'})) return BitmapComplete(bytes);
-    if (StartsWith(bytes, {'G', 'I', 'F', '8'})) return GifFirstFrameComplete(bytes);
+    if (IsPng(bytes)) return true;  // the decoder checks it whole
+    if (IsBitmap(bytes)) return BitmapComplete(bytes);
+    if (IsGif(bytes)) return GifFirstFrameComplete(bytes);
     return JpegSound(bytes);  // the only other format the decoder reads
+}
+
+bool HoldsDataForSize(const Bytes& bytes, int width, int height) {
+    constexpr std::uint64_t kPixelsPerBit = 64;  // one 8 x 8 block
+    if (IsPng(bytes) || IsBitmap(bytes) || IsGif(bytes)) return true;
+    const std::uint64_t pixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+    return bytes.size() * 8 * kPixelsPerBit >= pixels;
 }
 
 }  // namespace mipro

@@ -14,4 +14,8 @@ namespace mipro {
 // which checks them whole.
 bool PassesFileChecks(const std::vector<std::uint8_t>& bytes);
 
+// False for a JPEG too short to give each 8 x 8 block of the size it claims one bit of data, the
+// least any block takes: decoding it would cost as much as a real picture of that size.
+bool HoldsDataForSize(const std::vector<std::uint8_t>& bytes, int width, int height);
+
 }  // namespace mipro

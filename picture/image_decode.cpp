@@ -48,7 +48,7 @@ std::optional<DecodedPicture> DecodePicture(const std::vector<std::uint8_t>& byt
     if (!PassesFileChecks(bytes)) return std::nullopt;
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(bytes.data(), length, &width, &height, &channels)) return std::nullopt;
-    if (!AcceptedSize(width, height)) return std::nullopt;
+    if (!AcceptedSize(width, height) || !HoldsDataForSize(bytes, width, height)) return std::nullopt;
 
     std::unique_ptr<stbi_uc, StbFree> rgba(
         stbi_load_from_memory(bytes.data(), length, &width, &height, &channels, kChannels));

@@ -226,6 +226,12 @@ TEST_F(BadPicture, JpegHuffmanTableOfMoreThan256Codes) {
     }
 }
 
+TEST_F(BadPicture, JpegTooShortForTheSizeItClaims) {
+    const std::string kept = std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/jpeg-199-bytes-claiming-2559-by-12850.jpg";
+    WriteBytes(TempDir() + "bomb.jpg", ReadBytes(kept));
+    ExpectRefused(TempDir() + "bomb.jpg");
+}
+
 TEST_F(BadPicture, GifWithoutItsImage) {
     WriteGif(TempDir() + "cut.gif", {RgbaPicture(8, 8, {1, 2, 3, 255})});
     ExpectRefused(Truncated("cut.gif", 13 + 768 + 8));  // header, colour table, transparency block
