@@ -22,6 +22,11 @@ mipro_prepare_wine() {
         mipro_configure_wine
         touch "$WINEPREFIX/.mipro-configured"
     fi
+    # Wine has no sort.exe: the tests' stand-in (built with the Windows tree) takes its place.
+    local sort_fixture="${MIPRO_WINDOWS_DIR:-}/tests/windows/fixtures/sort.exe"
+    if [[ -f "$sort_fixture" ]]; then
+        cp "$sort_fixture" "$WINEPREFIX/drive_c/windows/system32/sort.exe"
+    fi
 }
 
 # Xvfb has no window manager, so Wine draws the title bars and frames itself; the title bar's
