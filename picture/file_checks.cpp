@@ -78,11 +78,22 @@ bool GifFirstFrameComplete(const Bytes& b) {
 
 std::size_t Be16(const Bytes& b, std::size_t at) { return static_cast<std::size_t>(b[at] << 8 | b[at + 1]); }
 
-// The tables of one Huffman segment: each is a class byte, 16 counts of codes and the codes.
-bool HuffmanTablesFit(const Bytes& b, std::size_t at, std::size_t end) {
+// The Huffman tables a JPEG has defined so far, by class (DC, AC) and number.
+struct HuffmanTables {
+    static constexpr int kPerClass = 4;
+    bool dc[kPerClass] = {};
+    bool ac[kPerClass] = {};
+};
+
+// The tables of one Huffman segment: each is a class-and-number byte, 16 counts of codes and the
+// codes. Each table found is recorded.
+bool ReadHuffmanTables(const Bytes& b, std::size_t at, std::size_t end, HuffmanTables& defined) {
     constexpr std::size_t kCountBytes = 16, kMostCodes = 256;
     while (at < end) {
         if (at + 1 + kCountBytes > end) return false;
+        const int tableClass = b[at] >> 4, number = b[at] & 15;
+        if (tableClass > 1 || number >= HuffmanTables::kPerClass) return false;
+        (tableClass == 0 ? defined.dc : defined.ac)[number] = true;
         std::size_t codes = 0;
         for (std::size_t i = 1; i <= kCountBytes; ++i) codes += b[at + i];
         if (codes > kMostCodes) return false;
@@ -91,8 +102,27 @@ bool HuffmanTablesFit(const Bytes& b, std::size_t at, std::size_t end) {
     return at == end;
 }
 
-// JPEG: every segment whole, every Huffman table within bounds, and the end-of-image marker after
-// the image data. Like the decoder, the walk finds the start marker after any fill bytes and
+// A scan header: its components, each with the numbers of its DC and AC tables, then the first
+// and last coefficient it codes. The decoder reads an undefined table out of bounds, so every
+// table the scan decodes with must have been defined: DC when it starts at coefficient 0, AC
+// when it goes beyond it.
+bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const HuffmanTables& defined) {
+    if (at >= end) return false;
+    const std::size_t components = b[at];
+    const std::size_t spectrum = at + 1 + 2 * components;
+    if (spectrum + 2 > end) return false;
+    const bool codesDc = b[spectrum] == 0, codesAc = b[spectrum + 1] > 0;
+    for (std::size_t i = 0; i < components; ++i) {
+        const int dcTable = b[at + 2 + 2 * i] >> 4, acTable = b[at + 2 + 2 * i] & 15;
+        if (dcTable >= HuffmanTables::kPerClass || acTable >= HuffmanTables::kPerClass) return false;
+        if (codesDc && !defined.dc[dcTable]) return false;
+        if (codesAc && !defined.ac[acTable]) return false;
+    }
+    return true;
+}
+
+// JPEG: every segment whole, every Huffman table within bounds and defined before a scan uses
+// it, and the end-of-image marker after the image data. Like the decoder, the walk finds the start marker after any fill bytes and
 // passes over bytes between segments; inside the image data a 0xFF byte is followed by a zero
 // or a restart marker only, so no marker is seen there.
 bool JpegSound(const Bytes& b) {
@@ -105,6 +135,7 @@ bool JpegSound(const Bytes& b) {
     ++at;
 
     bool scanned = false;
+    HuffmanTables defined;
     while (at + 1 < b.size()) {
         const std::uint8_t m = b[at + 1];
         if (b[at] != kMarker || m == kMarker) {
@@ -117,7 +148,8 @@ bool JpegSound(const Bytes& b) {
             if (at + 4 > b.size()) return false;
             const std::size_t end = at + 2 + Be16(b, at + 2);
             if (end < at + 4 || end > b.size()) return false;
-            if (m == kHuffmanTables && !HuffmanTablesFit(b, at + 4, end)) return false;
+            if (m == kHuffmanTables && !ReadHuffmanTables(b, at + 4, end, defined)) return false;
+            if (m == kStartOfScan && !ScanTablesDefined(b, at + 4, end, defined)) return false;
             if (m == kStartOfScan) scanned = true;
             at = end;
         }

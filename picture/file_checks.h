@@ -1,6 +1,7 @@
 // Checks of a picture file made before it is decoded. The decoder reads missing bytes of a cut
-// bitmap, GIF or JPEG as zeros and reports success, and it writes past its own tables on a JPEG
-// Huffman table of more than 256 codes; such files are refused here.
+// bitmap, GIF or JPEG as zeros and reports success, writes past its own tables on a JPEG Huffman
+// table of more than 256 codes and reads out of bounds through a table a scan uses undefined;
+// such files are refused here.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,8 @@ namespace mipro {
 
 // False for a bitmap shorter than its pixel rows, a GIF whose first frame is cut, and for any
 // other file but a PNG unless it is a JPEG whose segments are whole, whose Huffman tables hold at
-// most 256 codes and whose end marker follows the image data. PNG files are left to the decoder,
+// most 256 codes and are defined before a scan uses them, and whose end marker follows the image
+// data. PNG files are left to the decoder,
 // which checks them whole.
 bool PassesFileChecks(const std::vector<std::uint8_t>& bytes);
 

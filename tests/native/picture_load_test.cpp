@@ -216,10 +216,11 @@ TEST_F(BadPicture, JpegCutInItsImageData) {
     ExpectRefused(Truncated("cut.jpg", ReadBytes(TempDir() + "cut.jpg").size() * 3 / 4));
 }
 
-// The decoder would write past its table for these.
+// The decoder would write or read past its tables for these.
 TEST_F(BadPicture, JpegHuffmanTableOfMoreThan256Codes) {
     for (const char* name : {"jpeg-huffman-table-over-256-codes.jpg", "jpeg-huffman-table-over-256-codes-before-frame.jpg",
-                             "jpeg-after-fill-bytes-huffman-table-over-256-codes.jpg"}) {
+                             "jpeg-after-fill-bytes-huffman-table-over-256-codes.jpg",
+                             "jpeg-scan-using-an-undefined-huffman-table.jpg"}) {
         desk.dialogs.shown.clear();
         WriteBytes(TempDir() + "tables.jpg", ReadBytes(std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/" + name));
         ExpectRefused(TempDir() + "tables.jpg");
