@@ -5,14 +5,7 @@
 #include "app/frame.h"
 #include "app/wizard.h"
 #include "platform/win32/message_pump.h"
-#include "platform/win32/program_info.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_main_window.h"
-#include "platform/win32/win32_pointer.h"
-#include "platform/win32/win32_screen.h"
-#include "platform/win32/win32_sound.h"
+#include "platform/win32/win32_desktop.h"
 
 namespace {
 
@@ -31,18 +24,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
 
-    Win32Pointer pointer;
-    Win32Clock clock;
-    Win32Sound sound;
-    Win32MainWindow window;
-    Win32Dialogs dialogs;
-    Win32Files files;
-    Win32Screen screen;
-    Platform platform{pointer, clock, sound, window, dialogs, files, screen, ReadProgramVersion(), ProgramFolder()};
-    Wizard wizard(platform);
+    Win32Desktop desk;
+    Wizard wizard(desk.platform);
 
     int exitCode = 1;
-    if (window.create(instance, wizard)) {
+    if (desk.window.create(instance, wizard)) {
         Form_Load(wizard);
         exitCode = RunMessageLoop();
     }

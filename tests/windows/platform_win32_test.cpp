@@ -4,10 +4,16 @@
 
 #include <windows.h>
 
+#include <set>
+
+#include "app/form_layout.h"
+#include "app/wizard.h"
+#include "platform/win32/control_ids.h"
 #include "platform/win32/program_info.h"
 #include "platform/win32/thumbnail_canvas.h"
 #include "platform/win32/unicode_text.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_sound.h"
 
 namespace mipro::win32 {
@@ -142,6 +148,43 @@ TEST(ProgramInfo, FolderIsTheExesFolderWithoutSeparator) {
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '\\');
     EXPECT_EQ(Narrow(exe), folder + "\\platform_win32_test.exe");
+}
+
+// frmMAIN built inside this test program, to look at the fonts its controls hold.
+class FormInThisProcess : public ::testing::Test {
+protected:
+    Win32Desktop desk;
+    Wizard wizard{desk.platform};
+};
+
+TEST_F(FormInThisProcess, EveryTextControlHasTheNinePointFormFont) {
+    ASSERT_TRUE(desk.window.create(GetModuleHandleW(nullptr), wizard));
+    HWND form = desk.window.handle();
+    HFONT formFont = reinterpret_cast<HFONT>(
+        SendMessageW(GetDlgItem(form, ControlId({Control::cmdNEXT})), WM_GETFONT, 0, 0));
+    ASSERT_NE(formFont, nullptr);
+
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(formFont, sizeof(font), &font), 0);
+    HDC dc = GetDC(nullptr);
+    const int ninePoints = -MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, dc);
+    EXPECT_EQ(font.lfHeight, ninePoints);
+    EXPECT_FALSE(font.lfWeight > FW_NORMAL || font.lfItalic || font.lfUnderline || font.lfStrikeOut);
+    const std::set<std::wstring> faces = {L"ＭＳ Ｐゴシック", L"MS PGothic", L"IPAPGothic", L"IPA Pゴシック"};
+    EXPECT_TRUE(faces.count(font.lfFaceName)) << Narrow(font.lfFaceName);
+
+    for (const ControlDesign& d : MainFormDesign()) {
+        // Pages, pictures and lines show no text of their own.
+        if (d.kind == ControlKind::Page || d.kind == ControlKind::Image || d.kind == ControlKind::Line ||
+            d.kind == ControlKind::PictureBox)
+            continue;
+        HWND container = d.page == 0 ? form : GetDlgItem(form, ControlId({Control::picSTEP, d.page}));
+        HWND control = GetDlgItem(container, ControlId(d.ref));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), formFont)
+            << "control " << static_cast<int>(d.ref.id) << "(" << d.ref.index << ")";
+    }
 }
 
 }  // namespace
