@@ -1,0 +1,289 @@
+// The user of a whole run: starts practice-board.exe and mipro.exe, goes through the seven steps
+// as a user does (the file dialog, the extraction, the board choice, both captures lined up in
+// the magnifier, the speed and "描画開始"), waits for the run to end without touching the mouse,
+// and saves the board's canvas.
+//
+//   e2e_driver PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
+//
+// Prints "go_on_answers K" (questions "描画を続けますか？" answered Yes) and "elapsed_ms N" (from
+// the press of "描画開始" to the end of the run) and exits 0 when the run ended; the comparison of
+// the canvas with the picture is left to the caller.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/nearest_int.h"
+#include "mipro_process.h"
+#include "practice_board_process.h"
+#include "targeting/magnifier_geometry.h"
+
+namespace mipro::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr auto kStepTimeout = 60s;
+constexpr int kSettleMs = 400;
+constexpr int kPlacingTries = 5;
+constexpr int kFileNameCombo = 0x47C;  // the file dialog's file-name box
+constexpr int kTwipsPerInch = 1440;
+const wchar_t* const kDialogClass = L"#32770";
+const wchar_t* const kMagnifierClass = L"MiproMagnifier";
+const wchar_t* const kExtractedText = L"ピクセル情報は取り出し済みです。";
+const wchar_t* const kBoardPosition = L"--pos 560,80";
+const std::string kGoOnQuestion = "描画を続けますか？";
+
+struct Arguments {
+    fs::path picture, canvas;
+    std::wstring boardName;  // oekakiBBS or PaintBBS
+    int boardIndex = 0;
+    int speedIndex = 0;
+};
+
+void Fail(const std::string& what) {
+    std::fprintf(stderr, "e2e: %s\n", what.c_str());
+    std::fflush(stderr);
+    ExitProcess(2);
+}
+
+void Require(bool ok, const std::string& what) {
+    if (!ok) Fail(what);
+}
+
+Arguments Parse(int argc, wchar_t** argv) {
+    Require(argc == 5, "usage: e2e_driver PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow");
+    Arguments a;
+    a.picture = fs::absolute(argv[1]);
+    a.canvas = fs::absolute(argv[2]);
+    a.boardName = argv[3];
+    Require(a.boardName == L"oekakiBBS" || a.boardName == L"PaintBBS", "the board is oekakiBBS or PaintBBS");
+    a.boardIndex = a.boardName == L"oekakiBBS" ? 0 : 1;
+    const std::wstring speed = argv[4];
+    const std::vector<std::wstring> speeds = {L"fast", L"normal", L"slow"};
+    for (int i = 0; i < 3; ++i)
+        if (speed == speeds[i]) a.speedIndex = i;
+    Require(speed == speeds[a.speedIndex], "the speed is fast, normal or slow");
+    return a;
+}
+
+ScreenPoint PointOf(const board::Report& r, const std::string& name) {
+    const std::vector<long> n = r.find(name);
+    Require(n.size() >= 2, "the board's report has no " + name);
+    return {static_cast<std::int32_t>(n[0]), static_cast<std::int32_t>(n[1])};
+}
+
+// The texts of a message box: its title and its message.
+std::string DialogText(HWND dialog) {
+    std::wstring text = TextOf(dialog);
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            wchar_t cls[32] = {};
+            GetClassNameW(child, cls, 32);
+            if (std::wstring(cls) == L"Static") *reinterpret_cast<std::wstring*>(param) += L" | " + TextOf(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return fs::path(text).string();
+}
+
+HWND ShownMagnifier() {
+    HWND h = FindWindowW(kMagnifierClass, nullptr);
+    return (h && IsWindowVisible(h)) ? h : nullptr;
+}
+
+void PressEnter() {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+std::int32_t TwipsPerPixel(int axis) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, axis);
+    ReleaseDC(nullptr, screen);
+    return NearestInt(static_cast<double>(kTwipsPerInch) / dpi);
+}
+
+// The pointer for which the magnified square starts at `corner`: the window is centred on the
+// pointer and the square lies SrcDX pixels from its left edge and SrcDY from its top.
+ScreenPoint PointerFor(ScreenPoint corner) {
+    const MagnifierGeometry g = MagnifierGeometryFor(TwipsPerPixel(LOGPIXELSX), TwipsPerPixel(LOGPIXELSY));
+    return {corner.x - g.SrcDX + g.HalfWPx, corner.y - g.SrcDY + g.HalfHPx};
+}
+
+bool PointerIsAt(ScreenPoint p) {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == p.x && now.y == p.y;
+}
+
+class User {
+public:
+    User(const Arguments& args, MiproProcess& mipro) : args_(args), mipro_(mipro) {
+        Require(WaitFor([&] { return (main_ = mipro_.findWindow(win32::kMainWindowClass)) != nullptr; }, kStepTimeout),
+                "mipro's window did not open");
+        next_ = FormControl(main_, {Control::cmdNEXT});
+        Require(WaitFor([&] { return IsWindowVisible(next_) && IsWindowEnabled(next_); }, kStepTimeout),
+                "step 1 did not offer Next");
+    }
+
+    void choosePicture() {
+        pressNext();
+        press(FormControl(main_, {Control::cmdOPEN}, 2));
+        HWND dialog = nullptr;
+        Require(WaitFor([&] { return (dialog = mipro_.findWindow(kDialogClass)) != nullptr; }, kStepTimeout),
+                "the file dialog did not open");
+        HWND name = GetDlgItem(dialog, kFileNameCombo);
+        Require(name != nullptr, "the file dialog has no file-name box");
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args_.picture.wstring().c_str()));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        Require(WaitFor([&] { return !IsWindow(dialog); }, kStepTimeout), "the file dialog did not close");
+        waitForNext("the picture was not loaded");
+    }
+
+    void extractPixels() {
+        pressNext();
+        HWND status = FormControl(main_, {Control::lblSTINFO, 3}, 3);
+        Require(WaitFor([&] { return TextOf(status) == kExtractedText; }, kStepTimeout), "the extraction did not end");
+        waitForNext("step 3 did not offer Next");
+    }
+
+    void chooseBoard() {
+        pressNext();
+        press(FormControl(main_, {Control::optBOARD, args_.boardIndex}, 4));
+        waitForNext("step 4 did not offer Next");
+    }
+
+    void captureControls(const board::Report& r) {
+        pressNext();
+        press(FormControl(main_, {Control::cmdGETRGB}, 5));
+        lineUp({PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")});
+        waitForNext("the colour controls were not captured");
+    }
+
+    void captureOrigin(const board::Report& r) {
+        pressNext();
+        press(FormControl(main_, {Control::cmdGETHOME}, 6));
+        lineUp({PointOf(r, "canvas_guide")});
+        Require(WaitFor([&] { return ShownMagnifier() == nullptr && IsWindowVisible(main_); }, kStepTimeout),
+                "the origin was not captured");
+    }
+
+    // Chooses the speed, presses "描画開始" and waits for the run to give the window's topmost
+    // state back, timing it. Under Wine a pointer read now and then still finds the previous
+    // pixel's position, and the run asks whether to go on: the user has not moved the mouse and
+    // answers Yes, counted in `goOnAnswers`.
+    long long draw(std::chrono::milliseconds limit, const std::function<void()>& onStop, int& goOnAnswers) {
+        pressNext();
+        press(FormControl(main_, {Control::optSPEED, args_.speedIndex}, 7));
+        Sleep(kSettleMs);
+        HWND drawButton = FormControl(main_, {Control::cmdDRAW}, 7);
+        const auto start = std::chrono::steady_clock::now();
+        PostMessageW(drawButton, BM_CLICK, 0, 0);
+        Require(WaitFor([&] { return topmost() || questionOpen(); }, kStepTimeout), "the run did not start");
+        goOnAnswers = 0;
+        for (;;) {
+            const bool settled = WaitFor([&] { return !topmost() || questionOpen(); }, limit);
+            HWND question = mipro_.findWindow(kDialogClass);
+            if (settled && question && DialogText(question).find(kGoOnQuestion) != std::string::npos) {
+                ++goOnAnswers;
+                answerYes(question);
+                continue;
+            }
+            const auto end = std::chrono::steady_clock::now();
+            if (!settled || question) onStop();
+            Require(question == nullptr, "the run stopped with a question: " + DialogText(question));
+            Require(settled, "the run did not end in time");
+            return std::chrono::duration_cast<std::chrono::milliseconds>(end - start).count();
+        }
+    }
+
+private:
+    bool topmost() const { return (GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    bool questionOpen() const { return mipro_.findWindow(kDialogClass) != nullptr; }
+
+    void press(HWND button) {
+        Require(WaitFor([&] { return IsWindowVisible(button) && IsWindowEnabled(button); }, kStepTimeout),
+                "a button did not become available");
+        PostMessageW(button, BM_CLICK, 0, 0);
+    }
+    void pressNext() { press(next_); }
+    void answerYes(HWND question) {
+        PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+        WaitFor([&] { return !IsWindow(question); }, kStepTimeout);
+    }
+    void waitForNext(const std::string& what) {
+        WaitFor([&] { return IsWindowEnabled(next_) || questionOpen(); }, kStepTimeout);
+        Require(!questionOpen(), what + ": " + DialogText(mipro_.findWindow(kDialogClass)));
+        Require(IsWindowEnabled(next_) != 0, what);
+    }
+
+    // For each square corner in turn: waits for the magnifier, puts the pointer where its guide
+    // lines up with the control, and presses Enter.
+    void lineUp(const std::vector<ScreenPoint>& corners) {
+        for (const ScreenPoint corner : corners) {
+            Require(WaitFor([] { return ShownMagnifier() != nullptr; }, kStepTimeout), "the magnifier did not open");
+            // The magnifier puts the pointer where it opens: the hand moves only after that.
+            Sleep(kSettleMs);
+            const ScreenPoint p = PointerFor(corner);
+            for (int tries = 0; tries < kPlacingTries && !PointerIsAt(p); ++tries) {
+                SetCursorPos(p.x, p.y);
+                Sleep(kSettleMs);
+            }
+            PressEnter();
+            Sleep(kSettleMs);
+        }
+    }
+
+    const Arguments& args_;
+    MiproProcess& mipro_;
+    HWND main_ = nullptr;
+    HWND next_ = nullptr;
+};
+
+int Run(const Arguments& args) {
+    PracticeBoardProcess board(L"--board " + args.boardName + L" " + kBoardPosition, L"e2e");
+    const auto shown = board.waitUntilShown();
+    Require(shown.has_value(), "the practice board did not start");
+
+    MiproProcess mipro;
+    Require(mipro.started(), "mipro.exe did not start");
+    User user(args, mipro);
+    user.choosePicture();
+    user.extractPixels();
+    user.chooseBoard();
+    user.captureControls(*shown);
+    user.captureOrigin(*shown);
+    int goOnAnswers = 0;
+    const long long elapsedMs = user.draw(std::chrono::minutes(30), [&] {
+        if (const auto r = board.requestSave()) {
+            for (const auto& item : r->items()) {
+                if (item.name != "input" && item.name != "event" && item.name != "values") continue;
+                std::fprintf(stderr, "board %s", item.name.c_str());
+                for (long n : item.numbers) std::fprintf(stderr, " %ld", n);
+                std::fprintf(stderr, "\n");
+            }
+        }
+    }, goOnAnswers);
+
+    Require(board.requestSave().has_value(), "the board did not save its canvas");
+    std::error_code ec;
+    fs::copy_file(board.canvasPath(), args.canvas, fs::copy_options::overwrite_existing, ec);
+    Require(!ec, "the canvas could not be copied to " + args.canvas.string());
+    std::printf("go_on_answers %d\n", goOnAnswers);
+    std::printf("elapsed_ms %lld\n", elapsedMs);
+    return 0;
+}
+
+}  // namespace
+}  // namespace mipro::testing
+
+int wmain(int argc, wchar_t** argv) { return mipro::testing::Run(mipro::testing::Parse(argc, argv)); }
