@@ -13,6 +13,8 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -249,6 +251,16 @@ private:
     HWND next_ = nullptr;
 };
 
+// With E2E_SHOT_DIR set, writes "<dir>/ready" once the run has ended and waits for "<dir>/taken",
+// so that a screenshot of the board can be taken from outside before it closes.
+void OfferScreenshot() {
+    wchar_t dir[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"E2E_SHOT_DIR", dir, MAX_PATH) == 0) return;
+    const fs::path base(dir);
+    std::ofstream(base / L"ready").put('\n');
+    WaitFor([&] { return fs::exists(base / L"taken"); }, kStepTimeout);
+}
+
 int Run(const Arguments& args) {
     PracticeBoardProcess board(L"--board " + args.boardName + L" " + kBoardPosition, L"e2e");
     const auto shown = board.waitUntilShown();
@@ -274,6 +286,7 @@ int Run(const Arguments& args) {
         }
     }, goOnAnswers);
 
+    OfferScreenshot();
     Require(board.requestSave().has_value(), "the board did not save its canvas");
     std::error_code ec;
     fs::copy_file(board.canvasPath(), args.canvas, fs::copy_options::overwrite_existing, ec);
