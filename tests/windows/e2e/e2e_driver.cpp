@@ -31,6 +31,7 @@ using namespace std::chrono_literals;
 
 constexpr auto kStepTimeout = 60s;
 constexpr int kSettleMs = 400;
+constexpr int kRepaintMs = 1000;
 constexpr int kPlacingTries = 5;
 constexpr int kFileNameCombo = 0x47C;  // the file dialog's file-name box
 constexpr int kTwipsPerInch = 1440;
@@ -257,6 +258,8 @@ void OfferScreenshot() {
     wchar_t dir[MAX_PATH] = {};
     if (GetEnvironmentVariableW(L"E2E_SHOT_DIR", dir, MAX_PATH) == 0) return;
     const fs::path base(dir);
+    // The windows the run kept from repainting catch up first.
+    Sleep(kRepaintMs);
     std::ofstream(base / L"ready").put('\n');
     WaitFor([&] { return fs::exists(base / L"taken"); }, kStepTimeout);
 }
@@ -291,6 +294,9 @@ int Run(const Arguments& args) {
     std::error_code ec;
     fs::copy_file(board.canvasPath(), args.canvas, fs::copy_options::overwrite_existing, ec);
     Require(!ec, "the canvas could not be copied to " + args.canvas.string());
+    const std::vector<long> window = shown->find("board");
+    if (window.size() == 4)
+        std::printf("board_window %ld %ld %ld %ld\n", window[0], window[1], window[2], window[3]);
     std::printf("go_on_answers %d\n", goOnAnswers);
     std::printf("elapsed_ms %lld\n", elapsedMs);
     return 0;
