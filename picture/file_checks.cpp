@@ -157,6 +157,20 @@ bool JpegSound(const Bytes& b) {
     return false;
 }
 
+// PNG: every chunk lies whole inside the file, up to the end chunk. The decoder sizes its buffer
+// from a data chunk's stated length before it reads the data.
+bool PngChunksWhole(const Bytes& b) {
+    constexpr std::size_t kSignature = 8, kChunkFrame = 12;  // length, type and checksum
+    std::size_t at = kSignature;
+    while (at + kChunkFrame <= b.size()) {
+        const std::uint64_t length = static_cast<std::uint64_t>(Be16(b, at)) << 16 | Be16(b, at + 2);
+        if (at + kChunkFrame + length > b.size()) return false;
+        if (b[at + 4] == 'I' && b[at + 5] == 'E' && b[at + 6] == 'N' && b[at + 7] == 'D') return true;
+        at += kChunkFrame + static_cast<std::size_t>(length);
+    }
+    return false;
+}
+
 bool IsPng(const Bytes& b) { return StartsWith(b, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}); }
 bool IsBitmap(const Bytes& b) { return StartsWith(b, {'B', 'M'}); }
 bool IsGif(const Bytes& b) { return StartsWith(b, {'G', 'I', 'F', '8'}); }
@@ -164,7 +178,7 @@ bool IsGif(const Bytes& b) { return StartsWith(b, {'G', 'I', 'F', '8'}); }
 }  // namespace
 
 bool PassesFileChecks(const Bytes& bytes) {
-    if (IsPng(bytes)) return true;  // the decoder checks it whole
+    if (IsPng(bytes)) return PngChunksWhole(bytes);
     if (IsBitmap(bytes)) return BitmapComplete(bytes);
     if (IsGif(bytes)) return GifFirstFrameComplete(bytes);
     return JpegSound(bytes);  // the only other format the decoder reads

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "picture/file_bytes.h"
+#include "picture/file_checks.h"
 #include "picture/image_load.h"
 #include "picture_test_files.h"
 
@@ -231,6 +232,15 @@ TEST_F(BadPicture, JpegTooShortForTheSizeItClaims) {
     const std::string kept = std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/jpeg-199-bytes-claiming-2559-by-12850.jpg";
     WriteBytes(TempDir() + "bomb.jpg", ReadBytes(kept));
     ExpectRefused(TempDir() + "bomb.jpg");
+}
+
+// The decoder would allocate the 1.5 GB the data chunk claims before finding the data missing,
+// so the file must be refused before it is decoded.
+TEST_F(PictureLoad, PngChunkClaimingMoreThanTheFileHoldsIsRefusedBeforeDecoding) {
+    const std::string kept = std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/png-data-chunk-claiming-1.5-gb.png";
+    EXPECT_FALSE(PassesFileChecks(ReadBytes(kept)));
+    WritePng(TempDir() + "good.png", RgbaPicture(3, 2, {1, 2, 3, 255}));
+    EXPECT_TRUE(PassesFileChecks(ReadBytes(TempDir() + "good.png")));
 }
 
 TEST_F(BadPicture, GifWithoutItsImage) {
