@@ -6,10 +6,21 @@ namespace {
 
 HCURSOR g_override = nullptr;
 
-void SendLeftButton(DWORD flag) {
+// Absolute input coordinates run from 0 to 65535 across the virtual screen; a pixel maps back as
+// coordinate * size / 65536, so the smallest coordinate at or above the pixel's start is taken.
+LONG Normalised(LONG pixel, int origin, int size) {
+    if (size <= 0) return 0;
+    return static_cast<LONG>((static_cast<long long>(pixel - origin) * 65536 + size - 1) / size);
+}
+
+// The button event moves the pointer to `at` in the same input, so it lands exactly there even
+// when a late mouse-move from another program has shifted the pointer since it was placed.
+void SendLeftButton(DWORD flag, ScreenPoint at) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flag;
+    input.mi.dx = Normalised(at.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    input.mi.dy = Normalised(at.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    input.mi.dwFlags = flag | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     SendInput(1, &input, sizeof(input));
 }
 
@@ -29,7 +40,11 @@ HCURSOR CursorFor(PointerShape shape) {
 
 HCURSOR CursorOverride() { return g_override; }
 
-void Win32Pointer::setCursorPos(ScreenPoint p) { SetCursorPos(p.x, p.y); }
+void Win32Pointer::setCursorPos(ScreenPoint p) {
+    SetCursorPos(p.x, p.y);
+    placed_ = p;
+    placed_known_ = true;
+}
 
 ScreenPoint Win32Pointer::getCursorPos() {
     POINT p{};
@@ -37,9 +52,11 @@ ScreenPoint Win32Pointer::getCursorPos() {
     return {p.x, p.y};
 }
 
-// The events carry no position: they happen where the pointer is.
-void Win32Pointer::leftButtonDown() { SendLeftButton(MOUSEEVENTF_LEFTDOWN); }
-void Win32Pointer::leftButtonUp() { SendLeftButton(MOUSEEVENTF_LEFTUP); }
+// A click happens where the program put the pointer; before it ever placed it, where it is.
+void Win32Pointer::leftButtonDown() {
+    SendLeftButton(MOUSEEVENTF_LEFTDOWN, placed_known_ ? placed_ : getCursorPos());
+}
+void Win32Pointer::leftButtonUp() { SendLeftButton(MOUSEEVENTF_LEFTUP, placed_known_ ? placed_ : getCursorPos()); }
 
 void Win32Pointer::setShape(PointerShape shape) {
     g_override = CursorFor(shape);

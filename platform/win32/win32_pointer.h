@@ -15,6 +15,11 @@ public:
     void leftButtonDown() override;
     void leftButtonUp() override;
     void setShape(PointerShape shape) override;
+
+private:
+    // Where the program last put the pointer: the button events go there.
+    ScreenPoint placed_{};
+    bool placed_known_ = false;
 };
 
 // The cursor that every window of the program shows while a screen-wide shape is set, or null

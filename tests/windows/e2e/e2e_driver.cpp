@@ -40,6 +40,7 @@ const wchar_t* const kMagnifierClass = L"MiproMagnifier";
 const wchar_t* const kExtractedText = L"ピクセル情報は取り出し済みです。";
 const wchar_t* const kBoardPosition = L"--pos 560,80";
 const std::string kGoOnQuestion = "描画を続けますか？";
+const std::string kStopQuestion = "描画を止めますか？";
 
 struct Arguments {
     fs::path picture, canvas;
@@ -183,7 +184,8 @@ public:
     // Chooses the speed, presses "描画開始" and waits for the run to give the window's topmost
     // state back, timing it. Under Wine a pointer read now and then still finds the previous
     // pixel's position, and the run asks whether to go on: the user has not moved the mouse and
-    // answers Yes, counted in `goOnAnswers`.
+    // answers Yes, counted in `goOnAnswers`. The same read during the colour reset asks whether to
+    // stop: the user answers No, so the preparation is tried again.
     long long draw(std::chrono::milliseconds limit, const std::function<void()>& onStop, int& goOnAnswers) {
         pressNext();
         press(FormControl(main_, {Control::optSPEED, args_.speedIndex}, 7));
@@ -199,6 +201,11 @@ public:
             if (settled && question && DialogText(question).find(kGoOnQuestion) != std::string::npos) {
                 ++goOnAnswers;
                 answerYes(question);
+                continue;
+            }
+            if (settled && question && DialogText(question).find(kStopQuestion) != std::string::npos) {
+                std::printf("retry_answer %s\n", DialogText(question).c_str());
+                answer(question, IDNO);
                 continue;
             }
             const auto end = std::chrono::steady_clock::now();
@@ -219,8 +226,9 @@ private:
         PostMessageW(button, BM_CLICK, 0, 0);
     }
     void pressNext() { press(next_); }
-    void answerYes(HWND question) {
-        PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+    void answerYes(HWND question) { answer(question, IDYES); }
+    void answer(HWND question, int button) {
+        PostMessageW(GetDlgItem(question, button), BM_CLICK, 0, 0);
         WaitFor([&] { return !IsWindow(question); }, kStepTimeout);
     }
     void waitForNext(const std::string& what) {
