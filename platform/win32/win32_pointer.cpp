@@ -6,6 +6,21 @@ namespace {
 
 HCURSOR g_override = nullptr;
 
+// Wine records the pointer reports the X server sends to every program's window, and one that
+// arrives late can put the recorded position back, for a few milliseconds, to where the pointer
+// was before the program placed it. A reading soon after a placement that disagrees with it is
+// therefore taken again, every kRereadEveryMs for up to kRereadForMs, until it shows the placed
+// point. A pointer the user has moved stays away, and that reading is what the program gets.
+constexpr ULONGLONG kLateReportWindowMs = 250;
+constexpr ULONGLONG kRereadForMs = 150;
+constexpr DWORD kRereadEveryMs = 5;
+
+ScreenPoint ReadCursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
 // Absolute input coordinates run from 0 to 65535 across the virtual screen; a pixel maps back as
 // coordinate * size / 65536, so the smallest coordinate at or above the pixel's start is taken.
 LONG Normalised(LONG pixel, int origin, int size) {
@@ -44,12 +59,21 @@ void Win32Pointer::setCursorPos(ScreenPoint p) {
     SetCursorPos(p.x, p.y);
     placed_ = p;
     placed_known_ = true;
+    placed_at_ms_ = GetTickCount64();
+    reread_ = false;
 }
 
 ScreenPoint Win32Pointer::getCursorPos() {
-    POINT p{};
-    GetCursorPos(&p);
-    return {p.x, p.y};
+    ScreenPoint p = ReadCursor();
+    const bool justPlaced = placed_known_ && !reread_ && GetTickCount64() - placed_at_ms_ <= kLateReportWindowMs;
+    if (!justPlaced || p == placed_) return p;
+    reread_ = true;
+    const ULONGLONG start = GetTickCount64();
+    while (!(p == placed_) && GetTickCount64() - start < kRereadForMs) {
+        Sleep(kRereadEveryMs);
+        p = ReadCursor();
+    }
+    return p;
 }
 
 // A click happens where the program put the pointer; before it ever placed it, where it is.

@@ -17,9 +17,13 @@ public:
     void setShape(PointerShape shape) override;
 
 private:
-    // Where the program last put the pointer: the button events go there.
+    // Where and when the program last put the pointer: the button events go there.
     ScreenPoint placed_{};
     bool placed_known_ = false;
+    ULONGLONG placed_at_ms_ = 0;
+    // Whether a reading away from the placed point has been taken again since the placement:
+    // once is enough, so a pointer the user moves costs the wait only once.
+    bool reread_ = false;
 };
 
 // The cursor that every window of the program shows while a screen-wide shape is set, or null

@@ -1,5 +1,5 @@
 // The Win32 platform layer on its own: text conversion, the thumbnail canvases, the clock, the
-// sound resources and the version resource.
+// pointer, the sound resources and the version resource.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include "platform/win32/unicode_text.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_pointer.h"
 #include "platform/win32/win32_sound.h"
 
 namespace mipro::win32 {
@@ -114,6 +115,26 @@ TEST(Win32Clock, SecondsSinceMidnightFollowTheLocalTime) {
     const float seconds = clock.secondsSinceMidnight();
     if (seconds < expected) GTEST_SKIP() << "midnight passed between the two readings";
     EXPECT_LT(seconds - expected, 2.0f);
+}
+
+TEST(Win32Pointer, ReadsWhereItPlacedThePointer) {
+    Win32Pointer pointer;
+    pointer.setCursorPos({123, 145});
+    EXPECT_EQ(pointer.getCursorPos(), (ScreenPoint{123, 145}));
+}
+
+// A reading that disagrees with the placement is taken again for a moment; a pointer the user
+// really moved must still be reported where it went, or the draw run would never stop for the user.
+TEST(Win32Pointer, APointerMovedAfterThePlacementIsReportedWhereItWent) {
+    Win32Pointer pointer;
+    pointer.setCursorPos({123, 145});
+    SetCursorPos(300, 222);
+    EXPECT_EQ(pointer.getCursorPos(), (ScreenPoint{300, 222}));
+    pointer.setCursorPos({124, 146});
+    Sleep(300);
+    SetCursorPos(310, 230);
+    EXPECT_EQ(pointer.getCursorPos(), (ScreenPoint{310, 230}));
+    EXPECT_EQ(pointer.getCursorPos(), (ScreenPoint{310, 230}));
 }
 
 // This test program carries mipro.exe's resources, so it reads them as mipro.exe does.
