@@ -3,13 +3,24 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <chrono>
+
 namespace mipro::win32 {
 
 namespace {
 constexpr UINT kFinestResolutionMs = 1;
-}
 
-void Win32Clock::sleep(int milliseconds) { Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0); }
+std::int64_t NowMicroseconds() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
+// Sleep has whole milliseconds; what rounding gains or loses is settled by the next pause.
+void Win32Clock::sleep(int milliseconds) {
+    const std::int64_t wait_us = schedule_.waitFor(NowMicroseconds(), milliseconds);
+    Sleep(static_cast<DWORD>((wait_us + 500) / 1000));
+}
 
 float Win32Clock::secondsSinceMidnight() {
     SYSTEMTIME t{};

@@ -1,7 +1,8 @@
-// Sleep, the time of day and the system timer resolution.
+// Sleep on a steady schedule, the time of day and the system timer resolution.
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/pause_schedule.h"
 
 namespace mipro::win32 {
 
@@ -13,6 +14,7 @@ public:
     void restoreTimerResolution() override;
 
 private:
+    PauseSchedule schedule_;
     bool raised_ = false;
 };
 
