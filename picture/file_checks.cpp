@@ -103,15 +103,18 @@ bool ReadHuffmanTables(const Bytes& b, std::size_t at, std::size_t end, HuffmanT
 }
 
 // A scan header: its components, each with the numbers of its DC and AC tables, then the first
-// and last coefficient it codes. The decoder reads an undefined table out of bounds, so every
-// table the scan decodes with must have been defined: DC when it starts at coefficient 0, AC
-// when it goes beyond it.
-bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const HuffmanTables& defined) {
+// and last coefficient it codes. The decoder reads an undefined table out of bounds (its tables
+// are not cleared), so every table the scan decodes with must have been defined. A sequential
+// scan codes every coefficient whatever its header says: both tables. A progressive scan uses
+// the DC table when it starts at coefficient 0 and the AC table when it goes beyond it.
+bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const HuffmanTables& defined,
+                       bool progressive) {
     if (at >= end) return false;
     const std::size_t components = b[at];
     const std::size_t spectrum = at + 1 + 2 * components;
     if (spectrum + 2 > end) return false;
-    const bool codesDc = b[spectrum] == 0, codesAc = b[spectrum + 1] > 0;
+    const bool codesDc = !progressive || b[spectrum] == 0;
+    const bool codesAc = !progressive || b[spectrum + 1] > 0;
     for (std::size_t i = 0; i < components; ++i) {
         const int dcTable = b[at + 2 + 2 * i] >> 4, acTable = b[at + 2 + 2 * i] & 15;
         if (dcTable >= HuffmanTables::kPerClass || acTable >= HuffmanTables::kPerClass) return false;
@@ -128,13 +131,13 @@ bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const Hu
 bool JpegSound(const Bytes& b) {
     constexpr std::uint8_t kMarker = 0xFF, kStuffed = 0x00, kFirstRestart = 0xD0, kLastRestart = 0xD7;
     constexpr std::uint8_t kStartOfImage = 0xD8, kEndOfImage = 0xD9, kStartOfScan = 0xDA;
-    constexpr std::uint8_t kHuffmanTables = 0xC4;
+    constexpr std::uint8_t kHuffmanTables = 0xC4, kProgressiveFrame = 0xC2;
     std::size_t at = 0;
     while (at < b.size() && b[at] == kMarker) ++at;
     if (at == 0 || at >= b.size() || b[at] != kStartOfImage) return false;
     ++at;
 
-    bool scanned = false;
+    bool scanned = false, progressive = false;
     HuffmanTables defined;
     while (at + 1 < b.size()) {
         const std::uint8_t m = b[at + 1];
@@ -148,8 +151,9 @@ bool JpegSound(const Bytes& b) {
             if (at + 4 > b.size()) return false;
             const std::size_t end = at + 2 + Be16(b, at + 2);
             if (end < at + 4 || end > b.size()) return false;
+            if (m == kProgressiveFrame) progressive = true;
             if (m == kHuffmanTables && !ReadHuffmanTables(b, at + 4, end, defined)) return false;
-            if (m == kStartOfScan && !ScanTablesDefined(b, at + 4, end, defined)) return false;
+            if (m == kStartOfScan && !ScanTablesDefined(b, at + 4, end, defined, progressive)) return false;
             if (m == kStartOfScan) scanned = true;
             at = end;
         }

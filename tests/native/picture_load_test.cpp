@@ -228,6 +228,15 @@ TEST_F(BadPicture, JpegHuffmanTableOfMoreThan256Codes) {
     }
 }
 
+// The decoder's tables are not cleared, so what it makes of an undefined one depends on what the
+// memory held before: the check itself must refuse the file.
+TEST_F(BadPicture, BaselineJpegWhoseScanCodesWithAnUndefinedAcTable) {
+    const std::string kept =
+        std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/jpeg-baseline-scan-using-an-undefined-ac-table.jpg";
+    EXPECT_FALSE(PassesFileChecks(ReadBytes(kept)));
+    ExpectRefused(kept);
+}
+
 TEST_F(BadPicture, JpegTooShortForTheSizeItClaims) {
     const std::string kept = std::string(MIPRO_TEST_DATA_DIR) + "/loader-regressions/jpeg-199-bytes-claiming-2559-by-12850.jpg";
     WriteBytes(TempDir() + "bomb.jpg", ReadBytes(kept));
