@@ -10,6 +10,7 @@
 // the canvas with the picture is left to the caller.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -39,6 +40,7 @@ const wchar_t* const kDialogClass = L"#32770";
 const wchar_t* const kMagnifierClass = L"MiproMagnifier";
 const wchar_t* const kExtractedText = L"ピクセル情報は取り出し済みです。";
 const wchar_t* const kBoardPosition = L"--pos 560,80";
+constexpr long kGapBesideBoard = 10;
 const std::string kGoOnQuestion = "描画を続けますか？";
 const std::string kStopQuestion = "描画を止めますか？";
 
@@ -153,6 +155,18 @@ public:
         waitForNext("the picture was not loaded");
     }
 
+    // Wine without a window manager cannot minimise a window out of sight, so during the run the
+    // program's window would stay where it is, perhaps over the board's canvas. The user moves
+    // it to the left of the board first, as one would on a crowded desktop.
+    void moveWindowBesideBoard(const board::Report& r) {
+        const std::vector<long> board = r.find("board");
+        Require(board.size() == 4, "the board did not report its window");
+        RECT own{};
+        GetWindowRect(main_, &own);
+        const long x = std::max(0L, board[0] - (own.right - own.left) - kGapBesideBoard);
+        SetWindowPos(main_, nullptr, static_cast<int>(x), own.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     void extractPixels() {
         pressNext();
         HWND status = FormControl(main_, {Control::lblSTINFO, 3}, 3);
@@ -182,10 +196,10 @@ public:
     }
 
     // Chooses the speed, presses "描画開始" and waits for the run to give the window's topmost
-    // state back, timing it. Under Wine a pointer read now and then still finds the previous
-    // pixel's position, and the run asks whether to go on: the user has not moved the mouse and
-    // answers Yes, counted in `goOnAnswers`. The same read during the colour reset asks whether to
-    // stop: the user answers No, so the preparation is tried again.
+    // state back, timing it. Should a pointer read still find the previous pixel's position, the
+    // run asks whether to go on: the user has not moved the mouse and answers Yes, counted in
+    // `goOnAnswers`. The same read during the colour reset asks whether to stop: the user answers
+    // No, so the preparation is tried again.
     long long draw(std::chrono::milliseconds limit, const std::function<void()>& onStop, int& goOnAnswers) {
         pressNext();
         press(FormControl(main_, {Control::optSPEED, args_.speedIndex}, 7));
@@ -285,6 +299,7 @@ int Run(const Arguments& args) {
     user.chooseBoard();
     user.captureControls(*shown);
     user.captureOrigin(*shown);
+    user.moveWindowBesideBoard(*shown);
     int goOnAnswers = 0;
     const long long elapsedMs = user.draw(std::chrono::minutes(30), [&] {
         if (const auto r = board.requestSave()) {
