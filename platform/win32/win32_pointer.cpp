@@ -69,7 +69,7 @@ ScreenPoint Win32Pointer::getCursorPos() {
     if (!justPlaced || p == placed_) return p;
     reread_ = true;
     const ULONGLONG start = GetTickCount64();
-    while (!(p == placed_) && GetTickCount64() - start < kRereadForMs) {
+    while (p != placed_ && GetTickCount64() - start < kRereadForMs) {
         Sleep(kRereadEveryMs);
         p = ReadCursor();
     }
