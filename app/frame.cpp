@@ -1,9 +1,15 @@
 #include "app/frame.h"
 
 #include "app/app_title.h"
-#include "app/nearest_int.h"
-#include "app/sound_cues.h"
-#include "app/steps.h"
+#include "base/nearest_int.h"
+#include "drawing/draw_step.h"
+#include "picture/image_get_step.h"
+#include "pixels/img_analy_step.h"
+#include "targeting/board_choice.h"
+#include "targeting/capture_steps.h"
+#include "wizard/pointer_places.h"
+#include "wizard/sound_cues.h"
+#include "wizard/step_controls.h"
 
 namespace mipro {
 
@@ -22,8 +28,6 @@ void ResetStepFlags(State& st) {
 }
 
 }  // namespace
-
-void EnableFrom(Wizard& w, ControlRef c, Boolean flag) { w.pf.window.setEnabled(c, flag != False); }
 
 void Form_Load(Wizard& w) {
     w.pf.window.showWindow(true);
@@ -139,39 +143,7 @@ void chkSOUND_Click(Wizard& w) {
     win.setVisible({Control::imgSND, 1}, w.st.SoundOn == 1);
 }
 
-void optSPEED_Click(Wizard& w, int Index) {
-    switch (Index) {
-        case 0:
-            w.st.SpeedWait = 3;
-            break;
-        case 1:
-            w.st.SpeedWait = 15;
-            break;
-        default:
-            w.st.SpeedWait = 80;
-            break;
-    }
-    w.st.SpeedIndex = Index;
-}
-
-void lblVersion_Click(Wizard& w) { w.pf.window.showAboutModal(); }
-
-void StInfoSetCaption(Wizard& w) {
-    const bool done = w.st.StepDone(w.st.StepNo, w.st.BoardKind) != False;
-    w.pf.window.setCaption({Control::lblSTINFO, w.st.StepNo}, done ? "設定済みです。" : "");
-}
-
-void GoPointerDefPos(Wizard& w, ControlRef objCMD) {
-    const WindowMetrics m = w.pf.window.metrics();
-    const ControlPlacement button = w.pf.window.placement(objCMD);
-    const double tx = w.st.TwipsX;
-    const double ty = w.st.TwipsY;
-    // The first term is the width of one side frame; the bracket of y is the height of the title
-    // bar and upper frame (outer height less client height less 3 pixels of lower frame).
-    const std::int32_t x = NearestInt((m.width / tx - m.scaleWidth) / 2 + m.left / tx + button.left + 75);
-    const std::int32_t y = NearestInt(m.top / ty + (m.height / ty - m.scaleHeight - 3) + button.top + 10);
-    w.pf.pointer.setCursorPos({x, y});
-}
+void lblVersion_Click(Wizard& w) { w.pf.window.showAboutModal(w.st.AppTitle); }
 
 void Form_Resize(Wizard& w) { w.pf.window.setWindowCaption(w.st.AppTitle); }
 

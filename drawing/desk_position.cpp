@@ -1,22 +1,12 @@
 #include "drawing/desk_position.h"
 
-#include "app/nearest_int.h"
-#include "drawing/draw_step.h"
+#include "base/nearest_int.h"
+#include "wizard/pointer_places.h"
+#include "wizard/resting_focus_rect.h"
 
 namespace mipro {
 
 namespace {
-
-// Passes without movement before the rectangle shows where the picture would go.
-constexpr int kRestPasses = 100;
-
-// The choosing loop's memory between passes.
-struct Choice {
-    ScreenPoint lastSeen;
-    bool rectShown = false;
-    bool armed = true;
-    int rest = 0;
-};
 
 void ToggleFocusRect(Wizard& w) { w.pf.screen.drawFocusRect(w.st.ScreenDC, w.st.DeskRect); }
 
@@ -26,34 +16,20 @@ void ShowRectAt(Wizard& w, ScreenPoint centre) {
     ToggleFocusRect(w);
 }
 
-// One pass of the loop; moving hides the rectangle and starts the rest count again.
-void Pass(Wizard& w, Choice& c) {
+// One pass of the loop: the rectangle follows the resting pointer.
+void Pass(Wizard& w, ScreenPoint& lastSeen, RestingFocusRect& rect) {
     w.st.CurPnt = w.pf.pointer.getCursorPos();
-    if (w.st.CurPnt != c.lastSeen) {
-        if (c.rectShown) {
-            ToggleFocusRect(w);
-            c.rectShown = false;
-            c.armed = true;
-            c.rest = 0;
-        }
-        c.lastSeen = w.st.CurPnt;
-        w.pf.window.doEvents();
-        return;
-    }
-    if (c.armed && ++c.rest > kRestPasses) {
-        ShowRectAt(w, w.st.CurPnt);
-        c.rectShown = true;
-        c.armed = false;
+    const bool moved = w.st.CurPnt != lastSeen;
+    lastSeen = w.st.CurPnt;
+    switch (rect.pass(moved)) {
+        case RestingFocusRect::Action::Erase: ToggleFocusRect(w); break;
+        case RestingFocusRect::Action::Draw: ShowRectAt(w, w.st.CurPnt); break;
+        case RestingFocusRect::Action::None: break;
     }
     w.pf.window.doEvents();
 }
 
 }  // namespace
-
-ScreenPoint ScreenCentre(Wizard& w) {
-    return {NearestInt(w.pf.screen.widthTwips() / w.st.TwipsX / 2),
-            NearestInt(w.pf.screen.heightTwips() / w.st.TwipsY / 2)};
-}
 
 ScreenPoint PictureCornerAround(const State& st, ScreenPoint centre) {
     return {NearestInt(centre.x - st.ImgWidth / 2.0), NearestInt(centre.y - st.ImgHeight / 2.0)};
@@ -62,12 +38,12 @@ ScreenPoint PictureCornerAround(const State& st, ScreenPoint centre) {
 void SetPosDrawDeskTop(Wizard& w) {
     // The captured main window receives the button release wherever the pointer is, even minimised.
     w.pf.window.setCapture();
-    Choice c;
-    c.lastSeen = ScreenCentre(w);
-    w.pf.pointer.setCursorPos(c.lastSeen);
+    ScreenPoint lastSeen = ScreenCentre(w);
+    w.pf.pointer.setCursorPos(lastSeen);
+    RestingFocusRect rect;
     w.st.DeskWaiting = True;
-    while (w.st.DeskWaiting != False) Pass(w, c);
-    if (c.rectShown) ToggleFocusRect(w);
+    while (w.st.DeskWaiting != False) Pass(w, lastSeen, rect);
+    if (rect.shown()) ToggleFocusRect(w);
     w.pf.window.releaseCapture();
 }
 

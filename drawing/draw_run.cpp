@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/sound_cues.h"
 #include "drawing/desk_position.h"
 #include "drawing/pixel_line.h"
 #include "drawing/pixel_list_reader.h"
@@ -11,6 +10,8 @@
 #include "drawing/shi_colour.h"
 #include "platform/dialogs.h"
 #include "targeting/window_checks.h"
+#include "wizard/pointer_places.h"
+#include "wizard/sound_cues.h"
 
 namespace mipro {
 
@@ -114,7 +115,7 @@ Route Prepare(Wizard& w, ScreenPoint& P) {
         P = StartPoint(w.st);
         w.pf.pointer.setCursorPos(P);
         ClickHere(w, kStartClickHoldMs, kStartClickAfterMs);
-        if (InterruptDraw(w, P.x, P.y) == 0 && ResetBoardColour(w)) return Route::Draw;
+        if (InterruptDraw(w, P.x, P.y) == kGoOn && ResetBoardColour(w)) return Route::Draw;
         if (AskYes(w, kStopDrawing, MsgBox::Question)) return Route::Stop;
     }
 }
@@ -174,7 +175,7 @@ Route DrawList(Wizard& w, PixelListReader& list, ScreenPoint& P) {
         }
         w.pf.pointer.setCursorPos(P);
         w.pf.clock.sleep(w.st.SpeedWait);
-        if (InterruptDraw(w, P.x, P.y) != 0 && !GoOnAfterHandMoved(w)) return Route::Leave;
+        if (InterruptDraw(w, P.x, P.y) != kGoOn && !GoOnAfterHandMoved(w)) return Route::Leave;
         DrawPixel(w, px, P);
 
         const int percent = PercentDone(counter, w.st.PixCount);

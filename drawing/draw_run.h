@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "app/wizard.h"
-#include "platform/types.h"
+#include "base/types.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

@@ -1,8 +1,7 @@
 #include "drawing/draw_step.h"
 
-#include "app/frame.h"
-#include "app/steps.h"
 #include "drawing/draw_run.h"
+#include "wizard/step_controls.h"
 
 namespace mipro {
 
@@ -21,6 +20,21 @@ void ST07_DrawProc(Wizard& w) {
     win.setValue({Control::optSPEED, w.st.SpeedIndex}, 1);
     optSPEED_Click(w, w.st.SpeedIndex);
     win.setFocus({Control::cmdDRAW});
+}
+
+void optSPEED_Click(Wizard& w, int Index) {
+    switch (Index) {
+        case 0:
+            w.st.SpeedWait = 3;
+            break;
+        case 1:
+            w.st.SpeedWait = 15;
+            break;
+        default:
+            w.st.SpeedWait = 80;
+            break;
+    }
+    w.st.SpeedIndex = Index;
 }
 
 void cmdDRAW_Click(Wizard& w) { RunDraw(w); }

@@ -1,13 +1,14 @@
-// Step 7: the draw run.
+// Step 7: the drawing speed and the draw run.
 #pragma once
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 
+// Shows the chosen board's picture and selects the speed last chosen, which applies it.
+void ST07_DrawProc(Wizard& w);
+// SpeedWait for the speed button Index: 3 ms fast, 15 ms normal, 80 ms slow.
+void optSPEED_Click(Wizard& w, int Index);
 void cmdDRAW_Click(Wizard& w);
-
-// The main window's mouse-up: fixes the desktop drawing position while one is awaited.
-void Form_MouseUp(Wizard& w);
 
 }  // namespace mipro

@@ -13,8 +13,8 @@ struct PixelLine {
     std::int32_t x = 0;
 };
 
-// The number that a text starts with, read as the window runtime's Val reads it: leading blanks
-// skipped, an optional sign, then decimal digits up to the first other character. No digits gives 0.
+// The number that a text starts with: leading blanks and tabs skipped, an optional sign, then
+// decimal digits up to the first other character. No digits gives 0, so an empty field counts as 0.
 std::int32_t NumericValue(std::string_view text);
 
 // The first two characters of a component string (its tens) and its last character (its ones).

@@ -51,7 +51,7 @@ bool ClickDownToZero(Wizard& w, ScreenPoint at, int clicks) {
         w.pf.pointer.leftButtonUp();
         w.pf.clock.sleep(ButtonWait(w));
         w.st.CurPnt = w.pf.pointer.getCursorPos();
-        if (InterruptDraw(w, at.x, at.y) != 0) return false;
+        if (InterruptDraw(w, at.x, at.y) != kGoOn) return false;
     }
     return true;
 }

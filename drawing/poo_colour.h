@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

@@ -2,11 +2,9 @@
 
 #include <fstream>
 
-namespace mipro {
+#include "base/utf8_path.h"
 
-std::filesystem::path Utf8Path(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+namespace mipro {
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& utf8Path, std::uintmax_t maxBytes) {
     const std::filesystem::path path = Utf8Path(utf8Path);

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "picture/picture.h"
+#include "base/picture.h"
 
 namespace mipro {
 

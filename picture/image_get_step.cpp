@@ -1,10 +1,10 @@
 #include "picture/image_get_step.h"
 
-#include "app/frame.h"
-#include "app/sound_cues.h"
-#include "app/steps.h"
 #include "picture/image_load.h"
 #include "picture/open_file_request.h"
+#include "wizard/pointer_places.h"
+#include "wizard/sound_cues.h"
+#include "wizard/step_controls.h"
 
 namespace mipro {
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
 #include "picture/file_bytes.h"
 #include "picture/image_decode.h"
 

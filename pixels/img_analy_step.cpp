@@ -1,11 +1,13 @@
-#include "app/frame.h"
-#include "app/sound_cues.h"
-#include "app/steps.h"
+#include "pixels/img_analy_step.h"
+
 #include "pixels/pixel_list.h"
 #include "pixels/sort_batch.h"
 #include "pixels/status_blink.h"
 #include "pixels/temp_names.h"
 #include "pixels/work_files.h"
+#include "wizard/pointer_places.h"
+#include "wizard/sound_cues.h"
+#include "wizard/step_controls.h"
 
 namespace mipro {
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/nearest_int.h"
-#include "picture/file_bytes.h"
+#include "base/nearest_int.h"
+#include "base/utf8_path.h"
 #include "pixels/rgb_record.h"
 
 namespace mipro {

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <memory>
 
-#include "picture/file_bytes.h"
+#include "base/utf8_path.h"
 #include "pixels/temp_names.h"
 
 namespace mipro {

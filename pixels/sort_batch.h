@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/wizard.h"
 #include "pixels/status_blink.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

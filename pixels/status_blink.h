@@ -1,7 +1,7 @@
 // The blinking status label lblSTINFO(StepNo) of the extraction step.
 #pragma once
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

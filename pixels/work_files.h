@@ -1,7 +1,7 @@
 // The five work-file names of the extraction, made once while the program runs.
 #pragma once
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 

@@ -7,7 +7,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual void sleep(int milliseconds) = 0;
-    // Seconds since midnight, single precision, like the runtime's Timer.
+    // Seconds since midnight by the local clock, single precision: a blink period of 0.7 s is
+    // measured as a difference of two readings.
     virtual float secondsSinceMidnight() = 0;
     // Ask for 1 ms scheduling so short pauses last what they say; undone by restore.
     virtual void raiseTimerResolution() = 0;

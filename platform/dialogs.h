@@ -7,7 +7,8 @@
 
 namespace mipro {
 
-// Message box styles and answers, with the values of the window runtime.
+// Message box styles and answers. The values are those of the Win32 MessageBox flags and results,
+// so a style is a sum of one button set and one icon: YesNo | Question.
 namespace MsgBox {
 constexpr int OkOnly = 0;
 constexpr int YesNo = 4;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/types.h"
+#include "base/types.h"
 
 namespace mipro {
 
@@ -56,6 +56,28 @@ struct WindowMetrics {
     double scaleHeight = 0;
 };
 
+// Origins of a close request, as Form_QueryUnload is told them: the user's close box or system
+// menu, or anything else (the program itself, the system ending the session).
+constexpr int kUnloadFromUser = 0;
+constexpr int kUnloadFromCode = 1;
+
+// Events of frmMAIN, turned by the platform from the window system's events and delivered while
+// the program waits for events or lets pending ones run.
+class MainWindowEvents {
+public:
+    virtual ~MainWindowEvents() = default;
+    // The user clicked an enabled control (a check box or option button has already changed its
+    // value, as the window system does before it tells of the click).
+    virtual void Control_Click(ControlRef c) = 0;
+    virtual void tmrWakeup_Timer() = 0;
+    // A mouse button was released over the window itself, or anywhere while it holds the capture.
+    virtual void Form_MouseUp() = 0;
+    virtual void Form_Resize() = 0;
+    // Returns the Cancel value: True keeps the window open.
+    virtual Boolean Form_QueryUnload(int UnloadMode) = 0;
+    virtual void Form_Unload() = 0;
+};
+
 class MainWindow {
 public:
     virtual ~MainWindow() = default;
@@ -88,7 +110,8 @@ public:
     virtual void setCapture() = 0;
     virtual void releaseCapture() = 0;
     virtual void enableWakeupTimer(bool enabled) = 0;
-    virtual void showAboutModal() = 0;
+    // frmABOUT, modal: returns when it is closed. Its caption begins with appTitle.
+    virtual void showAboutModal(const std::string& appTitle) = 0;
 
     // Thumbnail boxes picIMGCHK(index).
     virtual void clearThumbnail(int index) = 0;
@@ -98,7 +121,7 @@ public:
     virtual void copyThumbnailRow(int from, int to, int row) = 0;
     virtual void copyThumbnail(int from, int to) = 0;
 
-    // Lets pending window events run once (DoEvents).
+    // Lets the events already waiting run, once, and returns.
     virtual void doEvents() = 0;
 };
 

@@ -1,7 +1,7 @@
 // The mouse pointer: position, injected left-button events and the screen-wide shape.
 #pragma once
 
-#include "platform/types.h"
+#include "base/types.h"
 
 namespace mipro {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/types.h"
+#include "base/types.h"
 
 namespace mipro {
 

@@ -1,7 +1,6 @@
 #include "targeting/board_choice.h"
 
-#include "app/frame.h"
-#include "app/steps.h"
+#include "wizard/step_controls.h"
 
 namespace mipro {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/state.h"
 #include "targeting/magnifier_geometry.h"
+#include "wizard/state.h"
 
 namespace mipro {
 

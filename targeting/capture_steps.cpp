@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/frame.h"
-#include "app/sound_cues.h"
-#include "app/steps.h"
 #include "targeting/magnifier.h"
+#include "wizard/pointer_places.h"
+#include "wizard/sound_cues.h"
+#include "wizard/step_controls.h"
 
 namespace mipro {
 

@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <string>
 
-#include "app/wizard.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 
 // The explanation on the step 5 page for a picture of the given size and the chosen board.
 std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind);
 
+void ST05_GetRgbPos(Wizard& w);
+void ST06_GetHomePos(Wizard& w);
 void cmdGETRGB_Click(Wizard& w);
 void cmdGETHOME_Click(Wizard& w);
 

@@ -1,7 +1,7 @@
 // The guide picture of the magnifier: seven 300 x 300 guide frames side by side.
 #pragma once
 
-#include "picture/picture.h"
+#include "base/picture.h"
 
 namespace mipro {
 

@@ -1,9 +1,10 @@
 #include "targeting/magnifier.h"
 
-#include "app/nearest_int.h"
-#include "app/sound_cues.h"
+#include "base/nearest_int.h"
 #include "targeting/capture_record.h"
 #include "targeting/guide_picture.h"
+#include "wizard/pointer_places.h"
+#include "wizard/sound_cues.h"
 
 namespace mipro {
 
@@ -34,18 +35,11 @@ std::string CoordinateText(ScreenPoint p) {
     return " ( " + std::to_string(p.x) + " , " + std::to_string(p.y) + " )";
 }
 
-// The focus rectangle's state in the positioning loop.
-struct Magnifier::FocusMark {
-    bool RectShown = false;  // on the screen now
-    bool RectDue = false;    // to be drawn again once the pointer has rested
-    int IdleCount = 0;
-};
-
 // The pointer shape, the device contexts and the focus rectangle taken for the loop, given back
 // however the loop ends.
 class Magnifier::LoopResources {
 public:
-    LoopResources(Magnifier& m, FocusMark& mark) : m_(m), mark_(mark) {
+    LoopResources(Magnifier& m, const RestingFocusRect& mark) : m_(m), mark_(mark) {
         Platform& pf = m_.w_.pf;
         pf.pointer.setShape(PointerShape::SizeAll);
         m_.hDeskWnd = pf.screen.desktopWindow();
@@ -55,8 +49,7 @@ public:
     ~LoopResources() {
         Platform& pf = m_.w_.pf;
         pf.pointer.setShape(PointerShape::Default);
-        if (mark_.RectShown) pf.screen.drawFocusRect(m_.hScrDC, m_.FocusRc);
-        mark_.RectShown = false;
+        if (mark_.shown()) pf.screen.drawFocusRect(m_.hScrDC, m_.FocusRc);
         pf.screen.releaseDC(m_.hDeskWnd, m_.hDeskDC);
         pf.screen.releaseDC(0, m_.hScrDC);
         m_.Running = false;
@@ -66,7 +59,7 @@ public:
 
 private:
     Magnifier& m_;
-    FocusMark& mark_;
+    const RestingFocusRect& mark_;
 };
 
 Magnifier::Magnifier(Wizard& w) : w_(w), window_(w.pf.screen.loadMagnifier(*this)) {
@@ -89,9 +82,7 @@ void Magnifier::centreOnPointer() {
 }
 
 void Magnifier::WndPosDefault() {
-    const ScreenPoint centre{NearestInt(w_.pf.screen.widthTwips() / w_.st.TwipsX / 2),
-                             NearestInt(w_.pf.screen.heightTwips() / w_.st.TwipsY / 2)};
-    w_.pf.pointer.setCursorPos(centre);
+    w_.pf.pointer.setCursorPos(ScreenCentre(w_));
     centreOnPointer();
     w_.pf.window.doEvents();
 }
@@ -103,7 +94,7 @@ void Magnifier::WndPosGo(ScreenPoint c) {
 }
 
 void Magnifier::MoveWndProc() {
-    FocusMark mark;
+    RestingFocusRect mark;
     LoopResources held(*this, mark);
 
     const std::optional<ScreenPoint> start = CapturedMagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, 0);
@@ -115,37 +106,33 @@ void Magnifier::MoveWndProc() {
     FocusRc = SourceSquareAround(g_, w_.st.CurPnt);
     w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
     // Shown and therefore not due: drawing it again while it shows would erase it.
-    mark.RectShown = true;
-    mark.RectDue = false;
-    mark.IdleCount = 0;
+    mark.drawnNow();
     // A window closed while it was being placed ends positioning before it starts.
     Running = !Unloaded;
 
     while (Running) pass(mark);
 }
 
-void Magnifier::pass(FocusMark& mark) {
+void Magnifier::pass(RestingFocusRect& mark) {
     w_.st.CurPnt = w_.pf.pointer.getCursorPos();
-    if (w_.st.CurPnt != LastPnt) {
-        if (mark.RectShown) {
+    const bool moved = w_.st.CurPnt != LastPnt;
+    switch (mark.pass(moved)) {
+        case RestingFocusRect::Action::Erase:
             w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
-            mark.RectShown = false;
-            mark.RectDue = true;
-            mark.IdleCount = 0;
-        }
+            break;
+        case RestingFocusRect::Action::Draw:
+            FocusRc = SourceSquareAround(g_, w_.st.CurPnt);
+            w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
+            break;
+        case RestingFocusRect::Action::None:
+            break;
+    }
+    if (moved) {
         const TwipsPoint at = PlaceOnPointer(g_, w_.st.TwipsX, w_.st.TwipsY, w_.st.CurPnt);
         window_->move(at.left, at.top);
         window_->focus();
         drawView();
         LastPnt = w_.st.CurPnt;
-    } else if (mark.RectDue) {
-        ++mark.IdleCount;
-        if (mark.IdleCount > kIdlePassesBeforeFocusRect) {
-            FocusRc = SourceSquareAround(g_, w_.st.CurPnt);
-            w_.pf.screen.drawFocusRect(hScrDC, FocusRc);
-            mark.RectShown = true;
-            mark.RectDue = false;
-        }
     }
     w_.pf.window.doEvents();
 }

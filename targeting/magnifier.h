@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "app/wizard.h"
 #include "platform/screen.h"
 #include "targeting/magnifier_geometry.h"
+#include "wizard/resting_focus_rect.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 
@@ -24,9 +25,7 @@ constexpr int kKeyDown = 40;
 // Mouse buttons of Form_MouseUp.
 constexpr int kMouseLeft = 1;
 constexpr int kMouseRight = 2;
-
-// Resting passes after which the focus rectangle shows the magnified square again.
-constexpr int kIdlePassesBeforeFocusRect = 100;
+constexpr int kMouseMiddle = 4;
 
 // The text telling where the pointer is: " ( x , y )".
 std::string CoordinateText(ScreenPoint p);
@@ -49,11 +48,10 @@ public:
     void Form_Unload() override;
 
 private:
-    struct FocusMark;
     class LoopResources;
 
     void centreOnPointer();
-    void pass(FocusMark& mark);
+    void pass(RestingFocusRect& mark);
     void drawView();
     void drawTexts(int dx, int dy, ColourValue colour);
     void confirm();

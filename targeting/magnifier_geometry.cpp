@@ -1,6 +1,6 @@
 #include "targeting/magnifier_geometry.h"
 
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
 
 namespace mipro {
 

@@ -36,7 +36,7 @@ std::int32_t CheckClassName(Wizard& w) {
     const int order = CompareText(kSunCanvasClass, cls);
     if (order == 0) return kOnBoard;
     if (CompareText(cls, kDesktopIconClass) == 0) return kOnDesktopIcons;
-    return order;
+    return order < 0 ? kSortsAfterSunCanvas : kSortsBeforeSunCanvas;
 }
 
 std::string GetWndClassName(Screen& screen, WindowHandle h) {
@@ -48,9 +48,9 @@ std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy) {
     w.st.CurPnt = w.pf.pointer.getCursorPos();
     const bool moved = std::abs(w.st.CurPnt.x - nxx) > kPointerTolerancePx ||
                        std::abs(w.st.CurPnt.y - nyy) > kPointerTolerancePx;
-    if (moved) return -1;
+    if (moved) return kHandMoved;
     if (w.st.ClassCheck != False) return CheckClassName(w);
-    return kOnBoard;
+    return kGoOn;
 }
 
 }  // namespace mipro

@@ -5,25 +5,30 @@
 #include <cstdint>
 #include <string>
 
-#include "app/wizard.h"
 #include "platform/screen.h"
+#include "wizard/wizard.h"
 
 namespace mipro {
 
-// Verdicts of CheckClassName.
+// Verdicts of CheckClassName: a board's canvas, the desktop's icon view, or something else, which
+// is 1 or -1 by the ordering of "SunAwtCanvas" against its class name.
 constexpr std::int32_t kOnBoard = 0;
 constexpr std::int32_t kOnDesktopIcons = 99;
+constexpr std::int32_t kSortsBeforeSunCanvas = 1;
+constexpr std::int32_t kSortsAfterSunCanvas = -1;
 
-// The class of the window under CurPnt: 0 on a board's canvas, 99 on the desktop's icon view,
-// otherwise 1 or -1 by the ordering of "SunAwtCanvas" against the class name. The caller puts the
-// point into CurPnt first.
+// Verdicts of InterruptDraw besides those of CheckClassName.
+constexpr std::int32_t kGoOn = 0;
+constexpr std::int32_t kHandMoved = -1;
+
+// The verdict for the window under CurPnt; the caller puts the point into CurPnt first.
 std::int32_t CheckClassName(Wizard& w);
 
 // The window's class name, or empty when h is no window or its class cannot be read.
 std::string GetWndClassName(Screen& screen, WindowHandle h);
 
-// 0 when the run may go on; -1 when the pointer is more than one pixel away from (nxx, nyy) on
-// either axis; otherwise, while ClassCheck is True, the verdict of CheckClassName.
+// kGoOn when the run may go on; kHandMoved when the pointer is more than one pixel away from
+// (nxx, nyy) on either axis; otherwise, while ClassCheck is True, the verdict of CheckClassName.
 std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy);
 
 }  // namespace mipro

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/utf8_path.h"
 #include "board/bmp_file.h"
 #include "board/board_picture.h"
 #include "board/report.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr wchar_t kSaveKey = L'S';
-
-std::filesystem::path FromUtf8(const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); }
 
 Point MousePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
@@ -50,7 +49,7 @@ bool RegisterClassOf(HINSTANCE instance, const std::wstring& name, WNDPROC proce
 BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_(options_.kind, options_.canvas) {}
 
 bool BoardWindow::create(HINSTANCE instance) {
-    const std::wstring boardClass = FromUtf8(options_.className).wstring();
+    const std::wstring boardClass = Utf8Path(options_.className).wstring();
     const HBRUSH frameBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     if (!RegisterClassOf(instance, kFrameClass, FrameProc, frameBackground) ||
         !RegisterClassOf(instance, boardClass, BoardProc, nullptr))
@@ -61,7 +60,7 @@ bool BoardWindow::create(HINSTANCE instance) {
     AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
     const int x = options_.position ? options_.position->x : CW_USEDEFAULT;
     const int y = options_.position ? options_.position->y : CW_USEDEFAULT;
-    const std::wstring title = FromUtf8(BoardTitle(options_.kind)).wstring();
+    const std::wstring title = Utf8Path(BoardTitle(options_.kind)).wstring();
     frame_ = CreateWindowExW(0, kFrameClass, title.c_str(), kFrameStyle, x, y, outer.right - outer.left,
                              outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (!frame_) return false;
@@ -76,7 +75,7 @@ void BoardWindow::show(int showCommand) {
 }
 
 void BoardWindow::save() {
-    if (!options_.saveCanvasPath.empty()) SaveBmp24(FromUtf8(options_.saveCanvasPath), board_.canvas());
+    if (!options_.saveCanvasPath.empty()) SaveBmp24(Utf8Path(options_.saveCanvasPath), board_.canvas());
     saveReport();
 }
 
@@ -84,7 +83,7 @@ void BoardWindow::saveReport() {
     if (options_.reportPath.empty()) return;
     POINT origin{0, 0};
     ClientToScreen(board_window_, &origin);
-    WriteWholeFile(FromUtf8(options_.reportPath), ReportText(board_, {origin.x, origin.y}));
+    WriteWholeFile(Utf8Path(options_.reportPath), ReportText(board_, {origin.x, origin.y}));
 }
 
 LRESULT CALLBACK BoardWindow::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,16 +6,16 @@
 #include <fstream>
 #include <vector>
 
+#include "base/utf8_path.h"
+
 namespace mipro::sim {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
 std::vector<std::string> ReadLines(const std::string& path) {
-    std::ifstream in(PathOf(path), std::ios::binary);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) {
@@ -68,7 +68,7 @@ std::vector<std::string> Words(const std::string& line) {
 }
 
 void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     for (const std::string& l : lines) out << l << "\r\n";
 }
 
@@ -78,9 +78,9 @@ void RunCommand(const std::vector<std::string>& w, int sortDropsLines) {
     std::transform(command.begin(), command.end(), command.begin(), ::tolower);
     std::error_code ec;
     if (command == "del" && w.size() == 2) {
-        fs::remove(PathOf(w[1]), ec);
+        fs::remove(Utf8Path(w[1]), ec);
     } else if (command == "sort" && w.size() == 4 && w[2] == ">") {
-        if (!fs::exists(PathOf(w[1]), ec)) return;
+        if (!fs::exists(Utf8Path(w[1]), ec)) return;
         std::vector<std::string> lines = ReadLines(w[1]);
         std::sort(lines.begin(), lines.end());
         lines.resize(lines.size() - std::min<std::size_t>(lines.size(), sortDropsLines));
@@ -122,27 +122,27 @@ std::string SimFiles::tempFileName(const std::string& dir, const std::string& pr
         std::snprintf(name, sizeof name, "%X", next_unique_++ & 0xFFFF);
         const std::string path = dir + prefix + name + ".TMP";
         std::error_code ec;
-        if (fs::exists(PathOf(path), ec)) continue;
-        std::ofstream created(PathOf(path), std::ios::binary);
+        if (fs::exists(Utf8Path(path), ec)) continue;
+        std::ofstream created(Utf8Path(path), std::ios::binary);
         return created ? path : std::string();
     }
 }
 
 bool SimFiles::fileExists(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && fs::exists(PathOf(path), ec);
+    return !path.empty() && fs::exists(Utf8Path(path), ec);
 }
 
 bool SimFiles::renameFile(const std::string& from, const std::string& to) {
     std::error_code ec;
-    if (fs::exists(PathOf(to), ec)) return false;
-    fs::rename(PathOf(from), PathOf(to), ec);
+    if (fs::exists(Utf8Path(to), ec)) return false;
+    fs::rename(Utf8Path(from), Utf8Path(to), ec);
     return !ec;
 }
 
 bool SimFiles::deleteFile(const std::string& path) {
     std::error_code ec;
-    return fs::remove(PathOf(path), ec);
+    return fs::remove(Utf8Path(path), ec);
 }
 
 std::string SimFiles::shortPathName(const std::string& path) {
@@ -151,7 +151,7 @@ std::string SimFiles::shortPathName(const std::string& path) {
 }
 
 bool SimFiles::writeShellScript(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     for (const std::string& line : lines) out << line << "\r\n";
     return static_cast<bool>(out);
 }

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "app/form_layout.h"
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
 
 namespace mipro::sim {
 
@@ -36,6 +36,32 @@ void SimMainWindow::setValue(ControlRef c, int value) {
             if (key.first == static_cast<int>(c.id)) other.value = 0;
     }
     control(c).value = value;
+}
+
+void SimMainWindow::userClicks(ControlRef c) {
+    const ControlDesign& d = DesignOf(c);
+    const SimControl& s = control(c);
+    const bool onShowingPage = d.page == 0 || (control({Control::picSTEP, d.page}).visible &&
+                                               control({Control::picSTEP, d.page}).enabled);
+    if (!s.enabled || !s.visible || !onShowingPage || !events_) return;
+    if (d.kind == ControlKind::CheckBox) setValue(c, s.value == 0 ? 1 : 0);
+    if (d.kind == ControlKind::OptionButton) setValue(c, 1);
+    events_->Control_Click(c);
+}
+
+void SimMainWindow::wakeupTimerFires() {
+    if (events_ && timer_enabled_) events_->tmrWakeup_Timer();
+}
+
+bool SimMainWindow::userCloses() {
+    if (!events_ || events_->Form_QueryUnload(kUnloadFromUser) != False) return false;
+    events_->Form_Unload();
+    shown_ = false;
+    return true;
+}
+
+void SimMainWindow::mouseUp() {
+    if (events_) events_->Form_MouseUp();
 }
 
 void SimMainWindow::moveControl(ControlRef c, int leftPx, int topPx) {

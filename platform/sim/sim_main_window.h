@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "picture/picture.h"
+#include "base/picture.h"
 #include "platform/main_window.h"
 #include "platform/sim/sim_log.h"
 
@@ -55,7 +55,10 @@ public:
     void setCapture() override { captured_ = true; }
     void releaseCapture() override { captured_ = false; }
     void enableWakeupTimer(bool enabled) override { timer_enabled_ = enabled; }
-    void showAboutModal() override { ++about_shown_; }
+    void showAboutModal(const std::string& appTitle) override {
+        ++about_shown_;
+        about_title_ = appTitle;
+    }
 
     void clearThumbnail(int index) override { thumbnails_[index] = {}; }
     void paintThumbnail(int index, const Picture& picture, int w, int h, int dw, int dh) override;
@@ -63,6 +66,16 @@ public:
     void copyThumbnail(int from, int to) override { thumbnails_[to].image = thumbnails_[from].image; }
 
     void doEvents() override;
+
+    // The user's hand and the window system, for tests; events go to the handlers attached.
+    void attach(MainWindowEvents& events) { events_ = &events; }
+    // A click reaches the handlers only on an enabled, visible control on the page showing, after
+    // a check box has toggled or an option button has been selected, as on a real window.
+    void userClicks(ControlRef c);
+    void wakeupTimerFires();
+    // The close box: true when the window closed (and was unloaded).
+    bool userCloses();
+    void mouseUp();
 
     // For tests.
     ControlRef focused() const { return focused_; }
@@ -74,6 +87,7 @@ public:
     bool captured() const { return captured_; }
     bool timerEnabled() const { return timer_enabled_; }
     int aboutShown() const { return about_shown_; }
+    const std::string& aboutTitle() const { return about_title_; }
     const SimThumbnail& thumbnail(int index) { return thumbnails_[index]; }
     // Runs once, at the next DoEvents (a pending window event).
     void post(std::function<void()> event) { pending_.push_back(std::move(event)); }
@@ -99,6 +113,8 @@ private:
     bool shown_ = false, window_enabled_ = true, window_focused_ = false, minimized_ = false;
     bool topmost_ = false, locked_ = false, captured_ = false, timer_enabled_ = false;
     int about_shown_ = 0;
+    std::string about_title_;
+    MainWindowEvents* events_ = nullptr;
 };
 
 }  // namespace mipro::sim

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "picture/picture.h"
+#include "base/picture.h"
 #include "platform/screen.h"
 #include "platform/sim/sim_log.h"
 

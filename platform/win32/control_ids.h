@@ -32,5 +32,6 @@ constexpr int kAboutHomePageId = 203;
 // Window classes.
 constexpr const wchar_t* kMainWindowClass = L"miproMainWindow";
 constexpr const wchar_t* kAboutWindowClass = L"miproAboutWindow";
+constexpr const wchar_t* kMagnifierWindowClass = L"MiproMagnifier";
 
 }  // namespace mipro::win32

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
 
 namespace mipro::win32 {
 

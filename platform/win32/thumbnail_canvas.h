@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "picture/picture.h"
+#include "base/picture.h"
 
 namespace mipro::win32 {
 

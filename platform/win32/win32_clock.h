@@ -1,8 +1,8 @@
 // Sleep on a steady schedule, the time of day and the system timer resolution.
 #pragma once
 
+#include "base/pause_schedule.h"
 #include "platform/clock.h"
-#include "platform/pause_schedule.h"
 
 namespace mipro::win32 {
 

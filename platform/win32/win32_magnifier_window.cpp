@@ -2,28 +2,21 @@
 
 #include <cstdint>
 
-#include "app/nearest_int.h"
-#include "picture/picture.h"
+#include "base/nearest_int.h"
+#include "base/picture.h"
+#include "platform/win32/control_ids.h"
 #include "platform/win32/display_units.h"
 #include "platform/win32/ui_font.h"
 #include "platform/win32/unicode_text.h"
 #include "platform/win32/win32_pointer.h"
 #include "platform/win32/win32_screen.h"
+#include "targeting/guide_picture.h"
+#include "targeting/magnifier.h"
+#include "targeting/magnifier_geometry.h"
 
 namespace mipro::win32 {
 
 namespace {
-
-constexpr wchar_t kMagnifierClass[] = L"MiproMagnifier";
-constexpr int kOuterSizePx = 307;
-constexpr int kViewSizePx = 300;
-constexpr int kSourceSizePx = 100;
-constexpr int kFrameSizePx = 300;
-
-// Mouse buttons as Form_MouseUp numbers them.
-constexpr int kButtonLeft = 1;
-constexpr int kButtonRight = 2;
-constexpr int kButtonMiddle = 4;
 
 void RegisterMagnifierClass() {
     static bool registered = false;
@@ -34,7 +27,7 @@ void RegisterMagnifierClass() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_SIZEALL);
     wc.hbrBackground = nullptr;  // the back buffer covers everything
-    wc.lpszClassName = kMagnifierClass;
+    wc.lpszClassName = kMagnifierWindowClass;
     RegisterClassExW(&wc);
     registered = true;
 }
@@ -62,11 +55,11 @@ void DeleteBufferDC(HDC dc, HBITMAP bitmap, HGDIOBJ old) {
 Win32MagnifierWindow::Win32MagnifierWindow(MagnifierEvents& events) : events_(events) {
     RegisterMagnifierClass();
     // A tool window has no taskbar button; a popup has no title bar or border.
-    hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMagnifierClass, L"frmMAG", WS_POPUP, 0, 0,
-                            kOuterSizePx, kOuterSizePx, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMagnifierWindowClass, L"frmMAG", WS_POPUP, 0, 0,
+                            kMagnifierSizePx, kMagnifierSizePx, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
-    back_dc_ = CreateBufferDC(kOuterSizePx, kOuterSizePx, back_bitmap_, back_old_);
+    back_dc_ = CreateBufferDC(kMagnifierSizePx, kMagnifierSizePx, back_bitmap_, back_old_);
     font_ = CreateFormFont();
     SelectObject(back_dc_, font_);
     SetBkMode(back_dc_, TRANSPARENT);
@@ -93,13 +86,13 @@ LRESULT Win32MagnifierWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             events_.Form_KeyDown(static_cast<int>(wParam));
             return 0;
         case WM_LBUTTONUP:
-            events_.Form_MouseUp(kButtonLeft);
+            events_.Form_MouseUp(kMouseLeft);
             return 0;
         case WM_RBUTTONUP:
-            events_.Form_MouseUp(kButtonRight);
+            events_.Form_MouseUp(kMouseRight);
             return 0;
         case WM_MBUTTONUP:
-            events_.Form_MouseUp(kButtonMiddle);
+            events_.Form_MouseUp(kMouseMiddle);
             return 0;
         case WM_SETCURSOR:
             if (HCURSOR shape = CursorOverride()) {
@@ -129,7 +122,7 @@ LRESULT Win32MagnifierWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 void Win32MagnifierWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    BitBlt(dc, 0, 0, kOuterSizePx, kOuterSizePx, back_dc_, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, kMagnifierSizePx, kMagnifierSizePx, back_dc_, 0, 0, SRCCOPY);
     EndPaint(hwnd_, &ps);
 }
 
@@ -201,7 +194,7 @@ void Win32MagnifierWindow::stretchFrom(DeviceContext source, int srcX, int srcY)
 }
 
 void Win32MagnifierWindow::andGuideFrame(int frame) {
-    BitBlt(back_dc_, 0, 0, kViewSizePx, kViewSizePx, guide_dc_, kFrameSizePx * frame, 0, SRCAND);
+    BitBlt(back_dc_, 0, 0, kViewSizePx, kViewSizePx, guide_dc_, kGuideFrameSize * frame, 0, SRCAND);
     viewChanged();
 }
 

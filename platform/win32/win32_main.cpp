@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/frame.h"
-#include "app/wizard.h"
+#include "app/main_form.h"
 #include "platform/win32/message_pump.h"
 #include "platform/win32/win32_desktop.h"
 
@@ -26,9 +26,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     Win32Desktop desk;
     Wizard wizard(desk.platform);
+    MainForm form(wizard);
 
     int exitCode = 1;
-    if (desk.window.create(instance, wizard)) {
+    if (desk.window.create(instance, form)) {
         Form_Load(wizard);
         exitCode = RunMessageLoop();
     }

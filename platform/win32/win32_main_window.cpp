@@ -1,9 +1,7 @@
 #include "platform/win32/win32_main_window.h"
 
 #include "app/form_layout.h"
-#include "app/frame.h"
 #include "platform/win32/about_window.h"
-#include "platform/win32/command_dispatch.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/display_units.h"
 #include "platform/win32/message_pump.h"
@@ -62,7 +60,7 @@ Win32MainWindow::~Win32MainWindow() {
     if (font_) DeleteObject(font_);
 }
 
-bool Win32MainWindow::create(HINSTANCE instance, Wizard& wizard) {
+bool Win32MainWindow::create(HINSTANCE instance, MainWindowEvents& events) {
     instance_ = instance;
     icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_MIPRO), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
@@ -81,7 +79,7 @@ bool Win32MainWindow::create(HINSTANCE instance, Wizard& wizard) {
     font_ = CreateFormFont();
     ApplyFont(window_, font_);
     // Events reach the core only once the whole form exists.
-    wizard_ = &wizard;
+    events_ = &events;
     return true;
 }
 
@@ -185,7 +183,7 @@ void Win32MainWindow::enableWakeupTimer(bool enabled) {
     }
 }
 
-void Win32MainWindow::showAboutModal() { ShowAboutWindow(instance_, window_, wizard_ ? wizard_->st.AppTitle : ""); }
+void Win32MainWindow::showAboutModal(const std::string& appTitle) { ShowAboutWindow(instance_, window_, appTitle); }
 
 // ---- thumbnails
 
@@ -233,15 +231,15 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM w
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->wizard_) return DefWindowProcW(window, message, wParam, lParam);
+    if (!self || !self->events_) return DefWindowProcW(window, message, wParam, lParam);
     return self->handle(message, wParam, lParam);
 }
 
 LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    Wizard& w = *wizard_;
+    MainWindowEvents& events = *events_;
     switch (message) {
         case WM_TIMER:
-            if (wParam == kWakeupTimerId) tmrWakeup_Timer(w);
+            if (wParam == kWakeupTimerId) events.tmrWakeup_Timer();
             return 0;
         case WM_COMMAND:
             return onCommand(wParam, lParam);
@@ -257,18 +255,18 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-            DispatchFormMouseUp(w);
+            events.Form_MouseUp();
             return 0;
         case WM_SIZE:
-            Form_Resize(w);
+            events.Form_Resize();
             return 0;
         case WM_CLOSE:
-            if (Form_QueryUnload(w, kUnloadFromUser) == False) DestroyWindow(window_);
+            if (events.Form_QueryUnload(kUnloadFromUser) == False) DestroyWindow(window_);
             return 0;
         case WM_DESTROY:
             KillTimer(window_, kWakeupTimerId);
-            Form_Unload(w);
-            wizard_ = nullptr;
+            events.Form_Unload();
+            events_ = nullptr;
             window_ = nullptr;
             PostQuitMessage(0);
             return 0;
@@ -282,7 +280,7 @@ LRESULT Win32MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
     // BN_CLICKED of the buttons and STN_CLICKED of the labels share the value 0.
-    if (lParam != 0 && notification == BN_CLICKED && IsMainFormControlId(id)) DispatchClick(*wizard_, ControlFromId(id));
+    if (lParam != 0 && notification == BN_CLICKED && IsMainFormControlId(id)) events_->Control_Click(ControlFromId(id));
     return 0;
 }
 

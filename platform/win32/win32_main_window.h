@@ -1,10 +1,9 @@
-// frmMAIN on the real window system: the window, its controls and its events, which go to the
-// core's handlers.
+// frmMAIN on the real window system: the window and its controls; its events go to the core as
+// MainWindowEvents.
 #pragma once
 
 #include <windows.h>
 
-#include "app/wizard.h"
 #include "platform/main_window.h"
 #include "platform/win32/main_form_controls.h"
 
@@ -17,8 +16,8 @@ public:
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
-    // Creates frmMAIN, hidden and centred on the screen; its events go to `wizard` from then on.
-    bool create(HINSTANCE instance, Wizard& wizard);
+    // Creates frmMAIN, hidden and centred on the screen; its events go to `events` from then on.
+    bool create(HINSTANCE instance, MainWindowEvents& events);
     HWND handle() const { return window_; }
 
     void setEnabled(ControlRef c, bool enabled) override;
@@ -46,7 +45,7 @@ public:
     void setCapture() override;
     void releaseCapture() override;
     void enableWakeupTimer(bool enabled) override;
-    void showAboutModal() override;
+    void showAboutModal(const std::string& appTitle) override;
 
     void clearThumbnail(int index) override;
     void paintThumbnail(int index, const Picture& picture, int w, int h, int dw, int dh) override;
@@ -68,7 +67,7 @@ private:
     HFONT font_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    Wizard* wizard_ = nullptr;
+    MainWindowEvents* events_ = nullptr;
     FormControls controls_;
 };
 

@@ -8,13 +8,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/wizard.h"
 #include "picture/image_load.h"
 #include "pixels/pixel_list.h"
 #include "pixels/sort_batch.h"
 #include "pixels/status_blink.h"
 #include "pixels/work_files.h"
 #include "platform/sim/sim_desktop.h"
+#include "wizard/wizard.h"
 
 namespace {
 

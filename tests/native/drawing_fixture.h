@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/sound_cues.h"
+#include "wizard/sound_cues.h"
 #include "wizard_fixture.h"
 
 namespace mipro::testing {

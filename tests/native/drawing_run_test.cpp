@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/steps.h"
+#include "drawing/desk_position.h"
 #include "drawing/draw_step.h"
 #include "drawing_fixture.h"
 

@@ -4,8 +4,11 @@
 #include <fstream>
 
 #include "app/app_title.h"
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
+#include "drawing/draw_step.h"
 #include "targeting/board_choice.h"
+#include "wizard/pointer_places.h"
+#include "wizard/step_controls.h"
 #include "wizard_fixture.h"
 
 namespace mipro::testing {

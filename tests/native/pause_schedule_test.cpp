@@ -1,4 +1,4 @@
-#include "platform/pause_schedule.h"
+#include "base/pause_schedule.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "picture/image_get_step.h"
 #include "picture/open_file_request.h"
 #include "picture_test_files.h"
+#include "wizard/pointer_places.h"
 
 namespace mipro::testing {
 

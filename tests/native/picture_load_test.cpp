@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "picture/file_bytes.h"
+#include "base/utf8_path.h"
 #include "picture/file_checks.h"
 #include "picture/image_load.h"
 #include "picture_test_files.h"

@@ -9,7 +9,7 @@
 #include <stb_image_write.h>
 
 #include "app/frame.h"
-#include "picture/file_bytes.h"
+#include "base/utf8_path.h"
 #include "picture/image_get_step.h"
 
 namespace mipro::testing {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "picture/picture.h"
+#include "base/picture.h"
 #include "wizard_fixture.h"
 
 namespace mipro::testing {

@@ -3,6 +3,7 @@
 #include "picture/image_load.h"
 #include "pixels/pixel_list.h"
 #include "pixels_test_fixture.h"
+#include "wizard/pointer_places.h"
 
 namespace mipro::testing {
 

@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "picture/file_bytes.h"
+#include "base/utf8_path.h"
 #include "picture/image_get_step.h"
 #include "pixels/sort_batch.h"
 #include "pixels_test_fixture.h"

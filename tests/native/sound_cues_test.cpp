@@ -1,4 +1,4 @@
-#include "app/sound_cues.h"
+#include "wizard/sound_cues.h"
 
 #include "wizard_fixture.h"
 

@@ -1,8 +1,8 @@
 #include "targeting/capture_steps.h"
 
-#include "app/steps.h"
 #include "magnifier_driver.h"
 #include "targeting/board_choice.h"
+#include "wizard/pointer_places.h"
 #include "wizard_fixture.h"
 
 namespace mipro::testing {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/frame.h"
-#include "app/wizard.h"
 #include "platform/sim/sim_desktop.h"
+#include "wizard/wizard.h"
 
 namespace mipro::testing {
 

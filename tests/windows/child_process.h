@@ -31,8 +31,13 @@ public:
     bool started() const { return started_; }
     bool ended() const { return waitForEnd(0); }
     bool waitForEnd(DWORD milliseconds) const { return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0; }
+    DWORD exitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return code;
+    }
 
-    // A top-level window of this process with the given class, or null.
+    // A visible top-level window of this process with the given class, or null.
     HWND findWindow(const std::wstring& className) const {
         struct Search {
             DWORD processId;
@@ -46,7 +51,7 @@ public:
                 GetWindowThreadProcessId(window, &owner);
                 wchar_t name[256] = {};
                 GetClassNameW(window, name, 256);
-                if (owner != s->processId || s->className != name) return TRUE;
+                if (owner != s->processId || !IsWindowVisible(window) || s->className != name) return TRUE;
                 s->found = window;
                 return FALSE;
             },

@@ -17,18 +17,15 @@
 #include <thread>
 #include <vector>
 
-#include "app/nearest_int.h"
-#include "app/wizard.h"
+#include "app/main_form.h"
+#include "base/nearest_int.h"
 #include "board/report.h"
+#include "mipro_process.h"
+#include "platform/win32/control_ids.h"
 #include "platform/win32/display_units.h"
 #include "platform/win32/unicode_text.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_dialogs.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_main_window.h"
-#include "platform/win32/win32_pointer.h"
-#include "platform/win32/win32_screen.h"
-#include "platform/win32/win32_sound.h"
+#include "platform/win32/win32_desktop.h"
+#include "practice_board_process.h"
 #include "targeting/capture_steps.h"
 #include "targeting/guide_picture.h"
 #include "targeting/magnifier_geometry.h"
@@ -37,86 +34,19 @@
 namespace mipro::win32 {
 namespace {
 
-constexpr wchar_t kMagnifierClass[] = L"MiproMagnifier";
+using testing::PracticeBoardProcess;
+using testing::PressEnter;
+using testing::ShownMagnifier;
+using testing::WaitFor;
+
 constexpr int kSettleMs = 400;
-constexpr int kWaitLimitMs = 20000;
-constexpr int kPollMs = 50;
+constexpr std::chrono::seconds kWaitLimit{20};
 constexpr int kPlacingTries = 5;
-
-std::filesystem::path TestDir() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    auto dir = std::filesystem::path(temp) / L"mipro-magnifier-test";
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-// practice-board.exe showing one board kind at a fixed place, with its report.
-class PracticeBoard {
-public:
-    PracticeBoard(const char* kind, int x, int y) : report_path_(TestDir() / (std::string(kind) + ".txt")) {
-        std::filesystem::remove(report_path_);
-        std::wstring command = Widen(std::string("\"") + PRACTICE_BOARD_EXE + "\" --board " + kind + " --pos " +
-                                     std::to_string(x) + "," + std::to_string(y) + " --report \"") +
-                               report_path_.wstring() + L"\"";
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != 0;
-    }
-    ~PracticeBoard() {
-        if (!started_) return;
-        TerminateProcess(pi_.hProcess, 0);
-        WaitForSingleObject(pi_.hProcess, kWaitLimitMs);
-        CloseHandle(pi_.hProcess);
-        CloseHandle(pi_.hThread);
-    }
-    PracticeBoard(const PracticeBoard&) = delete;
-    PracticeBoard& operator=(const PracticeBoard&) = delete;
-
-    // The board's report once it has written one; empty when it never did.
-    board::Report report() {
-        for (int waited = 0; started_ && waited < kWaitLimitMs; waited += kPollMs) {
-            std::ifstream in(report_path_, std::ios::binary);
-            std::stringstream text;
-            text << in.rdbuf();
-            board::Report r = board::ParseReport(text.str());
-            if (!r.find("canvas").empty()) return r;
-            Sleep(kPollMs);
-        }
-        return board::Report({});
-    }
-
-private:
-    std::filesystem::path report_path_;
-    PROCESS_INFORMATION pi_{};
-    bool started_ = false;
-};
 
 ScreenPoint PointOf(const board::Report& r, const std::string& name) {
     const std::vector<long> n = r.find(name);
     if (n.size() < 2) return {-1, -1};
     return {static_cast<std::int32_t>(n[0]), static_cast<std::int32_t>(n[1])};
-}
-
-HWND ShownMagnifier() {
-    HWND h = FindWindowW(kMagnifierClass, nullptr);
-    return (h && IsWindowVisible(h)) ? h : nullptr;
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int waited = 0; waited < kWaitLimitMs; waited += kPollMs) {
-        if (condition()) return true;
-        Sleep(kPollMs);
-    }
-    return false;
-}
-
-void PressEnter() {
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
 }
 
 // Waits, when screenshots are asked for, until one has been taken of what the screen shows now.
@@ -125,7 +55,7 @@ void OfferScreenshot(const std::string& name) {
     if (GetEnvironmentVariableA("MAGNIFIER_SHOT_DIR", dir, MAX_PATH) == 0) return;
     const std::filesystem::path base(dir);
     std::ofstream(base / ("ready-" + name)).put('\n');
-    WaitFor([&] { return std::filesystem::exists(base / ("taken-" + name)); });
+    WaitFor([&] { return std::filesystem::exists(base / ("taken-" + name)); }, kWaitLimit);
 }
 
 // The user: for each square corner in turn, waits for the magnifier, puts the pointer where
@@ -182,7 +112,7 @@ private:
 
     void run(const std::vector<ScreenPoint>& corners, const std::vector<std::string>& shots) {
         for (std::size_t i = 0; i < corners.size(); ++i) {
-            if (!WaitFor([] { return ShownMagnifier() != nullptr; })) return;
+            if (!WaitFor([] { return ShownMagnifier() != nullptr; }, kWaitLimit)) return;
             // The magnifier puts the pointer where it opens: the hand moves only after that.
             Sleep(kSettleMs);
             const ScreenPoint p = PointerFor(corners[i]);
@@ -195,8 +125,8 @@ private:
             PressEnter();
             Sleep(kSettleMs);
         }
-        if (!WaitFor([] { return ShownMagnifier() == nullptr; })) {
-            if (HWND h = FindWindowW(kMagnifierClass, nullptr)) PostMessageW(h, WM_CLOSE, 0, 0);
+        if (!WaitFor([] { return ShownMagnifier() == nullptr; }, kWaitLimit)) {
+            if (HWND h = FindWindowW(kMagnifierWindowClass, nullptr)) PostMessageW(h, WM_CLOSE, 0, 0);
         }
     }
 
@@ -204,17 +134,10 @@ private:
     std::thread thread_;
 };
 
-// The program's own platform on the real window system.
-struct RealDesktop {
-    Win32Pointer pointer;
-    Win32Clock clock;
-    Win32Sound sound;
-    Win32MainWindow window;
-    Win32Dialogs dialogs;
-    Win32Files files;
-    Win32Screen screen;
-    Platform platform{pointer, clock, sound, window, dialogs, files, screen, {1, 0, 0}, ""};
+// The program's own platform on the real window system, with the wizard that steps run on.
+struct RealDesktop : Win32Desktop {
     Wizard w{platform};
+    MainForm form{w};
 };
 
 // The three colour controls' guide corners, red first.
@@ -230,7 +153,7 @@ protected:
         MSG quit{};
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
-        ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), w));
+        ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), desk.form));
         w.st.TwipsX = NearestInt(TwipsPerPixelX());
         w.st.TwipsY = NearestInt(TwipsPerPixelY());
         w.st.SoundOn = 0;
@@ -246,6 +169,13 @@ protected:
         Hand hand(std::move(corners), std::move(shots), seen);
         if (step == 5) cmdGETRGB_Click(w);
         else cmdGETHOME_Click(w);
+    }
+
+    // The three colour controls of board kind `kind`, each view checked against the screen.
+    void CaptureColourControls(int kind, const board::Report& r, const std::string& shot) {
+        Capture(5, kind, ChannelGuides(r), {shot});
+        EXPECT_EQ(w.st.StepDone(5, kind), True) << "the capture did not complete";
+        ExpectViewsMagnifyTheScreenThrough({kGuideRed, kGuideGreen, kGuideBlue});
     }
 
     // The view is the screen magnified, ANDed with the guide: a corner square keeps only its
@@ -265,13 +195,11 @@ protected:
 };
 
 TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
-    PracticeBoard board("oekakiBBS", 420, 260);
-    const board::Report r = board.report();
+    PracticeBoardProcess board(L"--board oekakiBBS --pos 420,260", L"magnifier-oekaki");
+    const board::Report r = board.waitUntilShown().value_or(board::Report({}));
     ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
 
-    Capture(5, 0, ChannelGuides(r), {"oekaki-red"});
-    ASSERT_EQ(w.st.StepDone(5, 0), True) << "the capture did not complete";
-    ExpectViewsMagnifyTheScreenThrough({kGuideRed, kGuideGreen, kGuideBlue});
+    CaptureColourControls(0, r, "oekaki-red");
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.PooRBtn1, PointOf(r, "red_tens_up"));
     EXPECT_EQ(c.PooRBtn2, PointOf(r, "red_ones_down"));
@@ -293,13 +221,11 @@ TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
 }
 
 TEST_F(RealCapture, PaintSlidersAndCanvasLandWhereTheBoardHasThem) {
-    PracticeBoard board("PaintBBS", 380, 240);
-    const board::Report r = board.report();
+    PracticeBoardProcess board(L"--board PaintBBS --pos 380,240", L"magnifier-paint");
+    const board::Report r = board.waitUntilShown().value_or(board::Report({}));
     ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
 
-    Capture(5, 1, ChannelGuides(r), {"paint-red"});
-    ASSERT_EQ(w.st.StepDone(5, 1), True) << "the capture did not complete";
-    ExpectViewsMagnifyTheScreenThrough({kGuideRed, kGuideGreen, kGuideBlue});
+    CaptureColourControls(1, r, "paint-red");
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.ShiRBar, PointOf(r, "red_slider"));
     EXPECT_EQ(c.ShiGBar, PointOf(r, "green_slider"));

@@ -2,7 +2,7 @@
 // version window and closing.
 #include <gtest/gtest.h>
 
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
 #include "mipro_process.h"
 
 namespace mipro::testing {

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "platform/main_window.h"
 #include "child_process.h"
+#include "platform/main_window.h"
 #include "platform/win32/control_ids.h"
 
 namespace mipro::testing {
@@ -24,64 +24,33 @@ inline bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds
     return done();
 }
 
-class MiproProcess {
+// mipro.exe, asked to close through its main window when the test is done.
+class MiproProcess : public ChildProcess {
 public:
-    MiproProcess() {
-        std::wstring commandLine = L"\"" + WindowsPathOf(MIPRO_EXE) + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &info_) != 0;
-    }
+    MiproProcess() : ChildProcess(L"\"" + WindowsPathOf(MIPRO_EXE) + L"\"") {}
     ~MiproProcess() {
-        if (!started_) return;
-        if (!hasEnded()) {
-            if (HWND main = findWindow(win32::kMainWindowClass)) PostMessageW(main, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(info_.hProcess, 1);
-        }
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
+        if (started() && !ended()) mainWindow = findWindow(win32::kMainWindowClass);
     }
     MiproProcess(const MiproProcess&) = delete;
     MiproProcess& operator=(const MiproProcess&) = delete;
 
-    bool started() const { return started_; }
-    bool hasEnded() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
-    bool waitForEnd(DWORD milliseconds) const { return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0; }
-    DWORD exitCode() const {
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-
-    // A visible top-level window of this process with the given class, or null.
-    HWND findWindow(const wchar_t* className) const {
-        struct Search {
-            DWORD processId;
-            const wchar_t* className;
-            HWND found;
-        } search{info_.dwProcessId, className, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                wchar_t name[64] = {};
-                GetClassNameW(window, name, 64);
-                if (owner == s->processId && IsWindowVisible(window) && std::wstring(name) == s->className) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
+    bool hasEnded() const { return ended(); }
 };
+
+// The magnifier of the running program once it shows, else null.
+inline HWND ShownMagnifier() {
+    HWND h = FindWindowW(win32::kMagnifierWindowClass, nullptr);
+    return (h && IsWindowVisible(h)) ? h : nullptr;
+}
+
+// Enter pressed and released, as the user's hand does it, to whatever window has the focus.
+inline void PressEnter() {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
 
 // A control of frmMAIN: the frame's own controls sit on the client area, the others on their page.
 inline HWND FormControl(HWND main, ControlRef c, int page = 0) {

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "app/form_layout.h"
-#include "app/wizard.h"
+#include "app/main_form.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/program_info.h"
 #include "platform/win32/thumbnail_canvas.h"
@@ -16,6 +16,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_pointer.h"
 #include "platform/win32/win32_sound.h"
+#include "wizard/wizard.h"
 
 namespace mipro::win32 {
 namespace {
@@ -176,10 +177,11 @@ class FormInThisProcess : public ::testing::Test {
 protected:
     Win32Desktop desk;
     Wizard wizard{desk.platform};
+    MainForm form{wizard};
 };
 
 TEST_F(FormInThisProcess, EveryTextControlHasTheNinePointFormFont) {
-    ASSERT_TRUE(desk.window.create(GetModuleHandleW(nullptr), wizard));
+    ASSERT_TRUE(desk.window.create(GetModuleHandleW(nullptr), form));
     HWND form = desk.window.handle();
     HFONT formFont = reinterpret_cast<HFONT>(
         SendMessageW(GetDlgItem(form, ControlId({Control::cmdNEXT})), WM_GETFONT, 0, 0));

@@ -19,8 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/nearest_int.h"
+#include "base/nearest_int.h"
 #include "mipro_process.h"
+#include "platform/win32/display_units.h"
 #include "practice_board_process.h"
 #include "targeting/magnifier_geometry.h"
 
@@ -35,9 +36,7 @@ constexpr int kSettleMs = 400;
 constexpr int kRepaintMs = 1000;
 constexpr int kPlacingTries = 5;
 constexpr int kFileNameCombo = 0x47C;  // the file dialog's file-name box
-constexpr int kTwipsPerInch = 1440;
 const wchar_t* const kDialogClass = L"#32770";
-const wchar_t* const kMagnifierClass = L"MiproMagnifier";
 const wchar_t* const kExtractedText = L"ピクセル情報は取り出し済みです。";
 const wchar_t* const kBoardPosition = L"--pos 560,80";
 constexpr long kGapBesideBoard = 10;
@@ -98,30 +97,10 @@ std::string DialogText(HWND dialog) {
     return fs::path(text).string();
 }
 
-HWND ShownMagnifier() {
-    HWND h = FindWindowW(kMagnifierClass, nullptr);
-    return (h && IsWindowVisible(h)) ? h : nullptr;
-}
-
-void PressEnter() {
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-}
-
-std::int32_t TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
-    return NearestInt(static_cast<double>(kTwipsPerInch) / dpi);
-}
-
 // The pointer for which the magnified square starts at `corner`: the window is centred on the
 // pointer and the square lies SrcDX pixels from its left edge and SrcDY from its top.
 ScreenPoint PointerFor(ScreenPoint corner) {
-    const MagnifierGeometry g = MagnifierGeometryFor(TwipsPerPixel(LOGPIXELSX), TwipsPerPixel(LOGPIXELSY));
+    const MagnifierGeometry g = MagnifierGeometryFor(NearestInt(win32::TwipsPerPixelX()), NearestInt(win32::TwipsPerPixelY()));
     return {corner.x - g.SrcDX + g.HalfWPx, corner.y - g.SrcDY + g.HalfHPx};
 }
 

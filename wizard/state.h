@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "picture/picture.h"
-#include "platform/types.h"
+#include "base/picture.h"
+#include "base/types.h"
 
 namespace mipro {
 

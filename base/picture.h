@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/types.h"
+#include "base/types.h"
 
 namespace mipro {
 

@@ -1,8 +1,8 @@
 // The main window's logic: the program-wide state and the platform it works through.
 #pragma once
 
-#include "app/state.h"
 #include "platform/platform.h"
+#include "wizard/state.h"
 
 namespace mipro {
 
