@@ -20,8 +20,10 @@ constexpr const char* kPageText7 =
     "「描画開始」ボタンを押すと、絵を描き始めます。\r\n"
     "途中で止めたい場合はマウスを動かしてください。";
 
+// The first page shows from the window's first paint, before the wake-up timer enters step 1.
 ControlDesign Page(int step) {
-    return {{Control::picSTEP, step}, ControlKind::Page, 0, 0, 0, 7515, 3735, "", false, false};
+    const bool first = step == 1;
+    return {{Control::picSTEP, step}, ControlKind::Page, 0, 0, 0, 7515, 3735, "", first, first};
 }
 
 ControlDesign Illustration(int index, int page, bool visible) {
@@ -37,8 +39,9 @@ ControlDesign StatusLabel(int step) {
             true, true, TextColour::Blue};
 }
 
-ControlDesign Thumbnail(int step) {
-    return {{Control::picIMGCHK, step}, ControlKind::PictureBox, step, 120, 360, 2160, 2160, "", false};
+// Step 2 shows its box once a picture is loaded; step 3's box is where the extraction's progress shows.
+ControlDesign Thumbnail(int step, bool visible) {
+    return {{Control::picIMGCHK, step}, ControlKind::PictureBox, step, 120, 360, 2160, 2160, "", visible};
 }
 
 ControlDesign Button(Control id, int page, int left, int top, const char* caption, bool visible = true,
@@ -71,14 +74,14 @@ std::vector<ControlDesign> BuildDesign() {
                  true, true, TextColour::Blue});
 
     // Page 2: the picture file.
-    d.push_back(Thumbnail(2));
+    d.push_back(Thumbnail(2, false));
     d.push_back(PageText(2, 360, 1100, kPageText2));
     d.push_back({{Control::txtIMGFILENAME}, ControlKind::TextBox, 2, 2580, 1590, 4695, 300, ""});
     d.push_back(Button(Control::cmdOPEN, 2, 5940, 1950, "参照..."));
     d.push_back(StatusLabel(2));
 
     // Page 3: pixel extraction.
-    d.push_back(Thumbnail(3));
+    d.push_back(Thumbnail(3, true));
     d.push_back(PageText(3, 360, 2040, kPageText3));
     d.push_back(StatusLabel(3));
 

@@ -67,6 +67,9 @@ TEST_F(Frame, BeforeTheTimerNoButtonsShowAndStepOneIsNotEntered) {
     EXPECT_FALSE(desk.window.isVisible({Control::cmdNEXT}));
     EXPECT_FALSE(desk.window.isVisible({Control::lineTOP, 0}));
     EXPECT_TRUE(SoundsPlayed().empty());
+    // The first page's design content shows from the start.
+    for (int page = 1; page <= 7; ++page) EXPECT_EQ(desk.window.isVisible({Control::picSTEP, page}), page == 1);
+    EXPECT_TRUE(desk.window.isVisible({Control::lblSTLBL, 1}));
 }
 
 TEST_F(Frame, StepOneAfterTheTimer) {

@@ -113,6 +113,22 @@ std::vector<fs::path> WorkFiles(const fs::path& dir) {
     return found;
 }
 
+// Whether the screen shows the picture in the client area of `window`, from its corner.
+bool ScreenShows(HWND window, const TestPicture& p) {
+    POINT corner{0, 0};
+    if (!IsWindowVisible(window) || !ClientToScreen(window, &corner)) return false;
+    HDC screen = GetDC(nullptr);
+    bool same = true;
+    for (int y = 0; y < p.height && same; ++y) {
+        for (int x = 0; x < p.width && same; ++x) {
+            const Pixel c = p.at(x, y);
+            same = GetPixel(screen, corner.x + x, corner.y + y) == RGB(c.r, c.g, c.b);
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return same;
+}
+
 class ExtractionTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -214,6 +230,9 @@ TEST_F(ExtractionTest, SortedWorkFileHoldsThePictureLineForLine) {
     SendMessageW(FormControl(main, {Control::txtIMGFILENAME}, 2), WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(shown));
     EXPECT_EQ(std::wstring(shown), file.wstring());
     RunStepThree();
+    // Step 3's box shows the picture, at full size in its corner, on the screen.
+    HWND box = FormControl(main, {Control::picIMGCHK, 3}, 3);
+    EXPECT_TRUE(WaitFor([&] { return ScreenShows(box, picture); }, 5s)) << "step 3's box does not show the picture";
 
     std::vector<std::string> lines = ExpectedLines(picture);
     const std::string readingOrder = Joined(lines);
