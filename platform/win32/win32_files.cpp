@@ -27,21 +27,6 @@ private:
     HANDLE process_;
 };
 
-// Text in the code page the console's command shell reads; nothing when a letter has no place in it
-// (the shell would read another path).
-std::optional<std::string> ToShellCodePage(const std::string& utf8) {
-    const std::wstring wide = Widen(utf8);
-    if (wide.empty()) return std::string();
-    const UINT codePage = GetOEMCP();
-    const int size = static_cast<int>(wide.size());
-    BOOL lossy = FALSE;
-    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, &lossy);
-    if (length == 0 || lossy) return std::nullopt;
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
-}
-
 std::wstring SystemFolder() {
     wchar_t folder[MAX_PATH] = {};
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
@@ -84,7 +69,8 @@ std::string Win32Files::shortPathName(const std::string& path) {
 bool Win32Files::writeShellScript(const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
-        const std::optional<std::string> encoded = ToShellCodePage(line);
+        // The command shell reads a batch file in the console's code page, the OEM one.
+        const std::optional<std::string> encoded = InCodePage(line, GetOEMCP());
         if (!encoded) return false;
         text += *encoded + "\r\n";
     }

@@ -39,6 +39,31 @@ TEST(UnicodeText, CharactersOutsideTheBasicPlaneArePairedAndBack) {
     EXPECT_EQ(Narrow(Widen(text)), text);
 }
 
+// Batch lines in the code pages the command shell may read: UTF-8 (the system's worldwide-language
+// option), Japanese and US. Nothing comes back where a letter has no place, never a stand-in.
+TEST(UnicodeText, BatchLinesInTheShellsCodePages) {
+    const std::string ascii = "sort \"C:\\Temp\\A & 50%%\\MPR1.TMP\"";
+    const std::string japanese = "del \"C:\\一時\\MPR2.TMP\"";
+    const std::string accented = "del \"C:\\café\\MPR3.TMP\"";
+    struct Case {
+        unsigned codePage;
+        const std::string& line;
+        std::optional<std::string> bytes;
+    };
+    const Case cases[] = {
+        {65001, ascii, ascii},
+        {932, ascii, ascii},
+        {437, ascii, ascii},
+        {65001, japanese, japanese},
+        {932, japanese, "del \"C:\\\x88\xea\x8e\x9e\\MPR2.TMP\""},
+        {437, japanese, std::nullopt},
+        {65001, accented, accented},
+        {932, accented, std::nullopt},
+        {437, accented, "del \"C:\\caf\x82\\MPR3.TMP\""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(InCodePage(c.line, c.codePage), c.bytes) << c.codePage << " " << c.line;
+}
+
 // A picture whose four quadrants have four colours; (0, 0) is red.
 Picture Quadrants(int side) {
     Picture p(side, side);
