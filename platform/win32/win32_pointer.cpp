@@ -1,5 +1,7 @@
 #include "platform/win32/win32_pointer.h"
 
+#include <cstdlib>
+
 namespace mipro::win32 {
 
 namespace {
@@ -28,14 +30,29 @@ LONG Normalised(LONG pixel, int origin, int size) {
     return static_cast<LONG>((static_cast<long long>(pixel - origin) * 65536 + size - 1) / size);
 }
 
+// A pointer found this close to where the program put it has not been moved by the user.
+constexpr int kUnmovedTolerancePx = 1;
+
+bool Near(ScreenPoint a, ScreenPoint b) {
+    return std::abs(a.x - b.x) <= kUnmovedTolerancePx && std::abs(a.y - b.y) <= kUnmovedTolerancePx;
+}
+
 // The button event moves the pointer to `at` in the same input, so it lands exactly there even
 // when a late mouse-move from another program has shifted the pointer since it was placed.
-void SendLeftButton(DWORD flag, ScreenPoint at) {
+void SendLeftButtonAt(DWORD flag, ScreenPoint at) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = Normalised(at.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
     input.mi.dy = Normalised(at.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
     input.mi.dwFlags = flag | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    SendInput(1, &input, sizeof(input));
+}
+
+// The button event where the pointer is, leaving it there.
+void SendLeftButtonHere(DWORD flag) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
     SendInput(1, &input, sizeof(input));
 }
 
@@ -63,7 +80,18 @@ void Win32Pointer::setCursorPos(ScreenPoint p) {
     reread_ = false;
 }
 
+// Where a hand was seen during a click or drag is what the next reading reports, even when the
+// program has put the pointer elsewhere since: the movement is noticed, as the user meant it.
 ScreenPoint Win32Pointer::getCursorPos() {
+    if (handSeenAt_) {
+        const ScreenPoint seen = *handSeenAt_;
+        handSeenAt_.reset();
+        return seen;
+    }
+    return settledReading();
+}
+
+ScreenPoint Win32Pointer::settledReading() {
     ScreenPoint p = ReadCursor();
     const bool justPlaced = placed_known_ && !reread_ && GetTickCount64() - placed_at_ms_ <= kLateReportWindowMs;
     if (!justPlaced || p == placed_) return p;
@@ -76,11 +104,18 @@ ScreenPoint Win32Pointer::getCursorPos() {
     return p;
 }
 
-// A click happens where the program put the pointer; before it ever placed it, where it is.
-void Win32Pointer::leftButtonDown() {
-    SendLeftButton(MOUSEEVENTF_LEFTDOWN, placed_known_ ? placed_ : getCursorPos());
+// A click happens where the program put the pointer. When the pointer is found away from there,
+// a hand has moved it: the event happens where it is and the pointer is left to the hand.
+void Win32Pointer::sendLeftButton(DWORD flag) {
+    const ScreenPoint now = settledReading();
+    if (!placed_known_) return SendLeftButtonHere(flag);
+    if (Near(now, placed_)) return SendLeftButtonAt(flag, placed_);
+    handSeenAt_ = now;
+    SendLeftButtonHere(flag);
 }
-void Win32Pointer::leftButtonUp() { SendLeftButton(MOUSEEVENTF_LEFTUP, placed_known_ ? placed_ : getCursorPos()); }
+
+void Win32Pointer::leftButtonDown() { sendLeftButton(MOUSEEVENTF_LEFTDOWN); }
+void Win32Pointer::leftButtonUp() { sendLeftButton(MOUSEEVENTF_LEFTUP); }
 
 void Win32Pointer::setShape(PointerShape shape) {
     g_override = CursorFor(shape);

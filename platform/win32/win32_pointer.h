@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/pointer.h"
 
 namespace mipro::win32 {
@@ -17,6 +19,10 @@ public:
     void setShape(PointerShape shape) override;
 
 private:
+    // A reading that has waited out a late report of an earlier position (see the .cpp).
+    ScreenPoint settledReading();
+    void sendLeftButton(DWORD flag);
+
     // Where and when the program last put the pointer: the button events go there.
     ScreenPoint placed_{};
     bool placed_known_ = false;
@@ -24,6 +30,8 @@ private:
     // Whether a reading away from the placed point has been taken again since the placement:
     // once is enough, so a pointer the user moves costs the wait only once.
     bool reread_ = false;
+    // Where a hand was found during a button event, until a reading has reported it.
+    std::optional<ScreenPoint> handSeenAt_;
 };
 
 // The cursor that every window of the program shows while a screen-wide shape is set, or null

@@ -34,6 +34,7 @@
 namespace mipro::win32 {
 namespace {
 
+using testing::PointOf;
 using testing::PracticeBoardProcess;
 using testing::PressEnter;
 using testing::ShownMagnifier;
@@ -42,12 +43,6 @@ using testing::WaitFor;
 constexpr int kSettleMs = 400;
 constexpr std::chrono::seconds kWaitLimit{20};
 constexpr int kPlacingTries = 5;
-
-ScreenPoint PointOf(const board::Report& r, const std::string& name) {
-    const std::vector<long> n = r.find(name);
-    if (n.size() < 2) return {-1, -1};
-    return {static_cast<std::int32_t>(n[0]), static_cast<std::int32_t>(n[1])};
-}
 
 // Waits, when screenshots are asked for, until one has been taken of what the screen shows now.
 void OfferScreenshot(const std::string& name) {

@@ -64,4 +64,19 @@ inline std::wstring TextOf(HWND window) {
     return text;
 }
 
+// A message box's title and texts, joined by " | ".
+inline std::wstring MessageBoxText(HWND dialog) {
+    std::wstring text = TextOf(dialog);
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            wchar_t cls[32] = {};
+            GetClassNameW(child, cls, 32);
+            if (std::wstring(cls) == L"Static") *reinterpret_cast<std::wstring*>(param) += L" | " + TextOf(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
 }  // namespace mipro::testing

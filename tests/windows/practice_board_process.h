@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "base/types.h"
 #include "board/bmp_file.h"
 #include "board/report.h"
 #include "board/whole_file.h"
@@ -17,6 +18,13 @@
 #include "child_process.h"
 
 namespace mipro::testing {
+
+// The screen point a report gives under `name`; (-1, -1) when it has none.
+inline ScreenPoint PointOf(const board::Report& r, const std::string& name) {
+    const std::vector<long> n = r.find(name);
+    if (n.size() < 2) return {-1, -1};
+    return {static_cast<std::int32_t>(n[0]), static_cast<std::int32_t>(n[1])};
+}
 
 class PracticeBoardProcess {
 public:

@@ -83,19 +83,7 @@ ScreenPoint PointOf(const board::Report& r, const std::string& name) {
 }
 
 // The texts of a message box: its title and its message.
-std::string DialogText(HWND dialog) {
-    std::wstring text = TextOf(dialog);
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM param) -> BOOL {
-            wchar_t cls[32] = {};
-            GetClassNameW(child, cls, 32);
-            if (std::wstring(cls) == L"Static") *reinterpret_cast<std::wstring*>(param) += L" | " + TextOf(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&text));
-    return fs::path(text).string();
-}
+std::string DialogText(HWND dialog) { return fs::path(MessageBoxText(dialog)).string(); }
 
 // The pointer for which the magnified square starts at `corner`: the window is centred on the
 // pointer and the square lies SrcDX pixels from its left edge and SrcDY from its top.
