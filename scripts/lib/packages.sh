@@ -5,7 +5,7 @@ MIPRO_PACKAGES=(
     cmake make g++ googletest libgtest-dev libstb-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
-    python3
+    python3 chromium
 )
 
 mipro_missing_packages() {

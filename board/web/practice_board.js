@@ -1,0 +1,581 @@
+// The practice board as a web page: the same board as the C++ model in board/ (layout, controls,
+// picture), drawn pixel for pixel into the page's <canvas> and driven by the left mouse button.
+//
+// Query parameters, each falling back to its default when missing or not understood:
+//   board=oekakiBBS|PaintBBS   the board kind (oekakiBBS)
+//   canvas=WxH                 the canvas size, each side 1 to 2000 (300x300)
+//   pos=X,Y                    where the board's top-left pixel lies in the page, in CSS pixels (0,0)
+"use strict";
+
+// ---- Points, rectangles and pictures, in board pixels: (0, 0) is the board's top-left corner ----
+
+function point(x, y) {
+  return { x: x, y: y };
+}
+
+function plus(a, b) {
+  return point(a.x + b.x, a.y + b.y);
+}
+
+// Both corners inclusive, as the pixels of a drawing are counted.
+class Rect {
+  constructor(left, top, right, bottom) {
+    this.left = left;
+    this.top = top;
+    this.right = right;
+    this.bottom = bottom;
+  }
+
+  contains(p) {
+    return p.x >= this.left && p.x <= this.right && p.y >= this.top && p.y <= this.bottom;
+  }
+
+  movedBy(d) {
+    return new Rect(this.left + d.x, this.top + d.y, this.right + d.x, this.bottom + d.y);
+  }
+}
+
+// Red in bits 0-7, green in bits 8-15, blue in bits 16-23.
+function rgb(r, g, b) {
+  return r | (g << 8) | (b << 16);
+}
+
+const WHITE = rgb(255, 255, 255);
+const BLACK = rgb(0, 0, 0);
+
+// width x height colours, row by row from the top.
+class Raster {
+  constructor(width, height, fill) {
+    this.width = width;
+    this.height = height;
+    this.pixels = new Int32Array(width * height).fill(fill);
+  }
+
+  inside(x, y) {
+    return x >= 0 && y >= 0 && x < this.width && y < this.height;
+  }
+
+  at(x, y) {
+    return this.pixels[y * this.width + x];
+  }
+
+  // Pixels outside the picture are left alone.
+  set(x, y, colour) {
+    if (this.inside(x, y)) this.pixels[y * this.width + x] = colour;
+  }
+}
+
+// ---- Layout: where the canvas and the colour controls lie ----
+
+const OEKAKI_BBS = "oekakiBBS";
+const PAINT_BBS = "PaintBBS";
+
+const RED = 0;
+const GREEN = 1;
+const BLUE = 2;
+const CHANNELS = [RED, GREEN, BLUE];
+
+const TENS_UP = "tensUp";
+const TENS_DOWN = "tensDown";
+const ONES_UP = "onesUp";
+const ONES_DOWN = "onesDown";
+const ARROWS = [TENS_UP, TENS_DOWN, ONES_UP, ONES_DOWN];
+
+const MAX_CANVAS_SIDE = 2000;
+const CANVAS_ORIGIN = point(140, 12);
+const MARGIN = 10;
+const PANEL_HEIGHT = 170;
+
+// The shapes of a control are offsets from its guide corner (the top-left pixel of the square
+// mipro's magnifier shows over it); the corners of the three channels are stacked a pitch apart.
+const OEKAKI_FIRST_CORNER = point(4, 0);
+const OEKAKI_PITCH = 44;
+const OEKAKI_LETTER = new Rect(9, 39, 17, 48);
+const OEKAKI_BAR = new Rect(6, 54, 62, 64);
+const OEKAKI_ARROWS = {
+  [TENS_UP]: new Rect(65, 35, 73, 43),
+  [TENS_DOWN]: new Rect(64, 49, 73, 58),
+  [ONES_UP]: new Rect(85, 35, 93, 43),
+  [ONES_DOWN]: new Rect(84, 49, 93, 58),
+};
+const OEKAKI_VALUE = new Rect(100, 46, 118, 52);
+
+const PAINT_FIRST_CORNER = point(0, 0);
+const PAINT_PITCH = 22;
+const PAINT_BRACKET = new Rect(25, 43, 74, 59);
+const PAINT_BRACKET_SOLID_BOTTOM = 51;
+const PAINT_LETTER = new Rect(63, 46, 71, 55);
+const PAINT_TRACK = new Rect(26, 44, 74, 57);
+const PAINT_SLIDER_ZERO = point(26, 46);
+const PAINT_VALUE = new Rect(80, 47, 98, 53);
+
+class Layout {
+  constructor(kind, canvasSize) {
+    this.kind = kind;
+    this.canvasSize = canvasSize;
+    this.boardSize = {
+      width: CANVAS_ORIGIN.x + canvasSize.width + MARGIN,
+      height: Math.max(CANVAS_ORIGIN.y + canvasSize.height + MARGIN, PANEL_HEIGHT),
+    };
+  }
+
+  canvasRect() {
+    return new Rect(CANVAS_ORIGIN.x, CANVAS_ORIGIN.y, CANVAS_ORIGIN.x + this.canvasSize.width - 1,
+                    CANVAS_ORIGIN.y + this.canvasSize.height - 1);
+  }
+
+  guideCorner(channel) {
+    if (this.kind === OEKAKI_BBS) return plus(OEKAKI_FIRST_CORNER, point(0, OEKAKI_PITCH * channel));
+    return plus(PAINT_FIRST_CORNER, point(0, PAINT_PITCH * channel));
+  }
+
+  // An oekakiBBS control: the letter, the value bar, the four arrow buttons (each the box of its
+  // triangle) and the value text.
+  oekakiControl(channel) {
+    const at = this.guideCorner(channel);
+    const arrows = {};
+    for (const arrow of ARROWS) arrows[arrow] = OEKAKI_ARROWS[arrow].movedBy(at);
+    return {
+      letter: OEKAKI_LETTER.movedBy(at),
+      bar: OEKAKI_BAR.movedBy(at),
+      arrows: arrows,
+      valueText: OEKAKI_VALUE.movedBy(at),
+    };
+  }
+
+  // A PaintBBS slider: a bracket open at the bottom, solid down to solidBottom and dotted below,
+  // around the track (where a press takes hold of the slider) with its letter; a press at the
+  // zero point sets 5.
+  paintControl(channel) {
+    const at = this.guideCorner(channel);
+    return {
+      bracket: PAINT_BRACKET.movedBy(at),
+      solidBottom: PAINT_BRACKET_SOLID_BOTTOM + at.y,
+      letter: PAINT_LETTER.movedBy(at),
+      track: PAINT_TRACK.movedBy(at),
+      zero: plus(PAINT_SLIDER_ZERO, at),
+      valueText: PAINT_VALUE.movedBy(at),
+    };
+  }
+}
+
+// ---- How the colour controls change a colour component ----
+
+const MAX_COMPONENT = 255;
+const UNITS_PER_PIXEL = 5;
+const ARROW_STEPS = { [TENS_UP]: 10, [TENS_DOWN]: -10, [ONES_UP]: 1, [ONES_DOWN]: -1 };
+
+function clamp(value, low, high) {
+  return Math.min(Math.max(value, low), high);
+}
+
+// oekakiBBS: an up arrow adds 10 or 1, a down arrow takes 10 or 1; the value stays within 0..255.
+function afterArrowPress(value, arrow) {
+  return clamp(value + ARROW_STEPS[arrow], 0, MAX_COMPONENT);
+}
+
+// PaintBBS: five units per pixel from the zero point, which sets 5; 0 left of it, 250 at
+// zeroX + 49 and 255 from zeroX + 50 onwards.
+function sliderValueAt(x, zeroX) {
+  const pixels = clamp(x - zeroX + 1, 0, Math.floor(MAX_COMPONENT / UNITS_PER_PIXEL) + 1);
+  return Math.min(pixels * UNITS_PER_PIXEL, MAX_COMPONENT);
+}
+
+// ---- The board: canvas, current colour and controls, driven by the left button ----
+
+// What a press took hold of, which decides what a drag does.
+const GRIP_NOTHING = "nothing";
+const GRIP_CANVAS = "canvas";
+const GRIP_SLIDER = "slider";
+
+class Board {
+  constructor(kind, canvasSize) {
+    this.layout = new Layout(kind, canvasSize);
+    this.canvas = new Raster(canvasSize.width, canvasSize.height, WHITE);
+    this.values = [0, 0, 0];
+    this.held = false;
+    this.grip = GRIP_NOTHING;
+    this.gripped = RED;
+  }
+
+  colour() {
+    return rgb(this.values[RED], this.values[GREEN], this.values[BLUE]);
+  }
+
+  // A button-down while the button is already held continues the drag to that point.
+  buttonDown(p) {
+    if (this.held) {
+      this.drag(p);
+      return;
+    }
+    this.held = true;
+    this.press(p);
+  }
+
+  buttonUp() {
+    this.loseHold();
+  }
+
+  move(p) {
+    if (this.held) this.drag(p);
+  }
+
+  // The drag ends without a release; the next button-down is a fresh press.
+  loseHold() {
+    this.held = false;
+    this.grip = GRIP_NOTHING;
+  }
+
+  press(p) {
+    this.grip = GRIP_NOTHING;
+    if (this.layout.canvasRect().contains(p)) {
+      this.grip = GRIP_CANVAS;
+      this.paint(p);
+    } else if (this.layout.kind === OEKAKI_BBS) {
+      this.pressArrow(p);
+    } else if (this.pressSlider(p)) {
+      this.grip = GRIP_SLIDER;
+    }
+  }
+
+  drag(p) {
+    switch (this.grip) {
+      case GRIP_CANVAS:
+        this.paint(p);
+        break;
+      case GRIP_SLIDER:
+        this.values[this.gripped] = sliderValueAt(p.x, this.layout.paintControl(this.gripped).zero.x);
+        break;
+    }
+  }
+
+  paint(p) {
+    this.canvas.set(p.x - CANVAS_ORIGIN.x, p.y - CANVAS_ORIGIN.y, this.colour());
+  }
+
+  pressArrow(p) {
+    for (const channel of CHANNELS) {
+      const arrows = this.layout.oekakiControl(channel).arrows;
+      for (const arrow of ARROWS) {
+        if (!arrows[arrow].contains(p)) continue;
+        this.values[channel] = afterArrowPress(this.values[channel], arrow);
+        return;
+      }
+    }
+  }
+
+  pressSlider(p) {
+    for (const channel of CHANNELS) {
+      const slider = this.layout.paintControl(channel);
+      if (!slider.track.contains(p)) continue;
+      this.gripped = channel;
+      this.values[channel] = sliderValueAt(p.x, slider.zero.x);
+      return true;
+    }
+    return false;
+  }
+}
+
+// ---- Shapes and lettering; every pixel outside the picture is skipped ----
+
+function fillRect(r, area, colour) {
+  for (let y = area.top; y <= area.bottom; ++y)
+    for (let x = area.left; x <= area.right; ++x) r.set(x, y, colour);
+}
+
+// A one-pixel outline along the edge of the area.
+function outlineRect(r, area, colour) {
+  fillRect(r, new Rect(area.left, area.top, area.right, area.top), colour);
+  fillRect(r, new Rect(area.left, area.bottom, area.right, area.bottom), colour);
+  fillRect(r, new Rect(area.left, area.top, area.left, area.bottom), colour);
+  fillRect(r, new Rect(area.right, area.top, area.right, area.bottom), colour);
+}
+
+// The row fromPoint rows away from the triangle's point: how far it is inset from each side.
+function triangleInset(box, fromPoint) {
+  const height = box.bottom - box.top;
+  const width = box.right - box.left;
+  if (height === 0) return 0;
+  return Math.floor((height - fromPoint) * width / (2 * height));
+}
+
+function fillTriangleRow(r, box, y, fromPoint, colour) {
+  const inset = triangleInset(box, fromPoint);
+  for (let x = box.left + inset; x <= box.right - inset; ++x) r.set(x, y, colour);
+}
+
+// Triangles filling their box: the up one with its point at the top centre, the down one at the bottom.
+function fillUpTriangle(r, box, colour) {
+  for (let y = box.top; y <= box.bottom; ++y) fillTriangleRow(r, box, y, y - box.top, colour);
+}
+
+function fillDownTriangle(r, box, colour) {
+  for (let y = box.top; y <= box.bottom; ++y) fillTriangleRow(r, box, y, box.bottom - y, colour);
+}
+
+// Copies a whole picture with its top-left pixel at `at`.
+function blit(r, picture, at) {
+  for (let y = 0; y < picture.height; ++y)
+    for (let x = 0; x < picture.width; ++x) r.set(at.x + x, at.y + y, picture.at(x, y));
+}
+
+// The channel letters are 9 x 10 pixels, the digits 5 x 7 and set one pixel apart.
+const LETTERS = {
+  [RED]: ["#######..", "##....##.", "##.....##", "##....##.", "#######..",
+          "##..##...", "##...##..", "##....##.", "##.....##", "##.....##"],
+  [GREEN]: ["..#####..", ".##...##.", "##.....##", "##.......", "##.......",
+            "##..#####", "##.....##", "##.....##", ".##...###", "..####.##"],
+  [BLUE]: ["#######..", "##....##.", "##.....##", "##....##.", "#######..",
+           "##....##.", "##.....##", "##.....##", "##....##.", "#######.."],
+};
+
+const DIGITS = [
+  [".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."],
+  ["..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."],
+  [".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"],
+  ["#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."],
+  ["...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."],
+  ["#####", "#....", "####.", "....#", "....#", "#...#", ".###."],
+  ["..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."],
+  ["#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."],
+  [".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."],
+  [".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."],
+];
+const DIGIT_CHARACTERS = "0123456789";
+const DIGIT_ADVANCE = 6;
+
+function drawBitmap(r, rows, topLeft, ink) {
+  for (let y = 0; y < rows.length; ++y)
+    for (let x = 0; x < rows[y].length; ++x)
+      if (rows[y][x] === "#") r.set(topLeft.x + x, topLeft.y + y, ink);
+}
+
+function drawChannelLetter(r, channel, topLeft, ink) {
+  drawBitmap(r, LETTERS[channel], topLeft, ink);
+}
+
+// Digits only; any other character leaves a blank of a digit's width.
+function drawDigits(r, text, topLeft, ink) {
+  for (let i = 0; i < text.length; ++i) {
+    const digit = DIGIT_CHARACTERS.indexOf(text[i]);
+    if (digit < 0) continue;
+    drawBitmap(r, DIGITS[digit], point(topLeft.x + i * DIGIT_ADVANCE, topLeft.y), ink);
+  }
+}
+
+// ---- The board's picture ----
+
+const PANEL_COLOUR = rgb(228, 228, 236);
+const INK_COLOUR = rgb(24, 24, 24);
+const TRACK_COLOUR = WHITE;
+const CHANNEL_COLOURS = [rgb(210, 30, 30), rgb(30, 170, 30), rgb(30, 30, 210)];
+const VALUE_DIGITS = 3;
+// The oekakiBBS bar is filled from its left end; at 0 only the first five columns are.
+const BAR_EMPTY_FILL = 5;
+
+function paddedValue(value) {
+  return String(value).padStart(VALUE_DIGITS, " ");
+}
+
+function topLeftOf(area) {
+  return point(area.left, area.top);
+}
+
+function drawOekakiBar(r, bar, value, fill) {
+  const span = bar.right - bar.left + 1 - BAR_EMPTY_FILL;
+  const filledTo = bar.left + BAR_EMPTY_FILL - 1 + Math.floor(value * span / MAX_COMPONENT);
+  fillRect(r, new Rect(bar.left, bar.top + 1, filledTo, bar.bottom - 1), fill);
+  outlineRect(r, bar, INK_COLOUR);
+  fillRect(r, new Rect(bar.left, bar.top, bar.left + BAR_EMPTY_FILL - 1, bar.bottom), INK_COLOUR);
+}
+
+function drawOekakiControl(r, layout, channel, value) {
+  const control = layout.oekakiControl(channel);
+  drawChannelLetter(r, channel, topLeftOf(control.letter), CHANNEL_COLOURS[channel]);
+  drawOekakiBar(r, control.bar, value, CHANNEL_COLOURS[channel]);
+  fillUpTriangle(r, control.arrows[TENS_UP], INK_COLOUR);
+  fillUpTriangle(r, control.arrows[ONES_UP], INK_COLOUR);
+  fillDownTriangle(r, control.arrows[TENS_DOWN], INK_COLOUR);
+  fillDownTriangle(r, control.arrows[ONES_DOWN], INK_COLOUR);
+  drawDigits(r, paddedValue(value), topLeftOf(control.valueText), INK_COLOUR);
+}
+
+function drawBracket(r, control) {
+  const b = control.bracket;
+  fillRect(r, new Rect(b.left, b.top, b.right, b.top), INK_COLOUR);
+  for (let y = b.top; y <= b.bottom; ++y) {
+    const dotGap = y > control.solidBottom && (y - control.solidBottom) % 2 === 0;
+    if (dotGap) continue;
+    r.set(b.left, y, INK_COLOUR);
+    r.set(b.right, y, INK_COLOUR);
+  }
+}
+
+function drawPaintControl(r, layout, channel, value) {
+  const control = layout.paintControl(channel);
+  const track = control.track;
+  fillRect(r, track, TRACK_COLOUR);
+  const filledTo = control.zero.x + Math.floor(value / UNITS_PER_PIXEL) - 1;
+  fillRect(r, new Rect(track.left, track.top, Math.min(filledTo, track.right), track.bottom),
+           CHANNEL_COLOURS[channel]);
+  drawBracket(r, control);
+  drawChannelLetter(r, channel, topLeftOf(control.letter), INK_COLOUR);
+  drawDigits(r, paddedValue(value), topLeftOf(control.valueText), INK_COLOUR);
+}
+
+function drawCanvas(r, board) {
+  const area = board.layout.canvasRect();
+  outlineRect(r, new Rect(area.left - 1, area.top - 1, area.right + 1, area.bottom + 1), BLACK);
+  blit(r, board.canvas, topLeftOf(area));
+}
+
+function drawBoard(board) {
+  const layout = board.layout;
+  const r = new Raster(layout.boardSize.width, layout.boardSize.height, PANEL_COLOUR);
+  for (const channel of CHANNELS) {
+    if (layout.kind === OEKAKI_BBS) drawOekakiControl(r, layout, channel, board.values[channel]);
+    else drawPaintControl(r, layout, channel, board.values[channel]);
+  }
+  drawCanvas(r, board);
+  return r;
+}
+
+// ---- The query parameters ----
+
+const DEFAULT_CANVAS = { width: 300, height: 300 };
+const DEFAULT_POSITION = point(0, 0);
+const INT_MIN = -2147483648;
+const INT_MAX = 2147483647;
+const WHOLE_NUMBER = /^-?[0-9]+$/;
+
+// A whole number that fits an int, or null.
+function wholeNumber(text) {
+  if (!WHOLE_NUMBER.test(text)) return null;
+  const value = Number(text);
+  return value >= INT_MIN && value <= INT_MAX ? value : null;
+}
+
+// "AxB" or "A,B" split at the first separator into two whole numbers, or null.
+function numberPair(text, separator) {
+  if (text === null) return null;
+  const at = text.indexOf(separator);
+  if (at < 0) return null;
+  const a = wholeNumber(text.slice(0, at));
+  const b = wholeNumber(text.slice(at + 1));
+  return a === null || b === null ? null : point(a, b);
+}
+
+function kindFrom(text) {
+  return text === PAINT_BBS ? PAINT_BBS : OEKAKI_BBS;
+}
+
+function canvasSizeFrom(text) {
+  const size = numberPair(text, "x");
+  const fits = (side) => side >= 1 && side <= MAX_CANVAS_SIDE;
+  if (!size || !fits(size.x) || !fits(size.y)) return DEFAULT_CANVAS;
+  return { width: size.x, height: size.y };
+}
+
+function readOptions(query) {
+  const params = new URLSearchParams(query);
+  return {
+    kind: kindFrom(params.get("board")),
+    canvas: canvasSizeFrom(params.get("canvas")),
+    position: numberPair(params.get("pos"), ",") || DEFAULT_POSITION,
+  };
+}
+
+function boardTitle(kind) {
+  return "練習ボード - " + kind;
+}
+
+// ---- The page: shows the board and hands it the left button's input ----
+
+const LEFT_BUTTON = 0;        // MouseEvent.button
+const LEFT_BUTTON_HELD = 1;   // its bit in MouseEvent.buttons
+
+class BoardPage {
+  constructor(element, options) {
+    this.element = element;
+    this.board = new Board(options.kind, options.canvas);
+    this.redrawPending = false;
+    const size = this.board.layout.boardSize;
+    element.width = size.width;
+    element.height = size.height;
+    element.style.width = size.width + "px";
+    element.style.height = size.height + "px";
+    element.style.left = options.position.x + "px";
+    element.style.top = options.position.y + "px";
+    this.context = element.getContext("2d");
+    this.listen();
+    this.draw();
+  }
+
+  listen() {
+    const element = this.element;
+    // The capture sends every later event of the pointer to the board, wherever it goes, so a drag
+    // goes on outside it and each point is measured from the board's corner.
+    element.addEventListener("pointerdown", (e) => {
+      if (e.button === LEFT_BUTTON) element.setPointerCapture(e.pointerId);
+    });
+    // Every button-down, also a further one while the button is held (injected input can send
+    // several without a release), which the board takes as a drag to that point.
+    element.addEventListener("mousedown", (e) => {
+      e.preventDefault();
+      if (e.button === LEFT_BUTTON) this.change(() => this.board.buttonDown(pointOf(e)));
+    });
+    element.addEventListener("mouseup", (e) => {
+      if (e.button === LEFT_BUTTON) this.change(() => this.board.buttonUp());
+    });
+    // A button-down that arrives as a move with the button held is a drag to that point too. The
+    // browser may merge several moves into one event; each of the points is handed on.
+    element.addEventListener("pointermove", (e) => {
+      if ((e.buttons & LEFT_BUTTON_HELD) === 0) return;
+      const moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
+      this.change(() => {
+        for (const m of moves.length > 0 ? moves : [e]) this.board.move(pointOf(m));
+      });
+    });
+    element.addEventListener("lostpointercapture", () => this.board.loseHold());
+    element.addEventListener("dragstart", (e) => e.preventDefault());
+    document.addEventListener("contextmenu", (e) => e.preventDefault());
+    document.addEventListener("selectstart", (e) => e.preventDefault());
+  }
+
+  // Applies a change to the board and shows the board as it is then at the next frame.
+  change(apply) {
+    apply();
+    if (this.redrawPending) return;
+    this.redrawPending = true;
+    requestAnimationFrame(() => {
+      this.redrawPending = false;
+      this.draw();
+    });
+  }
+
+  draw() {
+    const picture = drawBoard(this.board);
+    const image = this.context.createImageData(picture.width, picture.height);
+    for (let i = 0; i < picture.pixels.length; ++i) {
+      const colour = picture.pixels[i];
+      image.data[4 * i] = colour & 0xff;
+      image.data[4 * i + 1] = (colour >> 8) & 0xff;
+      image.data[4 * i + 2] = (colour >> 16) & 0xff;
+      image.data[4 * i + 3] = 0xff;
+    }
+    this.context.putImageData(image, 0, 0);
+  }
+}
+
+// The event's point in board pixels: the board fills its element, one pixel per CSS pixel.
+function pointOf(e) {
+  return point(Math.floor(e.offsetX), Math.floor(e.offsetY));
+}
+
+function start() {
+  const options = readOptions(window.location.search);
+  document.title = boardTitle(options.kind);
+  new BoardPage(document.getElementById("board"), options);
+}
+
+start();

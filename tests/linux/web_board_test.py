@@ -1,0 +1,276 @@
+#!/usr/bin/env python3
+"""The practice board's web page (board/web) against the board's C++ model.
+
+For each page below, Chromium shows the board and xdotool replays the page's scenarios one after
+the other; after each, the board on the screen must equal, pixel for pixel, the picture the C++
+model draws after all the input so far (board_reference).
+
+usage: web_board_test.py BOARD_REFERENCE INDEX_HTML
+exit status: 0 all equal, 1 a difference, 77 no Chromium or X server could be started
+"""
+
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+from x_session import CannotStart, XSession, read_ppm, wait_for
+
+SKIP = 77
+PAGE_TIMEOUT = 30  # seconds for Chromium to show the board
+STEP_TIMEOUT = 5  # seconds for the board to show a scenario's outcome
+CLICK_GAP = "0.005"  # seconds after each click
+LISTED_DIFFERENCES = 10
+
+# ---- Input in board pixels: (kind, (x, y)), kind "down", "up" or "move" for the left button, or a
+# click of another button, "middle" or "right" ----
+
+
+def click(p, times=1):
+    return [("down", p), ("up", p)] * times
+
+
+def drag(points):
+    """A press at the first point, moves to the others and the release at the last."""
+    return [("down", points[0])] + [("move", p) for p in points[1:]] + [("up", points[-1])]
+
+
+def mipro_drag(points):
+    """A drag as mipro sends it: at each point a move and a button-down, one release at the end."""
+    return [("down", p) for p in points] + [("up", points[-1])]
+
+
+def other_clicks(p):
+    return [("middle", p), ("right", p)]
+
+
+class Places:
+    """Points on the board, read from the C++ model's report."""
+
+    def __init__(self, report):
+        self.report = report
+        self.canvas_x, self.canvas_y = report["canvas"][:2]
+
+    def canvas(self, x, y):
+        return (self.canvas_x + x, self.canvas_y + y)
+
+    def arrow(self, channel, arrow):
+        return tuple(self.report[f"{channel}_{arrow}"])
+
+    def slider(self, channel, dx, dy=0):
+        x, y = self.report[f"{channel}_slider"]
+        return (x + dx, y + dy)
+
+
+def oekaki_scenarios(at):
+    return [
+        ("red arrows up to 23", click(at.arrow("red", "tens_up"), 2) + click(at.arrow("red", "ones_up"), 3)),
+        ("green tens up clamps at 255", click(at.arrow("green", "tens_up"), 26) + click(at.arrow("green", "ones_up"))),
+        ("blue down arrows clamp at 0", click(at.arrow("blue", "ones_down")) + click(at.arrow("blue", "tens_down"))
+         + click(at.arrow("blue", "tens_up")) + click(at.arrow("blue", "ones_down"), 3)),
+        ("a held arrow acts once", mipro_drag([at.arrow("red", "tens_up")] * 2)
+         + drag([at.arrow("red", "ones_up"), at.arrow("red", "ones_down")])),
+        ("canvas clicks a few ms apart", click(at.canvas(0, 0)) + click(at.canvas(1, 0)) + click(at.canvas(179, 119))
+         + click(at.canvas(90, 60))),
+        ("canvas drag out of the canvas and back", drag([at.canvas(10, 10), at.canvas(11, 10), at.canvas(12, 11),
+                                                         at.canvas(-6, 20), at.canvas(20, 30), at.canvas(21, 30)])),
+        ("mipro's canvas drag", mipro_drag([at.canvas(30, 5), at.canvas(31, 5), at.canvas(32, 6)])),
+        ("a drag from the panel paints nothing", drag([at.canvas(-30, 100), at.canvas(60, 60), at.canvas(61, 61)])),
+        ("other buttons do nothing", other_clicks(at.canvas(70, 70)) + other_clicks(at.arrow("red", "tens_up"))),
+    ]
+
+
+def paint_scenarios(at):
+    return [
+        ("clicks at zero.x + v/5 - 1 set 125, 5, 245", click(at.slider("red", 125 // 5 - 1))
+         + click(at.slider("green", 5 // 5 - 1)) + click(at.slider("blue", 245 // 5 - 1))),
+        ("mipro's drag zero.x, zero.x - 1", mipro_drag([at.slider("red", 0), at.slider("red", -1)])),
+        ("mipro's drag zero.x + 48, + 49", mipro_drag([at.slider("green", 48), at.slider("green", 49)])),
+        ("mipro's drag zero.x + 48, + 49, + 50", mipro_drag([at.slider("blue", dx) for dx in (48, 49, 50)])),
+        ("a held slider follows beyond its ends and off the board", drag(
+            [at.slider("red", 10), at.slider("red", 200), at.slider("red", -46, 5), at.slider("red", 20, 80)])),
+        ("a press beside the track grips nothing", drag([at.slider("green", -1), at.slider("green", 30)])
+         + click(at.slider("green", 10, -3)) + click(at.slider("green", 10, 12))),
+        ("canvas clicks a few ms apart", click(at.canvas(0, 0)) + click(at.canvas(299, 299))
+         + click(at.canvas(150, 150)) + click(at.canvas(151, 150))),
+        ("mipro's canvas drag off the board", mipro_drag([at.canvas(5, 5), at.canvas(6, 5), at.canvas(-150, 5)])),
+        ("other buttons do nothing", other_clicks(at.canvas(40, 40)) + other_clicks(at.slider("red", 30))),
+    ]
+
+
+def fallback_scenarios(at):
+    return [("canvas click", click(at.canvas(3, 4)))]
+
+
+# query, the model's options for the same board, where the query puts the board, its scenarios
+PAGES = [
+    ("board=oekakiBBS&canvas=180x120&pos=13,7", ["--canvas", "180x120"], (13, 7), oekaki_scenarios),
+    ("board=PaintBBS&pos=40,30", ["--board", "PaintBBS"], (40, 30), paint_scenarios),
+    ("board=paintbbs&canvas=0x40&pos=5,y", [], (0, 0), fallback_scenarios),
+]
+
+
+class Model:
+    """The C++ model of one page's board, run afresh on all the input so far."""
+
+    def __init__(self, tool, options, folder):
+        self.tool, self.options, self.folder = tool, options, folder
+        self.events = []
+        self.add([])
+
+    def add(self, events):
+        self.events += events
+        events_file, bmp = self.folder / "events.txt", self.folder / "model.bmp"
+        events_file.write_text("".join(f"{kind} {x} {y}\n" for kind, (x, y) in self.events))
+        ran = subprocess.run([self.tool, str(events_file), str(bmp), *self.options],
+                             capture_output=True, text=True, check=True)
+        self.report = {}
+        for line in ran.stdout.splitlines():
+            name, _, text = line.partition(" ")
+            if name == "title":
+                self.title = text
+            elif name not in self.report:
+                self.report[name] = [int(n) for n in text.split()]
+        ppm = subprocess.run(["convert", str(bmp), "-depth", "8", "ppm:-"], capture_output=True, check=True)
+        self.picture = read_ppm(ppm.stdout)
+
+
+class Replay:
+    """Turns actions into xdotool's arguments, in screen pixels, and the model's events, with a
+    move first wherever the pointer is not yet at an action's point.
+
+    The browser reports only the latest of several moves that queue up, so the input is cut into
+    steps that each end with a move made while the button is held, to be seen on the board before
+    the next step is sent. A move whose outcome cannot be seen changes nothing, so it may merge."""
+
+    BUTTONS = {"down": ["mousedown", "1"], "up": ["mouseup", "1", "sleep", CLICK_GAP],
+               "middle": ["click", "2", "sleep", CLICK_GAP], "right": ["click", "3", "sleep", CLICK_GAP]}
+
+    def __init__(self, corner):
+        self.corner = corner
+        self.pointer = None
+        self.held = False
+
+    def steps(self, actions):
+        """[(xdotool arguments, model events)]"""
+        steps = [([], [])]
+        for kind, p in actions:
+            args, events = steps[-1]
+            if p != self.pointer:
+                args += ["mousemove", str(self.corner[0] + p[0]), str(self.corner[1] + p[1])]
+                events.append(("move", p))
+                self.pointer = p
+                if self.held:
+                    steps.append(([], []))
+                    args, events = steps[-1]
+            args += self.BUTTONS.get(kind, [])
+            if kind in ("down", "up"):
+                events.append((kind, p))
+                self.held = kind == "down"
+        return steps
+
+
+def differences(expected, shown):
+    return [f"({x}, {y}) model {expected.pixel(x, y)} page {shown.pixel(x, y)}" for y in range(expected.height)
+            for x in range(expected.width) if expected.pixel(x, y) != shown.pixel(x, y)]
+
+
+class PageRun:
+    """One page in Chromium, its board compared with the model's after each step of input;
+    pixels counts the pixels compared."""
+
+    def __init__(self, session, model, pos):
+        self.session, self.model = session, model
+        self.replay = Replay(pos)  # the page's content area fills the screen from (0, 0)
+        self.pixels = 0
+
+    def shown(self):
+        picture = self.model.picture
+        return self.session.screenshot(*self.replay.corner, picture.width, picture.height)
+
+    def equal(self):
+        """Whether the board on the screen equals the model's, once Chromium still runs."""
+        gone = self.session.chromium_gone()
+        if gone:
+            raise CannotStart(gone)
+        return self.shown().rgb == self.model.picture.rgb
+
+    def title_problems(self):
+        names = self.session.window_names()
+        return [] if any(self.model.title in name for name in names) else [f"window titles {names}, "
+                                                                         f"expected {self.model.title!r}"]
+
+    def check(self, actions, timeout=STEP_TIMEOUT):
+        """Replays the actions step by step, each time waiting for the board to equal the model's;
+        the differences at the first step where it does not."""
+        for args, events in self.replay.steps(actions):
+            self.model.add(events)
+            if args:
+                self.session.xdotool(args)
+            self.pixels += self.model.picture.width * self.model.picture.height
+            if not wait_for(self.equal, timeout):
+                return differences(self.model.picture, self.shown())
+        return []
+
+
+def run_page(session, url, page, tool, folder):
+    """Checks the fresh board and then the page's scenarios up to the first that fails: how many
+    were checked, how many pixels compared, and the problems found."""
+    query, options, pos, scenarios = page
+    print(f"{query}:")
+    model = Model(tool, options, folder)
+    run = PageRun(session, model, pos)
+    session.open(f"{url}?{query}")
+    # The fresh board, at pos on the screen, shows that Chromium's content area lies at (0, 0).
+    wrong = run.check([], PAGE_TIMEOUT)
+    if wrong:
+        return 0, run.pixels, [f"no fresh board at {pos} after {PAGE_TIMEOUT} s: {len(wrong)} pixels differ"]
+    print(f"  ok   fresh board at {pos}")
+    problems = run.title_problems()
+    table = scenarios(Places(model.report))
+    for checked, (name, actions) in enumerate(table, 2):
+        wrong = run.check(actions)
+        print(f"  {'DIFF' if wrong else 'ok  '} {name} (values {' '.join(map(str, model.report['values']))})")
+        if wrong:
+            return checked, run.pixels, problems + [f"{name}: {len(wrong)} pixels differ"] + wrong[:LISTED_DIFFERENCES]
+    return 1 + len(table), run.pixels, problems
+
+
+def run_pages(session, url, tool):
+    started = time.monotonic()
+    scenarios = pixels = 0
+    failed = []
+    with tempfile.TemporaryDirectory(prefix="web-board-model-") as folder:
+        for number, page in enumerate(PAGES):
+            page_folder = Path(folder) / f"page{number}"
+            page_folder.mkdir()
+            checked, compared, problems = run_page(session, url, page, tool, page_folder)
+            scenarios, pixels = scenarios + checked, pixels + compared
+            if problems:
+                failed += [f"FAILED {page[0]}:"] + [f"  {problem}" for problem in problems]
+    print(f"{scenarios} scenarios on {len(PAGES)} pages, {pixels} pixels compared, {time.monotonic() - started:.1f} s")
+    for line in failed:
+        print(line)
+    return 1 if failed else 0
+
+
+def main(tool, index_html):
+    try:
+        session = XSession()
+    except CannotStart as e:
+        print(f"skipped: {e}")
+        return SKIP
+    try:
+        return run_pages(session, Path(index_html).resolve().as_uri(), tool)
+    except CannotStart as e:
+        print(f"skipped: {e}")
+        return SKIP
+    finally:
+        session.close()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    sys.exit(main(sys.argv[1], sys.argv[2]))
