@@ -13,6 +13,9 @@ namespace {
 
 constexpr int kStartPauseMs = 500;
 constexpr int kPollPauseMs = 200;
+// Five minutes of polls: the sort of the largest list takes seconds, so a sort still running then
+// has hung (a stalled disk, a shell waiting for input) and the step ends instead of waiting forever.
+constexpr int kMostPolls = 5 * 60 * 1000 / kPollPauseMs;
 
 // The directory in its short form where the system has one (the name stays as made: "MPR1A2B.TMP"
 // is already short), so the batch reads in any code page.
@@ -32,12 +35,13 @@ std::int64_t CountLines(const std::string& path) {
     return lines;
 }
 
-// Polls until the marker exists or the batch process has ended without it.
+// Polls until the marker exists, or the sort has ended without it or taken too long.
 bool WaitForMarker(Wizard& w, Process& batch, StatusBlink& blink) {
     const std::string& marker = w.st.DoneFile;
-    while (FileExists(w, marker) == False) {
+    for (int polls = 0; FileExists(w, marker) == False; ++polls) {
         // The marker may have come between the two tests: look once more after the end.
         if (batch.hasEnded()) return FileExists(w, marker) != False;
+        if (polls == kMostPolls) return false;
         blink.tick();
         w.pf.window.doEvents();
         w.pf.clock.sleep(kPollPauseMs);
@@ -77,7 +81,7 @@ SortOutcome RunSortBatch(Wizard& w, StatusBlink& blink) {
     files.deleteFile(st.DoneFile);
     if (FileExists(w, st.DoneFile) != False) return SortOutcome::NoResult;
 
-    const std::unique_ptr<Process> batch = files.runHidden(st.BatFile);
+    const std::unique_ptr<Process> batch = files.runSort({st.BatFile, st.PixFile, st.SortFile, st.DoneFile});
     if (!batch) return SortOutcome::ShellNotStarted;
     w.pf.clock.sleep(kStartPauseMs);
     blink.restart();

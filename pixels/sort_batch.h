@@ -21,8 +21,8 @@ enum class SortOutcome { Sorted, ShellNotStarted, NoResult };
 
 // Writes BatFile, removes the marker, runs the batch hidden and waits until the marker is back,
 // blinking the status and letting events run. The wait ends early when the batch process has
-// ended without bringing the marker back; the result counts only when SortFile holds PixCount
-// lines.
+// ended without bringing the marker back, and after five minutes; the result counts only when
+// SortFile holds PixCount lines.
 SortOutcome RunSortBatch(Wizard& w, StatusBlink& blink);
 
 }  // namespace mipro

@@ -1,4 +1,4 @@
-// Temporary files, file operations and the hidden command-shell process.
+// Temporary files, file operations and the sort of the pixel list in a process of its own.
 #pragma once
 
 #include <memory>
@@ -11,6 +11,16 @@ class Process {
 public:
     virtual ~Process() = default;
     virtual bool hasEnded() = 0;
+};
+
+// The sort of the pixel list, done in a separate process: the marker is removed, the lines of the
+// pixel list are written in plain character (byte) order to the sorted file, and only then is the
+// marker created again, empty. The batch file holds those three commands for the command shell.
+struct SortJob {
+    std::string batchFile;
+    std::string pixFile;
+    std::string sortFile;
+    std::string doneFile;
 };
 
 class Files {
@@ -28,8 +38,9 @@ public:
     virtual std::string shortPathName(const std::string& path) = 0;
     // Writes lines ending in CR LF, encoded in the code page the command shell reads.
     virtual bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) = 0;
-    // Runs a batch file through the command shell, hidden, without waiting; null on failure.
-    virtual std::unique_ptr<Process> runHidden(const std::string& batchFile) = 0;
+    // Starts the sort, hidden, without waiting for it (Windows runs the job's batch file through
+    // the command shell); null when it could not be started.
+    virtual std::unique_ptr<Process> runSort(const SortJob& job) = 0;
 };
 
 }  // namespace mipro

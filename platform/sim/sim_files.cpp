@@ -156,10 +156,10 @@ bool SimFiles::writeShellScript(const std::string& path, const std::vector<std::
     return static_cast<bool>(out);
 }
 
-std::unique_ptr<Process> SimFiles::runHidden(const std::string& batchFile) {
+std::unique_ptr<Process> SimFiles::runSort(const SortJob& job) {
     if (!shell.starts) return nullptr;
     ++processesStarted;
-    return std::make_unique<SimProcess>(batchFile, shell);
+    return std::make_unique<SimProcess>(job.batchFile, shell);
 }
 
 void RunBatchCommands(const std::string& batchFile, int sortDropsLines) {

@@ -29,7 +29,8 @@ public:
     bool deleteFile(const std::string& path) override;
     std::string shortPathName(const std::string& path) override;
     bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) override;
-    std::unique_ptr<Process> runHidden(const std::string& batchFile) override;
+    // Runs the job's batch file through the simulated command shell.
+    std::unique_ptr<Process> runSort(const SortJob& job) override;
 
     SimShell shell;
     // Short forms the simulated system has for some long paths.

@@ -84,12 +84,12 @@ bool Win32Files::writeShellScript(const std::string& path, const std::vector<std
     return ok && written == text.size();
 }
 
-// The shell starts in the batch's own folder and is handed the bare file name ("MPR1A2B.BAT"), so
+// The job's batch file does the sort: the shell starts in the batch's own folder and is handed the bare file name ("MPR1A2B.BAT"), so
 // no blank, '&', '%' or foreign letter of the folder passes through the shell's command line.
 // The shell is the system's own, not whatever cmd.exe the search path finds first; /d keeps
 // AutoRun commands out.
-std::unique_ptr<Process> Win32Files::runHidden(const std::string& batchFile) {
-    const std::filesystem::path batch(Widen(batchFile));
+std::unique_ptr<Process> Win32Files::runSort(const SortJob& job) {
+    const std::filesystem::path batch(Widen(job.batchFile));
     const std::wstring system = SystemFolder();
     if (system.empty() || !batch.has_parent_path()) return nullptr;
     const std::wstring shell = system + L"\\cmd.exe";

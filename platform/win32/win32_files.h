@@ -14,7 +14,7 @@ public:
     bool deleteFile(const std::string& path) override;
     std::string shortPathName(const std::string& path) override;
     bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) override;
-    std::unique_ptr<Process> runHidden(const std::string& batchFile) override;
+    std::unique_ptr<Process> runSort(const SortJob& job) override;
 };
 
 }  // namespace mipro::win32

@@ -125,6 +125,13 @@ TEST_F(Sort, ShellThatCannotStartIsAFailure) {
     ExpectFailedWith("cmd.exe");
 }
 
+TEST_F(Sort, ASortThatNeverEndsIsGivenUpAfterFiveMinutes) {
+    desk.files.shell.pollsBeforeEnd = 1'000'000;
+    Extract(ThreeColours());
+    ExpectFailedWith("一時フォルダ");
+    EXPECT_EQ(desk.clock.nowMs(), 500 + 5 * 60 * 1000);
+}
+
 TEST_F(Sort, WaitPollsEveryTwoHundredMillisecondsUntilTheBatchEnds) {
     desk.files.shell.pollsBeforeEnd = 5;
     int pumpsWhileWaiting = 0;
