@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
-#include "base/nearest_int.h"
+#include "base/twips.h"
 
 namespace mipro::win32 {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 int ScreenDpi(int axis) {
     HDC screen = GetDC(nullptr);
@@ -19,8 +17,9 @@ int ScreenDpi(int axis) {
 
 }  // namespace
 
-double TwipsPerPixelX() { return kTwipsPerInch / ScreenDpi(LOGPIXELSX); }
-double TwipsPerPixelY() { return kTwipsPerInch / ScreenDpi(LOGPIXELSY); }
+double TwipsPerPixelX() { return TwipsPerPixelAt(ScreenDpi(LOGPIXELSX)); }
+double TwipsPerPixelY() { return TwipsPerPixelAt(ScreenDpi(LOGPIXELSY)); }
+double DisplayScale() { return static_cast<double>(ScreenDpi(LOGPIXELSX)) / USER_DEFAULT_SCREEN_DPI; }
 
 int TwipsToPixels(int twips, double twipsPerPixel) { return NearestInt(twips / twipsPerPixel); }
 
