@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/nearest_int.h"
 #include "drawing/desk_position.h"
 #include "drawing/pixel_line.h"
 #include "drawing/pixel_list_reader.h"
@@ -86,9 +87,27 @@ Route OfferDesktop(Wizard& w) {
     return Route::Draw;
 }
 
+// A browser shows page pixels as screen pixels only at a zoom that undoes the display's scale.
+std::string ZoomNote(double displayScale) {
+    return "画面の表示スケールが " + std::to_string(NearestInt(displayScale * 100)) + "% です。" + kCrLf +
+           "ブラウザの表示倍率を " + std::to_string(NearestInt(100 / displayScale)) +
+           "% にして、ページの 1 ピクセルが画面の 1 ピクセルになるようにしてください。";
+}
+
+// Once per program, when the board is a browser's page on a scaled display.
+void NoteBrowserZoom(Wizard& w) {
+    const double scale = w.pf.screen.displayScale();
+    if (w.st.ZoomNoteShown != False || NearestInt(scale * 100) == kFullPercent || !BrowserUnder(w)) return;
+    w.st.ZoomNoteShown = True;
+    w.pf.dialogs.messageBox(ZoomNote(scale), MsgBox::OkOnly | MsgBox::Information, w.st.AppTitle);
+}
+
 Route Decide(Wizard& w) {
     const std::int32_t verdict = CheckStartDraw(w);
-    if (verdict == kOnBoard) return Route::Prepare;
+    if (verdict == kOnBoard) {
+        NoteBrowserZoom(w);
+        return Route::Prepare;
+    }
     if (verdict == kOnDesktopIcons) return OfferDesktop(w);
     if (AskYes(w, kNoBoardShown + kCrLf + kStopDrawing, MsgBox::Question)) return Route::Stop;
     // From here on only the pointer's movement interrupts.

@@ -19,6 +19,10 @@ struct ProgramVersion {
     int revision = 0;
 };
 
+// The window system under the platform: it decides how windows are named, and so which names
+// mean a drawing board.
+enum class WindowSystem { Windows, X11 };
+
 struct Platform {
     Pointer& pointer;
     Clock& clock;
@@ -29,6 +33,7 @@ struct Platform {
     Screen& screen;
     ProgramVersion version;
     std::string programFolder;
+    WindowSystem windowSystem = WindowSystem::Windows;
 };
 
 }  // namespace mipro

@@ -39,17 +39,26 @@ public:
     virtual void textOut(int x, int y, const std::string& text, ColourValue colour) = 0;
 };
 
+// The class name the X11 platform gives the desktop.
+constexpr const char* kX11DesktopClass = "_NET_WM_WINDOW_TYPE_DESKTOP";
+
 class Screen {
 public:
     virtual ~Screen() = default;
     virtual double widthTwips() = 0;
     virtual double heightTwips() = 0;
+    // Whole numbers (1440 over the dots per inch, to the nearest), the same the platform converts
+    // its own windows' twips with.
     virtual double twipsPerPixelX() = 0;
     virtual double twipsPerPixelY() = 0;
+    // The display's scale as browsers take it: 1 at 96 dots per inch, 1.5 at 144.
+    virtual double displayScale() = 0;
 
     virtual WindowHandle windowFromPoint(ScreenPoint p) = 0;
     virtual bool isWindow(WindowHandle h) = 0;
-    // The class name, or empty when it cannot be read.
+    // The class name, or empty when it cannot be read. On X11 that is the class of the top-level
+    // client's WM_CLASS, and the root window and desktop windows (EWMH type desktop) answer
+    // kX11DesktopClass.
     virtual std::string className(WindowHandle h) = 0;
 
     virtual WindowHandle desktopWindow() = 0;

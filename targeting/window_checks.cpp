@@ -6,12 +6,40 @@ namespace mipro {
 
 namespace {
 
-constexpr const char* kJavaCanvasClass = "MSAWT_Comp_Class";
-constexpr const char* kSunCanvasClass = "SunAwtCanvas";
-constexpr const char* kDesktopIconClass = "SysListView32";
-
 // How far the pointer may be found from where it was put and still count as unmoved.
 constexpr std::int32_t kPointerTolerancePx = 1;
+
+struct ClassVerdict {
+    const char* className;
+    std::int32_t verdict;
+};
+
+// Windows: the applets' canvases under either Java machine, and the page area of the browsers
+// that show today's boards; the desktop's icon view.
+constexpr ClassVerdict kWindowsClasses[] = {
+    {"MSAWT_Comp_Class", kOnBoard},
+    {"SunAwtCanvas", kOnBoard},
+    {"Chrome_RenderWidgetHostHWND", kOnBoard},  // Chrome, Edge and other Chromium browsers
+    {"MozillaWindowClass", kOnBoard},           // Firefox
+    {"SysListView32", kOnDesktopIcons},
+};
+constexpr const char* kSunCanvasClass = "SunAwtCanvas";
+
+// X11: the browsers' windows by the class of their WM_CLASS, and the desktop.
+constexpr ClassVerdict kX11Classes[] = {
+    {"Chromium", kOnBoard},
+    {"Chromium-browser", kOnBoard},
+    {"Google-chrome", kOnBoard},
+    {"Google-chrome-beta", kOnBoard},
+    {"Google-chrome-unstable", kOnBoard},
+    {"Microsoft-edge", kOnBoard},
+    {"Microsoft-edge-beta", kOnBoard},
+    {"Microsoft-edge-dev", kOnBoard},
+    {"firefox", kOnBoard},
+    {"Firefox-esr", kOnBoard},
+    {kX11DesktopClass, kOnDesktopIcons},
+};
+constexpr std::int32_t kX11Elsewhere = 1;
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -27,16 +55,41 @@ int CompareText(const std::string& a, const std::string& b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+template <std::size_t N>
+const ClassVerdict* Find(const ClassVerdict (&table)[N], const std::string& cls) {
+    for (const ClassVerdict& row : table) {
+        if (CompareText(cls, row.className) == 0) return &row;
+    }
+    return nullptr;
+}
+
+// A class missing from the table gives the ordering of "SunAwtCanvas" against it.
+std::int32_t WindowsVerdict(const std::string& cls) {
+    if (const ClassVerdict* row = Find(kWindowsClasses, cls)) return row->verdict;
+    return CompareText(kSunCanvasClass, cls) < 0 ? kSortsAfterSunCanvas : kSortsBeforeSunCanvas;
+}
+
+std::int32_t X11Verdict(const std::string& cls) {
+    if (const ClassVerdict* row = Find(kX11Classes, cls)) return row->verdict;
+    return kX11Elsewhere;
+}
+
 }  // namespace
+
+std::int32_t ClassVerdictOf(WindowSystem system, const std::string& cls) {
+    return system == WindowSystem::X11 ? X11Verdict(cls) : WindowsVerdict(cls);
+}
 
 std::int32_t CheckClassName(Wizard& w) {
     Screen& screen = w.pf.screen;
+    return ClassVerdictOf(w.pf.windowSystem, GetWndClassName(screen, screen.windowFromPoint(w.st.CurPnt)));
+}
+
+bool BrowserUnder(Wizard& w) {
+    Screen& screen = w.pf.screen;
     const std::string cls = GetWndClassName(screen, screen.windowFromPoint(w.st.CurPnt));
-    if (CompareText(cls, kJavaCanvasClass) == 0) return kOnBoard;
-    const int order = CompareText(kSunCanvasClass, cls);
-    if (order == 0) return kOnBoard;
-    if (CompareText(cls, kDesktopIconClass) == 0) return kOnDesktopIcons;
-    return order < 0 ? kSortsAfterSunCanvas : kSortsBeforeSunCanvas;
+    const bool applet = CompareText(cls, "MSAWT_Comp_Class") == 0 || CompareText(cls, kSunCanvasClass) == 0;
+    return !applet && ClassVerdictOf(w.pf.windowSystem, cls) == kOnBoard;
 }
 
 std::string GetWndClassName(Screen& screen, WindowHandle h) {

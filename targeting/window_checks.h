@@ -21,8 +21,15 @@ constexpr std::int32_t kSortsAfterSunCanvas = -1;
 constexpr std::int32_t kGoOn = 0;
 constexpr std::int32_t kHandMoved = -1;
 
+// The verdict for a window of class `cls` on the given window system. On Windows a class that is
+// no board and not the desktop gives the ordering of "SunAwtCanvas" against it; on X11, 1.
+std::int32_t ClassVerdictOf(WindowSystem system, const std::string& cls);
+
 // The verdict for the window under CurPnt; the caller puts the point into CurPnt first.
 std::int32_t CheckClassName(Wizard& w);
+
+// Whether the board under CurPnt is a browser's page rather than an applet.
+bool BrowserUnder(Wizard& w);
 
 // The window's class name, or empty when h is no window or its class cannot be read.
 std::string GetWndClassName(Screen& screen, WindowHandle h);

@@ -77,6 +77,8 @@ struct State {
     ScreenPoint DeskPnt;
     ScreenRect DeskRect;
     Boolean DeskWaiting = False;
+    // Whether the note on the browser's zoom has been shown since the program started.
+    Boolean ZoomNoteShown = False;
 };
 
 }  // namespace mipro

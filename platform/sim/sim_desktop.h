@@ -21,6 +21,8 @@ struct DesktopOptions {
     double twipsPerPixel = 15;
     std::string tempDir = "/tmp/";
     ProgramVersion version{1, 0, 0};
+    WindowSystem windowSystem = WindowSystem::Windows;
+    double displayScale = 1.0;
 };
 
 class SimDesktop {
@@ -32,8 +34,8 @@ public:
           window(log, o.twipsPerPixel),
           dialogs(log),
           files(o.tempDir),
-          screen(log, o.screenWidthPx, o.screenHeightPx, o.twipsPerPixel),
-          platform{pointer, clock, sound, window, dialogs, files, screen, o.version, "/opt/mipro/"} {}
+          screen(log, o.screenWidthPx, o.screenHeightPx, o.twipsPerPixel, o.displayScale),
+          platform{pointer, clock, sound, window, dialogs, files, screen, o.version, "/opt/mipro/", o.windowSystem} {}
 
     Log log;
     SimClock clock;

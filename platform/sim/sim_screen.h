@@ -79,13 +79,15 @@ private:
 
 class SimScreen : public Screen {
 public:
-    SimScreen(Log& log, int widthPx, int heightPx, double twipsPerPixel)
-        : log_(log), width_px_(widthPx), height_px_(heightPx), twips_(twipsPerPixel) {}
+    SimScreen(Log& log, int widthPx, int heightPx, double twipsPerPixel, double displayScale)
+        : log_(log), width_px_(widthPx), height_px_(heightPx), twips_(twipsPerPixel), scale_(displayScale) {}
 
     double widthTwips() override { return width_px_ * twips_; }
     double heightTwips() override { return height_px_ * twips_; }
     double twipsPerPixelX() override { return twips_; }
     double twipsPerPixelY() override { return twips_; }
+    double displayScale() override { return scale_; }
+    void setDisplayScale(double scale) { scale_ = scale; }
 
     // Windows added later lie above those added earlier.
     WindowHandle addWindow(ScreenRect rect, std::string className) {
@@ -144,6 +146,7 @@ private:
     Log& log_;
     int width_px_, height_px_;
     double twips_;
+    double scale_;
     std::vector<SimWindow> windows_;
     WindowHandle next_handle_ = 100;
     DeviceContext next_dc_ = 1000;

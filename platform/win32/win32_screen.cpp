@@ -21,6 +21,7 @@ double Win32Screen::widthTwips() { return GetSystemMetrics(SM_CXSCREEN) * TwipsP
 double Win32Screen::heightTwips() { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
 double Win32Screen::twipsPerPixelX() { return TwipsPerPixelX(); }
 double Win32Screen::twipsPerPixelY() { return TwipsPerPixelY(); }
+double Win32Screen::displayScale() { return DisplayScale(); }
 
 WindowHandle Win32Screen::windowFromPoint(ScreenPoint p) {
     return reinterpret_cast<WindowHandle>(WindowFromPoint(POINT{p.x, p.y}));

@@ -11,6 +11,7 @@ public:
     double heightTwips() override;
     double twipsPerPixelX() override;
     double twipsPerPixelY() override;
+    double displayScale() override;
 
     WindowHandle windowFromPoint(ScreenPoint p) override;
     bool isWindow(WindowHandle h) override;

@@ -87,6 +87,31 @@ protected:
 
 // --- A whole run into a board ---
 
+// On a scaled display a browser's page pixels are screen pixels only at the zoom that undoes the
+// scale: the user is told which, once, before the first run into a browser.
+TEST_F(DrawRunTest, ABrowserBoardOnAScaledDisplayGetsTheZoomNoteOnce) {
+    desk.screen.removeWindow(boardWindow);
+    ShowBoard("Chrome_RenderWidgetHostHWND");
+    desk.screen.setDisplayScale(1.5);
+    RunDraw(w);
+    RunDraw(w);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0],
+              "画面の表示スケールが 150% です。\r\nブラウザの表示倍率を 67% にして、ページの 1 ピクセルが画面の 1 "
+              "ピクセルになるようにしてください。");
+    EXPECT_EQ(CanvasPresses().size(), 2 * kFourPixels.size());
+}
+
+TEST_F(DrawRunTest, AnAppletOrAnUnscaledDisplayGetsNoZoomNote) {
+    desk.screen.setDisplayScale(1.25);
+    RunDraw(w);
+    desk.screen.removeWindow(boardWindow);
+    ShowBoard("MozillaWindowClass");
+    desk.screen.setDisplayScale(1.0);
+    RunDraw(w);
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(DrawRunTest, EveryPixelIsClickedAtTheCanvasOriginPlusItsPlace) {
     cmdDRAW_Click(w);
     EXPECT_EQ(CanvasPresses(), (std::vector<ScreenPoint>{OnCanvas(0, 0), OnCanvas(1, 0), OnCanvas(3, 2),

@@ -81,6 +81,48 @@ TEST_F(WindowChecks, TwoPixelsOffOnEitherAxisInterrupts) {
     }
 }
 
+// Today's boards are pages in a browser: its page area counts as a board beside the applets'
+// canvases. On X11 windows are named by their WM_CLASS, and whatever is neither board nor desktop
+// gives 1.
+TEST(ClassVerdicts, EachWindowSystemHasItsBoardsAndItsDesktop) {
+    struct Case {
+        WindowSystem system;
+        std::string cls;
+        std::int32_t verdict;
+    };
+    const Case cases[] = {
+        {WindowSystem::Windows, "Chrome_RenderWidgetHostHWND", kOnBoard},
+        {WindowSystem::Windows, "chrome_renderwidgethosthwnd", kOnBoard},
+        {WindowSystem::Windows, "MozillaWindowClass", kOnBoard},
+        {WindowSystem::Windows, "Chrome_WidgetWin_1", 1},  // the frame and toolbars round the page
+        {WindowSystem::Windows, "SunAwtCanvas", kOnBoard},
+        {WindowSystem::Windows, "SysListView32", kOnDesktopIcons},
+        {WindowSystem::Windows, "ToolbarWindow32", -1},
+        {WindowSystem::X11, "Chromium", kOnBoard},
+        {WindowSystem::X11, "chromium-browser", kOnBoard},
+        {WindowSystem::X11, "Google-chrome", kOnBoard},
+        {WindowSystem::X11, "Microsoft-edge", kOnBoard},
+        {WindowSystem::X11, "firefox", kOnBoard},
+        {WindowSystem::X11, "Firefox-esr", kOnBoard},
+        {WindowSystem::X11, kX11DesktopClass, kOnDesktopIcons},
+        {WindowSystem::X11, "SysListView32", 1},
+        {WindowSystem::X11, "Mipro", 1},
+        {WindowSystem::X11, "ToolbarWindow32", 1},
+        {WindowSystem::X11, "", 1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ClassVerdictOf(c.system, c.cls), c.verdict) << c.cls;
+}
+
+TEST_F(WindowChecks, OnX11TheVerdictComesFromTheX11Table) {
+    desk.platform.windowSystem = WindowSystem::X11;
+    PointOver("Chromium");
+    EXPECT_EQ(CheckClassName(w), kOnBoard);
+    EXPECT_TRUE(BrowserUnder(w));
+    PointOver("SunAwtCanvas");
+    EXPECT_EQ(CheckClassName(w), 1);
+    EXPECT_FALSE(BrowserUnder(w));
+}
+
 TEST_F(WindowChecks, InterruptDrawReadsThePointerIntoTheWorkPoint) {
     desk.pointer.userMoves({123, 45});
     InterruptDraw(w, 0, 0);
