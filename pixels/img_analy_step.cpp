@@ -20,7 +20,9 @@ const char* const kSorting = "ピクセル情報の並び替えを行ってい�
 const char* const kDone = "ピクセル情報は取り出し済みです。";
 const char* const kWriteFailed = "ピクセル情報の書き出しに失敗しました。";
 const char* const kSortFailed = "ピクセル情報の並び替えに失敗しました。";
+// What could not be started: the command shell that runs the batch on Windows, the sort itself on X11.
 const char* const kShellHint = "コマンド プロンプト (cmd.exe) を起動できませんでした。";
+const char* const kSortProgramHint = "sort コマンドを起動できませんでした。";
 
 std::string TempFolderHint(Wizard& w) {
     return "一時フォルダ " + GetTempDir(w) + " に書き込めるか、空き容量が足りているかを確認してください。";
@@ -87,7 +89,7 @@ void ST03_ImgAnaly(Wizard& w) {
         case SortOutcome::Sorted:
             return Finish(w);
         case SortOutcome::ShellNotStarted:
-            return Fail(w, kSortFailed, kShellHint);
+            return Fail(w, kSortFailed, w.pf.windowSystem == WindowSystem::X11 ? kSortProgramHint : kShellHint);
         case SortOutcome::NoResult:
             return Fail(w, kSortFailed, TempFolderHint(w));
     }

@@ -6,6 +6,7 @@ MIPRO_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
     python3 chromium
+    pkg-config libgtk-3-dev libx11-dev libxtst-dev libpulse-dev
 )
 
 mipro_missing_packages() {

@@ -125,6 +125,13 @@ TEST_F(Sort, ShellThatCannotStartIsAFailure) {
     ExpectFailedWith("cmd.exe");
 }
 
+TEST_F(Sort, OnX11TheSortItselfIsWhatCouldNotStart) {
+    desk.platform.windowSystem = WindowSystem::X11;
+    desk.files.shell.starts = false;
+    Extract(ThreeColours());
+    ExpectFailedWith("sort コマンド");
+}
+
 TEST_F(Sort, ASortThatNeverEndsIsGivenUpAfterFiveMinutes) {
     desk.files.shell.pollsBeforeEnd = 1'000'000;
     Extract(ThreeColours());
