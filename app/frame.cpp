@@ -159,4 +159,16 @@ void Form_Unload(Wizard& w) {
     }
 }
 
+void EndSession(Wizard& w) {
+    Form_QueryUnload(w, kUnloadFromSession);
+    if (w.st.ScreenDC != 0) w.pf.screen.releaseDC(0, w.st.ScreenDC);
+    w.st.ScreenDC = 0;
+    w.pf.window.setTopmost(false);
+    w.pf.window.releaseCapture();
+    w.pf.clock.restoreTimerResolution();
+    w.pf.pointer.setShape(PointerShape::Default);
+    w.pf.files.stopSorts();
+    Form_Unload(w);
+}
+
 }  // namespace mipro

@@ -20,5 +20,9 @@ void Form_Resize(Wizard& w);
 // Returns the Cancel value: True refuses the close.
 Boolean Form_QueryUnload(Wizard& w, int UnloadMode);
 void Form_Unload(Wizard& w);
+// The session ends (logoff, shutdown) while a step's loop may be running: what the loops hold
+// (the screen, the topmost state, the timer resolution, the mouse, a running sort) is given back
+// and the work files deleted, as on a normal close. The program does not go back into the loop.
+void EndSession(Wizard& w);
 
 }  // namespace mipro

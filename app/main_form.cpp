@@ -47,5 +47,6 @@ void MainForm::Form_MouseUp() { mipro::Form_MouseUp(w_); }
 void MainForm::Form_Resize() { mipro::Form_Resize(w_); }
 Boolean MainForm::Form_QueryUnload(int UnloadMode) { return mipro::Form_QueryUnload(w_, UnloadMode); }
 void MainForm::Form_Unload() { mipro::Form_Unload(w_); }
+void MainForm::Session_End() { EndSession(w_); }
 
 }  // namespace mipro

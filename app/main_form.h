@@ -17,6 +17,7 @@ public:
     void Form_Resize() override;
     Boolean Form_QueryUnload(int UnloadMode) override;
     void Form_Unload() override;
+    void Session_End() override;
 
 private:
     Wizard& w_;

@@ -240,6 +240,7 @@ void ExitRun(Wizard& w) {
     w.pf.pointer.setCursorPos(park);
     w.pf.window.setTopmost(false);
     w.pf.screen.releaseDC(kWholeScreen, w.st.ScreenDC);
+    w.st.ScreenDC = 0;
     w.pf.clock.restoreTimerResolution();
 }
 

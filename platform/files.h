@@ -41,6 +41,8 @@ public:
     // Starts the sort, hidden, without waiting for it (Windows runs the job's batch file through
     // the command shell); null when it could not be started.
     virtual std::unique_ptr<Process> runSort(const SortJob& job) = 0;
+    // Ends every sort still running and waits a moment for it to let go of its files.
+    virtual void stopSorts() = 0;
 };
 
 }  // namespace mipro

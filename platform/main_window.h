@@ -57,9 +57,10 @@ struct WindowMetrics {
 };
 
 // Origins of a close request, as Form_QueryUnload is told them: the user's close box or system
-// menu, or anything else (the program itself, the system ending the session).
+// menu, the program itself, or the end of the user's session (logoff, shutdown).
 constexpr int kUnloadFromUser = 0;
 constexpr int kUnloadFromCode = 1;
+constexpr int kUnloadFromSession = 2;
 
 // Events of frmMAIN, turned by the platform from the window system's events and delivered while
 // the program waits for events or lets pending ones run.
@@ -76,6 +77,9 @@ public:
     // Returns the Cancel value: True keeps the window open.
     virtual Boolean Form_QueryUnload(int UnloadMode) = 0;
     virtual void Form_Unload() = 0;
+    // The session is ending, perhaps in the middle of a step's loop; the platform ends the program
+    // as soon as this returns, without going back into the loop.
+    virtual void Session_End() = 0;
 };
 
 class MainWindow {

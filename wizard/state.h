@@ -73,7 +73,7 @@ struct State {
     PooDigits poo;
     ShiSliders shi;
     Boolean DeskTopMode = False;
-    DeviceContext ScreenDC = 0;
+    DeviceContext ScreenDC = 0;  // 0 while no draw run holds it
     ScreenPoint DeskPnt;
     ScreenRect DeskRect;
     Boolean DeskWaiting = False;

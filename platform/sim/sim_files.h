@@ -31,11 +31,13 @@ public:
     bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) override;
     // Runs the job's batch file through the simulated command shell.
     std::unique_ptr<Process> runSort(const SortJob& job) override;
+    void stopSorts() override { ++sortsStopped; }
 
     SimShell shell;
     // Short forms the simulated system has for some long paths.
     std::map<std::string, std::string> shortNames;
     int processesStarted = 0;
+    int sortsStopped = 0;
 
 private:
     std::string temp_dir_;

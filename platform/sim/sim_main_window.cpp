@@ -60,6 +60,10 @@ bool SimMainWindow::userCloses() {
     return true;
 }
 
+void SimMainWindow::sessionEnds() {
+    if (events_) events_->Session_End();
+}
+
 void SimMainWindow::mouseUp() {
     if (events_) events_->Form_MouseUp();
 }

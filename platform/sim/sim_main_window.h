@@ -76,6 +76,8 @@ public:
     // The close box: true when the window closed (and was unloaded).
     bool userCloses();
     void mouseUp();
+    // The session ends: the platform's part before the program is ended.
+    void sessionEnds();
 
     // For tests.
     ControlRef focused() const { return focused_; }

@@ -33,7 +33,24 @@ std::wstring SystemFolder() {
     return length > 0 && length < MAX_PATH ? std::wstring(folder, length) : std::wstring();
 }
 
+constexpr DWORD kSortEndWaitMs = 2000;
+constexpr DWORD kSortEndPollMs = 10;
+
+HANDLE CreateSortJob() {
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job) SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+    return job;
+}
+
 }  // namespace
+
+Win32Files::Win32Files() : sorts_(CreateSortJob()) {}
+
+Win32Files::~Win32Files() {
+    if (sorts_) CloseHandle(sorts_);
+}
 
 std::string Win32Files::tempPath() {
     std::wstring path(kPathBufferChars, L'\0');
@@ -101,12 +118,28 @@ std::unique_ptr<Process> Win32Files::runSort(const SortJob& job) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(shell.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        folder.c_str(), &startup, &info)) {
+    // Started suspended, so it is in the job before it can start anything of its own.
+    if (!CreateProcessW(shell.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | CREATE_SUSPENDED,
+                        nullptr, folder.c_str(), &startup, &info)) {
         return nullptr;
     }
+    if (sorts_) AssignProcessToJobObject(sorts_, info.hProcess);
+    ResumeThread(info.hThread);
     CloseHandle(info.hThread);
     return std::make_unique<Win32Process>(info.hProcess);
+}
+
+void Win32Files::stopSorts() {
+    if (!sorts_) return;
+    TerminateJobObject(sorts_, 1);
+    // The job's processes are gone once the job holds none; until then their files stay open.
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    const ULONGLONG start = GetTickCount64();
+    while (QueryInformationJobObject(sorts_, JobObjectBasicAccountingInformation, &accounting, sizeof(accounting),
+                                     nullptr) &&
+           accounting.ActiveProcesses > 0 && GetTickCount64() - start < kSortEndWaitMs) {
+        Sleep(kSortEndPollMs);
+    }
 }
 
 }  // namespace mipro::win32

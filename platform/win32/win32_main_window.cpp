@@ -1,5 +1,7 @@
 #include "platform/win32/win32_main_window.h"
 
+#include <cstdio>
+
 #include "app/form_layout.h"
 #include "platform/win32/about_window.h"
 #include "platform/win32/control_ids.h"
@@ -263,6 +265,12 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (events.Form_QueryUnload(kUnloadFromUser) == False) DestroyWindow(window_);
             return 0;
+        // The program never stands in the way of a logoff or shutdown.
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) EndSession();
+            return 0;
         case WM_DESTROY:
             KillTimer(window_, kWakeupTimerId);
             events.Form_Unload();
@@ -274,6 +282,15 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// The session may end while a step's loop runs with files open: the streams are closed so that the
+// work files can be deleted, the core gives back what it holds, and the program ends here, since
+// the system may end it at any moment after this message.
+void Win32MainWindow::EndSession() {
+    _fcloseall();
+    events_->Session_End();
+    ExitProcess(0);
 }
 
 LRESULT Win32MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {

@@ -58,6 +58,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    [[noreturn]] void EndSession();
     LRESULT onControlColour(HDC dc, HWND control);
     ThumbnailCanvas* thumbnail(int index) const;
     void redrawThumbnail(int index) const;

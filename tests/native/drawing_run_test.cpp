@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/main_form.h"
 #include "drawing/desk_position.h"
 #include "drawing/draw_step.h"
 #include "drawing_fixture.h"
@@ -86,6 +87,21 @@ protected:
 };
 
 // --- A whole run into a board ---
+
+// A logoff in the middle of a run: the screen, the topmost state, the timer resolution and the work
+// files are given back before the program is ended (here the end is an exception out of the loop).
+TEST_F(DrawRunTest, TheSessionEndingMidRunGivesBackWhatTheRunHolds) {
+    struct SessionEnded {};
+    MainForm form(w);
+    desk.window.attach(form);
+    desk.window.onDoEvents = [&] {
+        desk.window.sessionEnds();
+        throw SessionEnded{};
+    };
+    EXPECT_THROW(RunDraw(w), SessionEnded);
+    ExpectResourcesGivenBack();
+    EXPECT_FALSE(desk.files.fileExists(w.st.SortFile));
+}
 
 // On a scaled display a browser's page pixels are screen pixels only at the zoom that undoes the
 // scale: the user is told which, once, before the first run into a browser.

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "app/main_form.h"
 #include "base/utf8_path.h"
 #include "picture/image_get_step.h"
 #include "pixels/sort_batch.h"
@@ -137,6 +138,26 @@ TEST_F(Sort, ASortThatNeverEndsIsGivenUpAfterFiveMinutes) {
     Extract(ThreeColours());
     ExpectFailedWith("一時フォルダ");
     EXPECT_EQ(desk.clock.nowMs(), 500 + 5 * 60 * 1000);
+}
+
+// A logoff while the sort runs: the sort is stopped and every work file deleted before the program
+// is ended (the platform ends it; here the end is an exception out of the loop).
+TEST_F(Sort, TheSessionEndingWhileTheSortRunsStopsItAndDeletesTheWorkFiles) {
+    struct SessionEnded {};
+    MainForm form(w);
+    desk.window.attach(form);
+    desk.files.shell.pollsBeforeEnd = 1000;
+    desk.window.onDoEvents = [&] {
+        if (Status().find("並び替え") == std::string::npos || desk.files.processesStarted == 0) return;
+        desk.window.sessionEnds();
+        throw SessionEnded{};
+    };
+    EXPECT_THROW(Extract(ThreeColours()), SessionEnded);
+    EXPECT_EQ(desk.files.sortsStopped, 1);
+    for (const std::string& file : {w.st.BatFile, w.st.PixFile, w.st.SortFile, w.st.DoneFile}) {
+        EXPECT_FALSE(desk.files.fileExists(file)) << file;
+    }
+    EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
 }
 
 TEST_F(Sort, WaitPollsEveryTwoHundredMillisecondsUntilTheBatchEnds) {

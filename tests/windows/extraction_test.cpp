@@ -259,6 +259,24 @@ TEST_F(ExtractionTest, SortedWorkFileHoldsThePictureLineForLine) {
     EXPECT_TRUE(WorkFiles(tempDir).empty());
 }
 
+// A logoff while the sort runs: the program agrees, stops the sort, ends, and leaves no work file
+// behind, those the sort holds open included.
+TEST_F(ExtractionTest, ALogoffDuringTheSortEndsTheProgramWithoutWorkFiles) {
+    SetEnvironmentVariableW(L"MIPRO_SORT_FIXTURE_HOLD_MS", L"30000");
+    ASSERT_NO_FATAL_FAILURE(LoadInMipro(Pattern(40, 30, false), pictureDir / L"logoff.bmp"));
+    SetEnvironmentVariableW(L"MIPRO_SORT_FIXTURE_HOLD_MS", nullptr);
+    HWND status = FormControl(main, {Control::lblSTINFO, 3}, 3);
+    PostMessageW(next, BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return TextOf(status).find(L"並び替え") != std::wstring::npos; }, kStepTimeout));
+
+    DWORD_PTR agreed = 0;
+    ASSERT_NE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &agreed), 0);
+    EXPECT_EQ(agreed, static_cast<DWORD_PTR>(TRUE));
+    SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, nullptr);
+    ASSERT_TRUE(mipro->waitForEnd(10000)) << "the program did not end";
+    EXPECT_TRUE(WorkFiles(tempDir).empty());
+}
+
 // Not a test: the whole of step 3 for a 600 x 600 picture without white, 360 000 lines, timed.
 // Run with --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
 TEST_F(ExtractionTest, DISABLED_BenchmarkStepThreeOfAFullPicture) {
