@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/about_layout.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/display_units.h"
 #include "platform/win32/picture_control.h"
@@ -13,17 +14,9 @@ namespace mipro::win32 {
 
 namespace {
 
-constexpr int kClientWidthTwips = 4260;
-constexpr int kClientHeightTwips = 1695;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
-constexpr wchar_t kCaptionSuffix[] = L" のﾊﾞｰｼﾞｮﾝ情報";
-constexpr wchar_t kTitleText[] = L"お絵描き掲示板自動描画TOOL\r\nミプロ♪";
-
-struct Twips {
-    int left, top, width, height;
-};
 
 class AboutWindow {
 public:
@@ -39,10 +32,10 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    HWND addControl(const wchar_t* className, const std::wstring& text, DWORD style, int id, Twips at);
+    HWND addControl(const wchar_t* className, const std::wstring& text, DWORD style, int id, TwipsRect at);
     bool isLink(HWND control) const { return control && (control == mail_ || control == homePage_); }
-    void open(const std::wstring& address) const {
-        ShellExecuteW(window_, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    void open(const std::string& address) const {
+        ShellExecuteW(window_, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 
     HINSTANCE instance_;
@@ -82,8 +75,9 @@ void AboutWindow::run(const std::string& appTitle) {
     RegisterAboutClass(instance_, WindowProc);
     PictureControl::RegisterWindowClass(instance_);
     const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
-    const RECT r = CentredOver(owner_, TwipsToPixels(kClientWidthTwips, tx), TwipsToPixels(kClientHeightTwips, ty));
-    const std::wstring caption = Widen(appTitle) + kCaptionSuffix;
+    const RECT r = CentredOver(owner_, TwipsToPixels(kAboutClientWidthTwips, tx),
+                               TwipsToPixels(kAboutClientHeightTwips, ty));
+    const std::wstring caption = Widen(appTitle + kAboutCaptionSuffix);
     window_ = CreateWindowExW(kExStyle, kAboutWindowClass, caption.c_str(), kStyle, r.left, r.top,
                               r.right - r.left, r.bottom - r.top, owner_, nullptr, instance_, this);
     if (!window_) return;
@@ -109,17 +103,18 @@ void AboutWindow::createControls() {
     linkFont_ = CreateFormFont(true);
 
     const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
-    const RECT iconBounds{TwipsToPixels(180, tx), TwipsToPixels(120, ty), TwipsToPixels(180 + 480, tx),
-                          TwipsToPixels(120 + 480, ty)};
+    const TwipsRect i = kAboutIcon;
+    const RECT iconBounds{TwipsToPixels(i.left, tx), TwipsToPixels(i.top, ty), TwipsToPixels(i.left + i.width, tx),
+                          TwipsToPixels(i.top + i.height, ty)};
     icon_.create(window_, kAboutIconId, iconBounds, WS_VISIBLE, 0);
     icon_.showIcon(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MIPRO), IMAGE_ICON, 32, 32, LR_SHARED)));
 
-    addControl(L"STATIC", kTitleText, SS_LEFT | SS_NOPREFIX, kAboutTitleId, {1020, 180, 2475, 495});
-    mail_ = addControl(L"STATIC", std::wstring(kAuthorMail) + L"  " + kReleaseMonth,
-                       SS_CENTER | SS_NOTIFY | SS_NOPREFIX, kAboutMailId, {0, 780, 4230, 195});
-    homePage_ = addControl(L"STATIC", kHomePage, SS_CENTER | SS_NOTIFY | SS_NOPREFIX, kAboutHomePageId,
-                           {0, 1020, 4215, 210});
-    HWND ok = addControl(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {1485, 1320, 1310, 315});
+    addControl(L"STATIC", Widen(kAboutTitleText), SS_LEFT | SS_NOPREFIX, kAboutTitleId, kAboutTitle);
+    mail_ = addControl(L"STATIC", Widen(std::string(kAuthorMail) + "  " + kReleaseMonth),
+                       SS_CENTER | SS_NOTIFY | SS_NOPREFIX, kAboutMailId, kAboutMail);
+    homePage_ = addControl(L"STATIC", Widen(kHomePage), SS_CENTER | SS_NOTIFY | SS_NOPREFIX, kAboutHomePageId,
+                           kAboutHomePage);
+    HWND ok = addControl(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, kAboutOk);
 
     ApplyFont(window_, font_);
     SendMessageW(mail_, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_), TRUE);
@@ -127,7 +122,7 @@ void AboutWindow::createControls() {
     SetFocus(ok);
 }
 
-HWND AboutWindow::addControl(const wchar_t* className, const std::wstring& text, DWORD style, int id, Twips at) {
+HWND AboutWindow::addControl(const wchar_t* className, const std::wstring& text, DWORD style, int id, TwipsRect at) {
     const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
     return CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, TwipsToPixels(at.left, tx),
                            TwipsToPixels(at.top, ty), TwipsToPixels(at.width, tx), TwipsToPixels(at.height, ty),
@@ -154,7 +149,7 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                     DestroyWindow(window_);
                     return 0;
                 case kAboutMailId:
-                    if (HIWORD(wParam) == STN_CLICKED) open(std::wstring(L"mailto:") + kAuthorMail);
+                    if (HIWORD(wParam) == STN_CLICKED) open(std::string("mailto:") + kAuthorMail);
                     return 0;
                 case kAboutHomePageId:
                     if (HIWORD(wParam) == STN_CLICKED) open(kHomePage);

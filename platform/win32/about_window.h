@@ -7,11 +7,6 @@
 
 namespace mipro::win32 {
 
-// The author's data shown in the window.
-constexpr const wchar_t* kAuthorMail = L"mipro@example.com";
-constexpr const wchar_t* kReleaseMonth = L"2026年12月";
-constexpr const wchar_t* kHomePage = L"https://example.com/mipro/";
-
 // Shows the window centred over `owner`, which stays disabled until OK (or Enter, or Esc)
 // closes it. `appTitle` is the main window's title.
 void ShowAboutWindow(HINSTANCE instance, HWND owner, const std::string& appTitle);
