@@ -1,6 +1,6 @@
 #include "picture/file_checks.h"
 
-#include <cstdlib>
+#include <array>
 #include <limits>
 
 namespace mipro {
@@ -11,9 +11,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::size_t kRunsOut = std::numeric_limits<std::size_t>::max();
 
-std::uint32_t Le16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-std::uint32_t Le32(const Bytes& b, std::size_t at) { return Le16(b, at) | (Le16(b, at + 2) << 16); }
-
 bool StartsWith(const Bytes& b, std::initializer_list<std::uint8_t> signature) {
     if (b.size() < signature.size()) return false;
     std::size_t i = 0;
@@ -21,31 +18,6 @@ bool StartsWith(const Bytes& b, std::initializer_list<std::uint8_t> signature) {
         if (b[i++] != s) return false;
     }
     return true;
-}
-
-// Bitmap: the pixel rows of an uncompressed picture must fit between the data offset and the end.
-bool BitmapComplete(const Bytes& b) {
-    constexpr std::size_t kFileHeader = 14, kCoreHeaderSize = 12;
-    constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
-    if (b.size() < kFileHeader + kCoreHeaderSize) return false;
-    const std::uint64_t dataOffset = Le32(b, 10);
-    const std::uint32_t headerSize = Le32(b, 14);
-    std::int64_t width = 0, height = 0;
-    std::uint32_t bitsPerPixel = 0, compression = kUncompressed;
-    if (headerSize == kCoreHeaderSize) {
-        width = Le16(b, 18);
-        height = Le16(b, 20);
-        bitsPerPixel = Le16(b, 24);
-    } else {
-        if (b.size() < kFileHeader + 20) return false;
-        width = static_cast<std::int32_t>(Le32(b, 18));
-        height = static_cast<std::int32_t>(Le32(b, 22));
-        bitsPerPixel = Le16(b, 28);
-        compression = Le32(b, 30);
-    }
-    if (compression != kUncompressed && compression != kBitFields) return true;  // the decoder refuses these
-    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(std::llabs(width)) * bitsPerPixel + 31) / 32 * 4;
-    return dataOffset + rowBytes * static_cast<std::uint64_t>(std::llabs(height)) <= b.size();
 }
 
 // GIF: the blocks up to and including the first image's data must all be present.
@@ -78,21 +50,27 @@ bool GifFirstFrameComplete(const Bytes& b) {
 
 std::size_t Be16(const Bytes& b, std::size_t at) { return static_cast<std::size_t>(b[at] << 8 | b[at + 1]); }
 
-// The Huffman tables a JPEG has defined so far, by class (DC, AC) and number.
-struct HuffmanTables {
-    static constexpr int kPerClass = 4;
-    bool dc[kPerClass] = {};
-    bool ac[kPerClass] = {};
+// What a JPEG has defined so far: Huffman tables by class (DC, AC) and number, quantisation
+// tables by number, and the quantisation table of each component of its frame by component id.
+struct JpegTables {
+    static constexpr int kPerKind = 4;
+    static constexpr int kNoComponent = -1;
+    static constexpr int kComponentIds = 256;
+    JpegTables() { componentTable.fill(kNoComponent); }
+    bool dc[kPerKind] = {};
+    bool ac[kPerKind] = {};
+    bool quantisation[kPerKind] = {};
+    std::array<int, kComponentIds> componentTable;
 };
 
 // The tables of one Huffman segment: each is a class-and-number byte, 16 counts of codes and the
 // codes. Each table found is recorded.
-bool ReadHuffmanTables(const Bytes& b, std::size_t at, std::size_t end, HuffmanTables& defined) {
+bool ReadHuffmanTables(const Bytes& b, std::size_t at, std::size_t end, JpegTables& defined) {
     constexpr std::size_t kCountBytes = 16, kMostCodes = 256;
     while (at < end) {
         if (at + 1 + kCountBytes > end) return false;
         const int tableClass = b[at] >> 4, number = b[at] & 15;
-        if (tableClass > 1 || number >= HuffmanTables::kPerClass) return false;
+        if (tableClass > 1 || number >= JpegTables::kPerKind) return false;
         (tableClass == 0 ? defined.dc : defined.ac)[number] = true;
         std::size_t codes = 0;
         for (std::size_t i = 1; i <= kCountBytes; ++i) codes += b[at + i];
@@ -102,13 +80,40 @@ bool ReadHuffmanTables(const Bytes& b, std::size_t at, std::size_t end, HuffmanT
     return at == end;
 }
 
-// A scan header: its components, each with the numbers of its DC and AC tables, then the first
-// and last coefficient it codes. The decoder reads an undefined table out of bounds (its tables
-// are not cleared), so every table the scan decodes with must have been defined. A sequential
-// scan codes every coefficient whatever its header says: both tables. A progressive scan uses
-// the DC table when it starts at coefficient 0 and the AC table when it goes beyond it.
-bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const HuffmanTables& defined,
-                       bool progressive) {
+// The tables of one quantisation segment: each is a precision-and-number byte (precision 0 for
+// 8-bit values, 1 for 16-bit ones) and 64 values. Each table found is recorded.
+bool ReadQuantisationTables(const Bytes& b, std::size_t at, std::size_t end, JpegTables& defined) {
+    constexpr std::size_t kValues = 64;
+    while (at < end) {
+        const int precision = b[at] >> 4, number = b[at] & 15;
+        if (precision > 1 || number >= JpegTables::kPerKind) return false;
+        defined.quantisation[number] = true;
+        at += 1 + kValues * static_cast<std::size_t>(precision + 1);
+    }
+    return at == end;
+}
+
+// A frame header: sample precision, height, width, the number of components and for each its id,
+// sampling factors and quantisation table number. Each component's table number is recorded.
+bool ReadFrameComponents(const Bytes& b, std::size_t at, std::size_t end, JpegTables& defined) {
+    constexpr std::size_t kCountAt = 5, kComponentBytes = 3;
+    if (at + kCountAt >= end) return false;
+    const std::size_t first = at + kCountAt + 1, components = b[at + kCountAt];
+    if (first + components * kComponentBytes > end) return false;
+    for (std::size_t i = 0; i < components; ++i) {
+        const std::size_t component = first + i * kComponentBytes;
+        defined.componentTable[b[component]] = b[component + 2];
+    }
+    return true;
+}
+
+// A scan header: its components, each an id and the numbers of its DC and AC tables, then the
+// first and last coefficient it codes. The decoder reads an undefined table out of bounds or
+// from uncleared memory (its tables are not cleared), so every table the scan decodes with must
+// have been defined: each component's quantisation table, and its Huffman tables as it uses them.
+// A sequential scan codes every coefficient whatever its header says: both tables. A progressive
+// scan uses the DC table when it starts at coefficient 0 and the AC table when it goes beyond it.
+bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const JpegTables& defined, bool progressive) {
     if (at >= end) return false;
     const std::size_t components = b[at];
     const std::size_t spectrum = at + 1 + 2 * components;
@@ -116,29 +121,32 @@ bool ScanTablesDefined(const Bytes& b, std::size_t at, std::size_t end, const Hu
     const bool codesDc = !progressive || b[spectrum] == 0;
     const bool codesAc = !progressive || b[spectrum + 1] > 0;
     for (std::size_t i = 0; i < components; ++i) {
+        const int quantisation = defined.componentTable[b[at + 1 + 2 * i]];
+        if (quantisation < 0 || quantisation >= JpegTables::kPerKind || !defined.quantisation[quantisation]) return false;
         const int dcTable = b[at + 2 + 2 * i] >> 4, acTable = b[at + 2 + 2 * i] & 15;
-        if (dcTable >= HuffmanTables::kPerClass || acTable >= HuffmanTables::kPerClass) return false;
+        if (dcTable >= JpegTables::kPerKind || acTable >= JpegTables::kPerKind) return false;
         if (codesDc && !defined.dc[dcTable]) return false;
         if (codesAc && !defined.ac[acTable]) return false;
     }
     return true;
 }
 
-// JPEG: every segment whole, every Huffman table within bounds and defined before a scan uses
-// it, and the end-of-image marker after the image data. Like the decoder, the walk finds the start marker after any fill bytes and
-// passes over bytes between segments; inside the image data a 0xFF byte is followed by a zero
-// or a restart marker only, so no marker is seen there.
+// JPEG: every segment whole, every table within bounds and defined before a scan uses it, and the
+// end-of-image marker after the image data. Like the decoder, the walk finds the start marker
+// after any fill bytes and passes over bytes between segments; inside the image data a 0xFF byte
+// is followed by a zero or a restart marker only, so no marker is seen there.
 bool JpegSound(const Bytes& b) {
     constexpr std::uint8_t kMarker = 0xFF, kStuffed = 0x00, kFirstRestart = 0xD0, kLastRestart = 0xD7;
     constexpr std::uint8_t kStartOfImage = 0xD8, kEndOfImage = 0xD9, kStartOfScan = 0xDA;
-    constexpr std::uint8_t kHuffmanTables = 0xC4, kProgressiveFrame = 0xC2;
+    constexpr std::uint8_t kHuffmanTables = 0xC4, kQuantisationTables = 0xDB;
+    constexpr std::uint8_t kBaselineFrame = 0xC0, kProgressiveFrame = 0xC2;  // and the extended frame between
     std::size_t at = 0;
     while (at < b.size() && b[at] == kMarker) ++at;
     if (at == 0 || at >= b.size() || b[at] != kStartOfImage) return false;
     ++at;
 
     bool scanned = false, progressive = false;
-    HuffmanTables defined;
+    JpegTables defined;
     while (at + 1 < b.size()) {
         const std::uint8_t m = b[at + 1];
         if (b[at] != kMarker || m == kMarker) {
@@ -152,7 +160,10 @@ bool JpegSound(const Bytes& b) {
             const std::size_t end = at + 2 + Be16(b, at + 2);
             if (end < at + 4 || end > b.size()) return false;
             if (m == kProgressiveFrame) progressive = true;
+            const bool frame = m >= kBaselineFrame && m <= kProgressiveFrame;
+            if (frame && !ReadFrameComponents(b, at + 4, end, defined)) return false;
             if (m == kHuffmanTables && !ReadHuffmanTables(b, at + 4, end, defined)) return false;
+            if (m == kQuantisationTables && !ReadQuantisationTables(b, at + 4, end, defined)) return false;
             if (m == kStartOfScan && !ScanTablesDefined(b, at + 4, end, defined, progressive)) return false;
             if (m == kStartOfScan) scanned = true;
             at = end;
@@ -176,21 +187,19 @@ bool PngChunksWhole(const Bytes& b) {
 }
 
 bool IsPng(const Bytes& b) { return StartsWith(b, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}); }
-bool IsBitmap(const Bytes& b) { return StartsWith(b, {'B', 'M'}); }
 bool IsGif(const Bytes& b) { return StartsWith(b, {'G', 'I', 'F', '8'}); }
 
 }  // namespace
 
 bool PassesFileChecks(const Bytes& bytes) {
     if (IsPng(bytes)) return PngChunksWhole(bytes);
-    if (IsBitmap(bytes)) return BitmapComplete(bytes);
     if (IsGif(bytes)) return GifFirstFrameComplete(bytes);
     return JpegSound(bytes);  // the only other format the decoder reads
 }
 
 bool HoldsDataForSize(const Bytes& bytes, int width, int height) {
     constexpr std::uint64_t kPixelsPerBit = 64;  // one 8 x 8 block
-    if (IsPng(bytes) || IsBitmap(bytes) || IsGif(bytes)) return true;
+    if (IsPng(bytes) || IsGif(bytes)) return true;
     const std::uint64_t pixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
     return bytes.size() * 8 * kPixelsPerBit >= pixels;
 }

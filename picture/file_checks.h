@@ -1,8 +1,9 @@
-// Checks of a picture file made before it is decoded. The decoder reads missing bytes of a cut
-// bitmap, GIF or JPEG as zeros and reports success, writes past its own tables on a JPEG Huffman
-// table of more than 256 codes and reads out of bounds through a table a scan uses undefined;
-// such files are refused here, as is a PNG whose data chunk claims more bytes than the file
-// holds (the decoder would first allocate that much).
+// Checks of a GIF, JPEG or PNG file made before stb_image decodes it (bitmaps have a decoder of
+// their own). That decoder reads missing bytes of a cut GIF or JPEG as zeros and reports success,
+// writes past its own tables on a JPEG Huffman table of more than 256 codes, reads out of bounds
+// through a Huffman table a scan uses undefined and computes with uncleared memory for an
+// undefined quantisation table; such files are refused here, as is a PNG whose data chunk claims
+// more bytes than the file holds (the decoder would first allocate that much).
 #pragma once
 
 #include <cstdint>
@@ -10,10 +11,10 @@
 
 namespace mipro {
 
-// False for a bitmap shorter than its pixel rows, a GIF whose first frame is cut, a PNG whose
-// chunks do not all lie whole in the file up to its end chunk, and for any other file unless it
-// is a JPEG whose segments are whole, whose Huffman tables hold at most 256 codes and are defined
-// before a scan uses them, and whose end marker follows the image data.
+// False for a GIF whose first frame is cut, a PNG whose chunks do not all lie whole in the file up
+// to its end chunk, and for any other file unless it is a JPEG whose segments are whole, whose
+// Huffman tables hold at most 256 codes, whose Huffman and quantisation tables are defined before
+// a scan uses them, and whose end marker follows the image data.
 bool PassesFileChecks(const std::vector<std::uint8_t>& bytes);
 
 // False for a JPEG too short to give each 8 x 8 block of the size it claims one bit of data, the

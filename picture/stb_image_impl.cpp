@@ -1,10 +1,10 @@
-// The one translation unit that holds the picture decoder's implementation. Only the four formats
-// the program accepts are compiled in, so a text file is never taken for a headerless format, and
-// the decoder reads from memory only: the caller reads the file itself (wide paths on Windows).
-#include "picture/image_decode.h"
+// The one translation unit that holds the picture decoder's implementation. Only the three formats
+// it decodes for the program are compiled in (bitmaps have a decoder of their own), so a text file
+// is never taken for a headerless format, and the decoder reads from memory only: the caller reads
+// the file itself (wide paths on Windows).
+#include "picture/decoded_picture.h"
 
 #define STB_IMAGE_IMPLEMENTATION
-#define STBI_ONLY_BMP
 #define STBI_ONLY_GIF
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_PNG

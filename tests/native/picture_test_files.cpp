@@ -1,5 +1,7 @@
 #include "picture_test_files.h"
 
+#include <algorithm>
+#include <bit>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -36,6 +38,27 @@ void Check(int written, const std::string& path) {
 void Put16(std::vector<std::uint8_t>& out, int v) {
     out.push_back(static_cast<std::uint8_t>(v & 255));
     out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+// A pixel's value in a bitmap format: the index of its colour in the palette, or its components
+// packed into the masks, rounded.
+std::uint32_t BitmapValue(const BitmapFormat& format, const std::vector<Rgba>& palette, const Rgba& c) {
+    if (format.bits <= 8) {
+        const auto same = [&c](const Rgba& p) { return p.r == c.r && p.g == c.g && p.b == c.b; };
+        return static_cast<std::uint32_t>(std::find_if(palette.begin(), palette.end(), same) - palette.begin());
+    }
+    const std::uint8_t components[] = {c.r, c.g, c.b, c.a};
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (format.masks[i] == 0) continue;
+        const int shift = std::countr_zero(format.masks[i]);
+        value |= static_cast<std::uint32_t>((components[i] * std::uint64_t{format.masks[i] >> shift} + 127) / 255 << shift);
+    }
+    return value;
 }
 
 // LZW data of a GIF image with 8-bit colour indices, kept simple: a clear code before the
@@ -77,10 +100,67 @@ void WriteBmp(const std::string& path, const Picture& picture) {
     Check(stbi_write_bmp(path.c_str(), picture.width(), picture.height(), 3, Rgb(picture).data()), path);
 }
 
-void WritePng(const std::string& path, const RgbaPicture& picture) {
-    Check(stbi_write_png(path.c_str(), picture.width, picture.height, 4, picture.pixels.data(), picture.width * 4),
-          path);
+std::vector<std::uint8_t> BitmapFile(const BitmapFormat& format, int width, int height, const std::vector<Rgba>& palette,
+                                     const std::vector<std::uint8_t>& pixelData) {
+    constexpr int kFileHeader = 14, kCoreHeader = 12, kInfoHeader = 40, kV3Header = 56, kBitFields = 3;
+    const bool core = format.headerSize == kCoreHeader, bitFields = format.compression == kBitFields;
+    const std::size_t headersEnd = kFileHeader + format.headerSize + (format.headerSize == kInfoHeader && bitFields ? 12 : 0);
+    const std::size_t dataOffset = headersEnd + palette.size() * (core ? 3 : 4);
+    std::vector<std::uint8_t> out{'B', 'M'};
+    for (std::size_t field : {dataOffset + pixelData.size(), std::size_t{0}, dataOffset}) Put32(out, static_cast<std::uint32_t>(field));
+    Put32(out, format.headerSize);
+    if (core) {
+        for (int field : {width, height, 1, format.bits}) Put16(out, field);
+    } else {
+        const bool fullPalette = format.bits <= 8 && palette.size() == std::size_t{1} << format.bits;
+        for (int field : {width, format.topDown ? -height : height}) Put32(out, static_cast<std::uint32_t>(field));
+        Put16(out, 1);
+        Put16(out, format.bits);
+        for (std::size_t field : {std::size_t(format.compression), pixelData.size(), std::size_t{2835}, std::size_t{2835},
+                                  fullPalette ? 0 : palette.size(), std::size_t{0}}) {
+            Put32(out, static_cast<std::uint32_t>(field));
+        }
+        for (int i = 0; bitFields && i < (format.headerSize >= kV3Header ? 4 : 3); ++i) Put32(out, format.masks[i]);
+        out.resize(headersEnd);  // the rest of a longer header left zero
+    }
+    for (const Rgba& c : palette) {
+        out.insert(out.end(), {c.b, c.g, c.r});
+        if (!core) out.push_back(0);
+    }
+    out.insert(out.end(), pixelData.begin(), pixelData.end());
+    return out;
 }
+
+// Values of up to 8 bits fill each byte from its high bits; longer ones are little-endian.
+std::vector<std::uint8_t> BitmapRows(const BitmapFormat& format, const RgbaPicture& picture,
+                                     const std::vector<Rgba>& palette) {
+    const int bits = format.bits, rowBytes = (picture.width * bits + 31) / 32 * 4;
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(rowBytes) * picture.height, 0);
+    for (int row = 0; row < picture.height; ++row) {
+        const int y = format.topDown ? row : picture.height - 1 - row;
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t value = BitmapValue(format, palette, picture.at(x, y));
+            const int bit = row * rowBytes * 8 + x * bits;
+            if (bits <= 8) out[bit / 8] |= static_cast<std::uint8_t>(value << (8 - bits - bit % 8));
+            for (int i = 0; bits > 8 && i < bits / 8; ++i) out[bit / 8 + i] = static_cast<std::uint8_t>(value >> (8 * i));
+        }
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> PngBytes(const RgbaPicture& picture) {
+    std::vector<std::uint8_t> out;
+    auto append = [](void* context, void* data, int size) {
+        auto* bytes = static_cast<std::vector<std::uint8_t>*>(context);
+        const auto* written = static_cast<const std::uint8_t*>(data);
+        bytes->insert(bytes->end(), written, written + size);
+    };
+    Check(stbi_write_png_to_func(append, &out, picture.width, picture.height, 4, picture.pixels.data(), picture.width * 4),
+          "PNG in memory");
+    return out;
+}
+
+void WritePng(const std::string& path, const RgbaPicture& picture) { WriteBytes(path, PngBytes(picture)); }
 
 void WriteJpeg(const std::string& path, const Picture& picture) {
     constexpr int kBestQuality = 100;
