@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "base/nearest_int.h"
+#include "base/twips.h"
 #include "base/picture.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/display_units.h"
@@ -130,8 +131,8 @@ void Win32MagnifierWindow::paint() {
 void Win32MagnifierWindow::viewChanged() { InvalidateRect(hwnd_, nullptr, FALSE); }
 
 void Win32MagnifierWindow::move(double leftTwips, double topTwips) {
-    const int x = NearestInt(leftTwips / TwipsPerPixelX());
-    const int y = NearestInt(topTwips / TwipsPerPixelY());
+    const int x = WindowPixelAt(leftTwips, static_cast<int>(TwipsPerPixelX()));
+    const int y = WindowPixelAt(topTwips, static_cast<int>(TwipsPerPixelY()));
     SetWindowPos(hwnd_, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -63,6 +64,8 @@ struct ViewSample {
     COLORREF underCornerSquare = 0;
     COLORREF inMiddle = 0;        // view (121, 241): no guide mark there in any frame
     COLORREF underMiddle = 0;
+    RECT window{};                // where the magnifier lay
+    POINT pointer{};              // where the pointer was
 };
 
 // View pixels and the source pixels they magnify (a source pixel s covers view 3s to 3s + 2).
@@ -79,6 +82,8 @@ ViewSample Look(HWND magnifier, ScreenPoint corner) {
     s.inMiddle = GetPixel(screen, r.left + kMiddleInView.x, r.top + kMiddleInView.y);
     s.underMiddle = GetPixel(screen, corner.x + kMiddleInSource.x, corner.y + kMiddleInSource.y);
     ReleaseDC(nullptr, screen);
+    s.window = r;
+    GetCursorPos(&s.pointer);
     return s;
 }
 
@@ -149,6 +154,13 @@ protected:
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
         ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), desk.form));
+        // Run at another display scaling, the test says which dots per inch it must see.
+        wchar_t expected[8] = {};
+        if (GetEnvironmentVariableW(L"MIPRO_EXPECT_DPI", expected, 8) > 0) {
+            HDC screen = GetDC(nullptr);
+            ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSX), _wtoi(expected));
+            ReleaseDC(nullptr, screen);
+        }
         w.st.TwipsX = NearestInt(TwipsPerPixelX());
         w.st.TwipsY = NearestInt(TwipsPerPixelY());
         w.st.SoundOn = 0;
@@ -174,12 +186,18 @@ protected:
     }
 
     // The view is the screen magnified, ANDed with the guide: a corner square keeps only its
-    // channel's component, and where the guide is white the screen shows unchanged.
+    // channel's component, and where the guide is white the screen shows unchanged. The window is
+    // 307 x 307 pixels with the pointer at its centre, half a pixel either way.
     void ExpectViewsMagnifyTheScreenThrough(const std::vector<COLORREF>& guideColours) {
         ASSERT_EQ(seen.size(), guideColours.size());
         for (std::size_t i = 0; i < seen.size(); ++i) {
             EXPECT_EQ(seen[i].inMiddle, seen[i].underMiddle) << "capture " << i;
             EXPECT_EQ(seen[i].inCornerSquare, seen[i].underCornerSquare & guideColours[i]) << "capture " << i;
+            const RECT& r = seen[i].window;
+            EXPECT_EQ(r.right - r.left, kMagnifierSizePx) << "capture " << i;
+            EXPECT_EQ(r.bottom - r.top, kMagnifierSizePx) << "capture " << i;
+            EXPECT_LE(std::abs(2 * (seen[i].pointer.x - r.left) - kMagnifierSizePx), 1) << "capture " << i;
+            EXPECT_LE(std::abs(2 * (seen[i].pointer.y - r.top) - kMagnifierSizePx), 1) << "capture " << i;
         }
     }
 
@@ -215,8 +233,10 @@ TEST_F(RealCapture, OekakiButtonsAndCanvasLandWhereTheBoardHasThem) {
     EXPECT_TRUE(IsWindowVisible(window.handle()));
 }
 
+// The two boards lie one pixel apart in parity, so at every scaling the magnifier must be able to
+// start its square on odd and on even pixels alike.
 TEST_F(RealCapture, PaintSlidersAndCanvasLandWhereTheBoardHasThem) {
-    PracticeBoardProcess board(L"--board PaintBBS --pos 380,240", L"magnifier-paint");
+    PracticeBoardProcess board(L"--board PaintBBS --pos 381,241", L"magnifier-paint");
     const board::Report r = board.waitUntilShown().value_or(board::Report({}));
     ASSERT_FALSE(r.find("canvas").empty()) << "the practice board wrote no report";
 
