@@ -1,0 +1,26 @@
+// The real mouse pointer on X11: its position read from the server, motion and left-button
+// events injected with XTest, and the pointer shape over the program's windows.
+#pragma once
+
+#include "platform/linux/x11_connection.h"
+#include "platform/pointer.h"
+
+namespace mipro::linux_x11 {
+
+class LinuxPointer : public Pointer {
+public:
+    explicit LinuxPointer(X11Connection& x) : x_(x) {}
+
+    void setCursorPos(ScreenPoint p) override;
+    ScreenPoint getCursorPos() override;
+    void leftButtonDown() override;
+    void leftButtonUp() override;
+    // X11 gives a client no screen-wide pointer shape: the shape is that of the program's own
+    // windows (see platform/linux/pointer_shape.h).
+    void setShape(PointerShape shape) override;
+
+private:
+    X11Connection& x_;
+};
+
+}  // namespace mipro::linux_x11

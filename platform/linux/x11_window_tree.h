@@ -1,0 +1,26 @@
+// Windows on the screen as the user sees them: the top-level window at a point, the client window
+// that a window manager's frame holds, and the two names a window gives itself.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <string>
+
+namespace mipro::linux_x11 {
+
+// The topmost child of the root that shows at (x, y): mapped and viewable, able to show pixels
+// (InputOutput), its rectangle (border included) holding the point. None when no window does.
+Window TopLevelAt(Display* display, Window root, int x, int y);
+
+// The client window in a top-level window: the window carrying WM_STATE, which the window manager
+// sets on the windows it manages, either the window itself or the first such descendant. None
+// when there is none (no window manager runs, or the window is not managed).
+Window ClientWindowIn(Display* display, Window window);
+
+// Whether the window's _NET_WM_WINDOW_TYPE includes _NET_WM_WINDOW_TYPE_DESKTOP.
+bool IsDesktopWindow(Display* display, Window window);
+
+// The class part of the window's WM_CLASS; empty when the window has none or is gone.
+std::string ResourceClass(Display* display, Window window);
+
+}  // namespace mipro::linux_x11

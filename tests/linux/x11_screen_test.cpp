@@ -1,0 +1,252 @@
+// The X11 screen: which window is under a point and what it is called, the screen's scale from
+// Xft.dpi, and drawing on and reading from the screen.
+#include "platform/linux/x11_screen.h"
+
+#include <string>
+
+#include "x_test_display.h"
+
+namespace mipro::testing {
+
+namespace {
+
+using linux_x11::X11Screen;
+
+constexpr Rect kBrowser{200, 150, 300, 200};
+constexpr ScreenPoint kInBrowser{350, 250};
+
+class X11ScreenTest : public XDisplayTest {
+protected:
+    WindowHandle Handle(Window w) { return static_cast<WindowHandle>(w); }
+};
+
+TEST_F(X11ScreenTest, FindsTheBrowserWindowAndItsClass) {
+    const Window browser = MakeWindow(kBrowser, PixelFor(255, 255, 255));
+    SetClass(browser, "chromium", "Chromium");
+    X11Screen screen(system);
+
+    const WindowHandle found = screen.windowFromPoint(kInBrowser);
+    EXPECT_EQ(found, Handle(browser));
+    EXPECT_TRUE(screen.isWindow(found));
+    EXPECT_EQ(screen.className(found), "Chromium");
+}
+
+TEST_F(X11ScreenTest, APointOverNothingIsTheDesktop) {
+    MakeWindow(kBrowser, PixelFor(255, 255, 255));
+    X11Screen screen(system);
+
+    const WindowHandle found = screen.windowFromPoint({5, screenHeight - 5});
+    EXPECT_EQ(found, screen.desktopWindow());
+    EXPECT_EQ(found, Handle(root));
+    EXPECT_EQ(screen.className(found), kX11DesktopClass);
+}
+
+// A window manager's frame holds the client window, which carries WM_STATE and the class.
+TEST_F(X11ScreenTest, GivesTheClientWindowInsideAFrame) {
+    const Window frame = MakeWindow(kBrowser, PixelFor(40, 40, 40));
+    MakeWindow({0, 0, 300, 20}, PixelFor(90, 90, 90), frame);  // the title bar
+    const Window client = MakeWindow({0, 20, 300, 180}, PixelFor(255, 255, 255), frame);
+    SetClass(client, "firefox", "firefox");
+    MarkManaged(client);
+    X11Screen screen(system);
+
+    EXPECT_EQ(screen.windowFromPoint({210, 155}), Handle(client)) << "also over the title bar";
+    EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(client));
+    EXPECT_EQ(screen.className(Handle(client)), "firefox");
+    EXPECT_EQ(screen.className(Handle(frame)), "") << "the frame has no class of its own";
+}
+
+TEST_F(X11ScreenTest, TakesTheTopmostOfOverlappingWindows) {
+    const Window lower = MakeWindow(kBrowser, PixelFor(255, 0, 0));
+    const Window upper = MakeWindow({300, 200, 300, 200}, PixelFor(0, 0, 255));
+    X11Screen screen(system);
+
+    EXPECT_EQ(screen.windowFromPoint({350, 250}), Handle(upper));
+    EXPECT_EQ(screen.windowFromPoint({250, 175}), Handle(lower));
+    XRaiseWindow(display, lower);
+    XSync(display, False);
+    EXPECT_EQ(screen.windowFromPoint({350, 250}), Handle(lower));
+}
+
+TEST_F(X11ScreenTest, PassesOverHiddenAndInputOnlyWindows) {
+    const Window shown = MakeWindow(kBrowser, PixelFor(255, 255, 255));
+    MakeWindow(kBrowser, PixelFor(0, 0, 0), None, false);
+    XSetWindowAttributes a{};
+    a.override_redirect = True;
+    const Window inputOnly = XCreateWindow(display, root, kBrowser.x, kBrowser.y, kBrowser.width, kBrowser.height, 0,
+                                           0, InputOnly, CopyFromParent, CWOverrideRedirect, &a);
+    XMapWindow(display, inputOnly);
+    XSync(display, False);
+    X11Screen screen(system);
+
+    EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(shown));
+    XDestroyWindow(display, inputOnly);
+}
+
+TEST_F(X11ScreenTest, ADesktopTypeWindowIsTheDesktop) {
+    const Window desktop = MakeWindow({0, 0, 100, 100}, PixelFor(0, 128, 0));
+    SetClass(desktop, "nautilus-desktop", "Nautilus-desktop");
+    SetAtoms(desktop, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DESKTOP"});
+    const Window normal = MakeWindow({100, 0, 100, 100}, PixelFor(0, 128, 0));
+    SetClass(normal, "chromium", "Chromium");
+    SetAtoms(normal, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_NORMAL"});
+    X11Screen screen(system);
+
+    EXPECT_EQ(screen.className(Handle(desktop)), kX11DesktopClass);
+    EXPECT_EQ(screen.className(Handle(normal)), "Chromium");
+}
+
+// The system connection's X error handler keeps the program alive: Xlib's own would end it.
+TEST_F(X11ScreenTest, AVanishedWindowIsNoWindowAndHasNoClass) {
+    const Window gone = MakeWindow(kBrowser, PixelFor(255, 255, 255));
+    SetClass(gone, "chromium", "Chromium");
+    X11Screen screen(system);
+    ASSERT_TRUE(screen.isWindow(Handle(gone)));
+
+    DestroyWindow(gone);
+
+    EXPECT_FALSE(screen.isWindow(Handle(gone)));
+    EXPECT_EQ(screen.className(Handle(gone)), "");
+    EXPECT_FALSE(screen.isWindow(0));
+    EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(root)) << "the connection still answers";
+}
+
+// The root window's resources text, set for one test and given back.
+class ScopedResources {
+public:
+    ScopedResources(Display* display, const std::string& text) : display_(display) {
+        const char* old = XResourceManagerString(display);
+        if (old) old_ = old;
+        XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+        XSync(display, False);
+    }
+    ~ScopedResources() {
+        if (old_.empty()) {
+            XDeleteProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER);
+        } else {
+            XChangeProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(old_.data()),
+                            static_cast<int>(old_.size()));
+        }
+        XSync(display_, False);
+    }
+
+private:
+    Display* display_;
+    std::string old_;
+};
+
+constexpr Rect kCanvas{100, 100, 200, 100};
+constexpr ColourValue kCanvasColour = 0x996633;  // red 0x33, green 0x66, blue 0x99
+
+class Drawing : public X11ScreenTest {
+protected:
+    void SetUp() override {
+        X11ScreenTest::SetUp();
+        if (IsSkipped()) return;
+        MakeWindow(kCanvas, PixelFor(0x33, 0x66, 0x99));
+    }
+    Picture Canvas(X11Screen& screen) { return screen.grab(kCanvas.x, kCanvas.y, kCanvas.width, kCanvas.height); }
+};
+
+TEST_F(Drawing, GrabReadsColoursWithRedInTheLowByte) {
+    X11Screen screen(system);
+    const Picture canvas = Canvas(screen);
+    ASSERT_EQ(canvas.width(), kCanvas.width);
+    ASSERT_EQ(canvas.height(), kCanvas.height);
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) ASSERT_EQ(canvas.point(x, y), kCanvasColour) << x << "," << y;
+    }
+}
+
+TEST_F(Drawing, GrabIsBlackPastTheScreensEdges) {
+    MakeWindow({0, 0, 10, 10}, PixelFor(255, 255, 255));
+    MakeWindow({screenWidth - 10, screenHeight - 10, 10, 10}, PixelFor(255, 0, 0));
+    X11Screen screen(system);
+
+    const Picture corner = screen.grab(-3, -2, 6, 5);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            EXPECT_EQ(corner.point(x, y), x < 3 || y < 2 ? 0x000000 : 0xFFFFFF) << x << "," << y;
+        }
+    }
+    const Picture farCorner = screen.grab(screenWidth - 2, screenHeight - 2, 4, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(farCorner.point(x, y), x < 2 && y < 2 ? 0x0000FF : 0x000000) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(Drawing, SetPixelPaintsTheColour) {
+    X11Screen screen(system);
+    const ColourValue colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0xFFFFFF, 0x000000, 0x010203};
+    const DeviceContext dc = screen.getDC(0);
+    for (int i = 0; i < static_cast<int>(std::size(colours)); ++i) {
+        screen.setPixel(dc, kCanvas.x + 10 + i, kCanvas.y + 10, colours[i]);
+    }
+    screen.releaseDC(0, dc);
+
+    const Picture canvas = Canvas(screen);
+    for (int i = 0; i < static_cast<int>(std::size(colours)); ++i) {
+        EXPECT_EQ(canvas.point(10 + i, 10), colours[i]) << i;
+    }
+    EXPECT_EQ(canvas.point(9, 10), kCanvasColour);
+    EXPECT_EQ(canvas.point(10, 11), kCanvasColour);
+}
+
+bool OnOutline(ScreenRect r, int x, int y) {
+    const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+    return inside && (x == r.left || x == r.right - 1 || y == r.top || y == r.bottom - 1);
+}
+
+struct FocusCase {
+    const char* label;
+    ScreenRect rect;
+};
+
+class FocusRect : public Drawing, public ::testing::WithParamInterface<FocusCase> {};
+
+// Once: every other pixel of the outline is inverted, nothing else changes. Twice: the screen is
+// as it was.
+TEST_P(FocusRect, InvertsADottedOutlineThatASecondDrawingTakesAway) {
+    const ScreenRect r = GetParam().rect;
+    X11Screen screen(system);
+    const DeviceContext dc = screen.getDC(screen.desktopWindow());
+    const Picture before = Canvas(screen);
+
+    screen.drawFocusRect(dc, r);
+    const Picture once = Canvas(screen);
+    screen.drawFocusRect(dc, r);
+    const Picture twice = Canvas(screen);
+    screen.releaseDC(screen.desktopWindow(), dc);
+
+    int changed = 0;
+    for (int y = 0; y < kCanvas.height; ++y) {
+        for (int x = 0; x < kCanvas.width; ++x) {
+            const int sx = kCanvas.x + x, sy = kCanvas.y + y;
+            const bool inverted = OnOutline(r, sx, sy) && (sx + sy) % 2 == 0;
+            ASSERT_EQ(once.point(x, y), inverted ? kCanvasColour ^ 0xFFFFFF : kCanvasColour) << sx << "," << sy;
+            ASSERT_EQ(twice.point(x, y), before.point(x, y)) << sx << "," << sy;
+            changed += inverted;
+        }
+    }
+    const bool empty = r.right <= r.left || r.bottom <= r.top;
+    EXPECT_EQ(changed > 0, !empty);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rectangles, FocusRect,
+                         ::testing::Values(FocusCase{"FortyByTwenty", {110, 120, 150, 140}},
+                                           FocusCase{"OddCorners", {111, 120, 150, 141}},
+                                           FocusCase{"OnePixel", {130, 130, 131, 131}},
+                                           FocusCase{"OneRow", {120, 130, 160, 131}},
+                                           FocusCase{"OneColumn", {120, 130, 121, 170}},
+                                           FocusCase{"TwoByTwo", {120, 130, 122, 132}},
+                                           FocusCase{"NoWidth", {150, 150, 150, 170}},
+                                           FocusCase{"RightBeforeLeft", {150, 150, 140, 170}}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+
+}  // namespace mipro::testing
