@@ -37,13 +37,24 @@ HWND OpenMessageBox() {
     return box && IsWindowVisible(box) ? box : nullptr;
 }
 
+// Waits, looking every millisecond, until the program puts the pointer on `p`: it rests there
+// only for a pause of the drag.
+bool WatchFor(ScreenPoint p) {
+    const auto end = std::chrono::steady_clock::now() + kWaitLimit;
+    while (!PointerAt(p)) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
 // A hand on the mouse: once the program has put the pointer on `trigger`, it moves the mouse a few
 // pixels at a time for a moment and lets go; then it answers the question that comes with No.
 class Hand {
 public:
     explicit Hand(ScreenPoint trigger)
         : thread_([this, trigger] {
-              if (!WaitFor([&] { return PointerAt(trigger); }, kWaitLimit)) return;
+              if (!WatchFor(trigger)) return;
               for (int step = 1; step <= kHandSteps; ++step) {
                   SetCursorPos(trigger.x + kHandStepPx * step, trigger.y + kHandStepPx * step);
                   Sleep(kHandStepMs);
