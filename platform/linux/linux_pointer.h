@@ -1,7 +1,9 @@
 // The real mouse pointer on X11: its position read from the server, motion and left-button
-// events injected with XTest, and the pointer shape over the program's windows.
+// events injected with XTest (never where a hand has taken the mouse: base/hand_guard.h), and the
+// pointer shape over the program's windows.
 #pragma once
 
+#include "base/hand_guard.h"
 #include "platform/linux/x11_connection.h"
 #include "platform/pointer.h"
 
@@ -20,7 +22,13 @@ public:
     void setShape(PointerShape shape) override;
 
 private:
+    void move(ScreenPoint p);
+    ScreenPoint read();
+    void button(bool press, HandGuard::Send send);
+
     X11Connection& x_;
+    // Where the program last put the pointer, where the button events go, and a hand on the mouse.
+    HandGuard guard_;
 };
 
 }  // namespace mipro::linux_x11

@@ -1,6 +1,5 @@
 #include "platform/win32/win32_pointer.h"
 
-#include <cstdlib>
 
 namespace mipro::win32 {
 
@@ -28,13 +27,6 @@ ScreenPoint ReadCursor() {
 LONG Normalised(LONG pixel, int origin, int size) {
     if (size <= 0) return 0;
     return static_cast<LONG>((static_cast<long long>(pixel - origin) * 65536 + size - 1) / size);
-}
-
-// A pointer found this close to where the program put it has not been moved by the user.
-constexpr int kUnmovedTolerancePx = 1;
-
-bool Near(ScreenPoint a, ScreenPoint b) {
-    return std::abs(a.x - b.x) <= kUnmovedTolerancePx && std::abs(a.y - b.y) <= kUnmovedTolerancePx;
 }
 
 // The button event moves the pointer to `at` in the same input, so it lands exactly there even
@@ -74,48 +66,37 @@ HCURSOR CursorOverride() { return g_override; }
 
 void Win32Pointer::setCursorPos(ScreenPoint p) {
     SetCursorPos(p.x, p.y);
-    placed_ = p;
-    placed_known_ = true;
+    guard_.placed(p);
     placed_at_ms_ = GetTickCount64();
     reread_ = false;
 }
 
-// Where a hand was seen during a click or drag is what the next reading reports, even when the
-// program has put the pointer elsewhere since: the movement is noticed, as the user meant it.
-ScreenPoint Win32Pointer::getCursorPos() {
-    if (handSeenAt_) {
-        const ScreenPoint seen = *handSeenAt_;
-        handSeenAt_.reset();
-        return seen;
-    }
-    return settledReading();
-}
+ScreenPoint Win32Pointer::getCursorPos() { return guard_.reading(settledReading()); }
 
 ScreenPoint Win32Pointer::settledReading() {
     ScreenPoint p = ReadCursor();
-    const bool justPlaced = placed_known_ && !reread_ && GetTickCount64() - placed_at_ms_ <= kLateReportWindowMs;
-    if (!justPlaced || p == placed_) return p;
+    const std::optional<ScreenPoint>& placed = guard_.placement();
+    const bool justPlaced = placed && !reread_ && GetTickCount64() - placed_at_ms_ <= kLateReportWindowMs;
+    if (!justPlaced || p == *placed) return p;
     reread_ = true;
     const ULONGLONG start = GetTickCount64();
-    while (p != placed_ && GetTickCount64() - start < kRereadForMs) {
+    while (p != *placed && GetTickCount64() - start < kRereadForMs) {
         Sleep(kRereadEveryMs);
         p = ReadCursor();
     }
     return p;
 }
 
-// A click happens where the program put the pointer. When the pointer is found away from there,
-// a hand has moved it: the event happens where it is and the pointer is left to the hand.
-void Win32Pointer::sendLeftButton(DWORD flag) {
-    const ScreenPoint now = settledReading();
-    if (!placed_known_) return SendLeftButtonHere(flag);
-    if (Near(now, placed_)) return SendLeftButtonAt(flag, placed_);
-    handSeenAt_ = now;
-    SendLeftButtonHere(flag);
+void Win32Pointer::sendLeftButton(DWORD flag, HandGuard::Send send) {
+    switch (send) {
+        case HandGuard::Send::AtPlacement: SendLeftButtonAt(flag, *guard_.placement()); break;
+        case HandGuard::Send::Here: SendLeftButtonHere(flag); break;
+        case HandGuard::Send::Nothing: break;
+    }
 }
 
-void Win32Pointer::leftButtonDown() { sendLeftButton(MOUSEEVENTF_LEFTDOWN); }
-void Win32Pointer::leftButtonUp() { sendLeftButton(MOUSEEVENTF_LEFTUP); }
+void Win32Pointer::leftButtonDown() { sendLeftButton(MOUSEEVENTF_LEFTDOWN, guard_.press(settledReading())); }
+void Win32Pointer::leftButtonUp() { sendLeftButton(MOUSEEVENTF_LEFTUP, guard_.release(settledReading())); }
 
 void Win32Pointer::setShape(PointerShape shape) {
     g_override = CursorFor(shape);

@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include <optional>
-
+#include "base/hand_guard.h"
 #include "platform/pointer.h"
 
 namespace mipro::win32 {
@@ -21,17 +20,14 @@ public:
 private:
     // A reading that has waited out a late report of an earlier position (see the .cpp).
     ScreenPoint settledReading();
-    void sendLeftButton(DWORD flag);
+    void sendLeftButton(DWORD flag, HandGuard::Send send);
 
-    // Where and when the program last put the pointer: the button events go there.
-    ScreenPoint placed_{};
-    bool placed_known_ = false;
+    // Where the program last put the pointer, where the button events go, and a hand on the mouse.
+    HandGuard guard_;
     ULONGLONG placed_at_ms_ = 0;
     // Whether a reading away from the placed point has been taken again since the placement:
     // once is enough, so a pointer the user moves costs the wait only once.
     bool reread_ = false;
-    // Where a hand was found during a button event, until a reading has reported it.
-    std::optional<ScreenPoint> handSeenAt_;
 };
 
 // The cursor that every window of the program shows while a screen-wide shape is set, or null
