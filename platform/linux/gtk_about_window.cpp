@@ -3,6 +3,7 @@
 #include "app/about_layout.h"
 #include "base/nearest_int.h"
 #include "platform/linux/embedded_files.h"
+#include "platform/linux/gtk_focus.h"
 #include "platform/linux/gtk_form_style.h"
 #include "platform/linux/gtk_text.h"
 #include "platform/linux/picture_area.h"
@@ -100,6 +101,7 @@ void ShowAboutWindow(GtkWindow* owner, const std::string& appTitle, double twips
     g_signal_connect_swapped(window, "destroy", G_CALLBACK(g_main_loop_quit), loop);
     gtk_widget_show_all(window);
     gtk_widget_grab_focus(ok);
+    TakeKeyboardFocus(window);
     g_main_loop_run(loop);
     g_main_loop_unref(loop);
     gtk_window_present(owner);

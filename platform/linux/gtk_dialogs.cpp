@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/linux/gtk_focus.h"
 #include "platform/linux/gtk_text.h"
 
 namespace mipro::linux_x11 {
@@ -82,12 +83,24 @@ void StartAt(GtkFileChooser* chooser, const std::string& place) {
 
 int GtkDialogs::messageBox(const std::string& text, int style, const std::string& title) {
     const bool yesNo = (style & kButtonsMask) == MsgBox::YesNo;
-    GtkWidget* box = gtk_message_dialog_new(ActiveWindow(), GTK_DIALOG_MODAL, MessageTypeOf(style),
-                                            yesNo ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
+    GtkWindow* owner = ActiveWindow();
+    GtkWidget* box = gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, MessageTypeOf(style), GTK_BUTTONS_NONE, "%s",
                                             LineFeedText(text).c_str());
+    // The buttons read as the program's other texts do, whatever the desktop's language.
+    if (yesNo) {
+        gtk_dialog_add_buttons(GTK_DIALOG(box), "はい(_Y)", GTK_RESPONSE_YES, "いいえ(_N)", GTK_RESPONSE_NO, nullptr);
+    } else {
+        gtk_dialog_add_button(GTK_DIALOG(box), "OK", GTK_RESPONSE_OK);
+    }
     gtk_window_set_title(GTK_WINDOW(box), title.c_str());
     gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
-    gtk_dialog_set_default_response(GTK_DIALOG(box), yesNo ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
+    // With no window of the program in front (a draw run keeps it minimised), the box stands in
+    // the middle of the screen.
+    if (!owner) gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_CENTER);
+    const int first = yesNo ? GTK_RESPONSE_YES : GTK_RESPONSE_OK;
+    gtk_dialog_set_default_response(GTK_DIALOG(box), first);
+    gtk_widget_grab_focus(gtk_dialog_get_widget_for_response(GTK_DIALOG(box), first));
+    TakeKeyboardFocus(box);
     const int response = gtk_dialog_run(GTK_DIALOG(box));
     gtk_widget_destroy(box);
     if (!yesNo) return MsgBox::AnswerOk;
@@ -103,6 +116,7 @@ std::optional<std::string> GtkDialogs::openFile(const OpenFileRequest& request) 
     AddFilters(chooser, request);
     StartAt(chooser, request.initialDirectory);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
+    TakeKeyboardFocus(dialog);
 
     std::optional<std::string> chosen;
     if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {

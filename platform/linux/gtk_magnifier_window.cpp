@@ -4,6 +4,7 @@
 
 #include "base/nearest_int.h"
 #include "base/twips.h"
+#include "platform/linux/gtk_focus.h"
 #include "platform/linux/pointer_shape.h"
 #include "targeting/guide_picture.h"
 #include "targeting/magnifier.h"
@@ -110,7 +111,10 @@ void GtkMagnifierWindow::show() {
     focus();
 }
 
-void GtkMagnifierWindow::focus() { gtk_window_present(GTK_WINDOW(window_)); }
+void GtkMagnifierWindow::focus() {
+    gtk_window_present(GTK_WINDOW(window_));
+    TakeKeyboardFocus(window_);
+}
 
 void GtkMagnifierWindow::loadGuide(const Picture& guide) { guide_ = guide; }
 

@@ -4,6 +4,7 @@
 #include "base/nearest_int.h"
 #include "platform/linux/embedded_files.h"
 #include "platform/linux/gtk_about_window.h"
+#include "platform/linux/gtk_focus.h"
 #include "platform/linux/gtk_form_style.h"
 #include "platform/linux/gtk_text.h"
 #include "platform/linux/pointer_shape.h"
@@ -240,7 +241,10 @@ void GtkMainWindow::showWindow(bool visible) {
 }
 
 void GtkMainWindow::enableWindow(bool enabled) { gtk_widget_set_sensitive(window_, enabled); }
-void GtkMainWindow::focusWindow() { gtk_window_present(GTK_WINDOW(window_)); }
+void GtkMainWindow::focusWindow() {
+    gtk_window_present(GTK_WINDOW(window_));
+    TakeKeyboardFocus(window_);
+}
 void GtkMainWindow::minimize() { gtk_window_iconify(GTK_WINDOW(window_)); }
 
 void GtkMainWindow::restore() {
