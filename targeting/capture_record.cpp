@@ -18,12 +18,6 @@ struct CaptureRow {
     std::vector<DerivedPoint> derived;
 };
 
-// Where the guides put the buttons, the slider's zero end and the canvas's first pixel.
-constexpr std::int32_t kUpButtonDX = 69, kUpButtonDY = 41;
-constexpr std::int32_t kDownButtonDX = 89, kDownButtonDY = 52;
-constexpr std::int32_t kSliderDX = 26, kSliderDY = 46;
-constexpr std::int32_t kCanvasDX = 50, kCanvasDY = 50;
-
 CaptureRow PooChannelRow(Member mag, Member btn1, Member btn2) {
     return {mag, {{btn1, kUpButtonDX, kUpButtonDY}, {btn2, kDownButtonDX, kDownButtonDY}}};
 }

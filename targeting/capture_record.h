@@ -14,6 +14,13 @@ namespace mipro {
 constexpr std::int32_t kColourControlStep = 5;
 constexpr int kChannelCount = 3;
 
+// Where the guides put the buttons, the slider's zero end and the canvas's first pixel, within the
+// magnified square: the points a confirmation derives.
+constexpr std::int32_t kUpButtonDX = 69, kUpButtonDY = 41;
+constexpr std::int32_t kDownButtonDX = 89, kDownButtonDY = 52;
+constexpr std::int32_t kSliderDX = 26, kSliderDY = 46;
+constexpr std::int32_t kCanvasDX = 50, kCanvasDY = 50;
+
 // What one confirmation writes: the window position in twips, the pointer p, the step, the board
 // kind and the channels confirmed before it. The ...Mag member gets p, the derived points come
 // from the window position alone.

@@ -1,0 +1,58 @@
+# The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
+# already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
+# scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
+# canvas_rect, hand_at_percent, here).
+
+# Where the practice board's page puts the board, and its canvas: room for the pictures the tests
+# draw, with mipro's window beside it.
+MIPRO_E2E_BOARD_ORIGIN="20,20"
+MIPRO_E2E_CANVAS="300x300"
+MIPRO_E2E_CHROMIUM_PID=""
+
+mipro_e2e_start_board() {
+    local page="file://$MIPRO_ROOT/board/web/index.html?board=$board&canvas=$MIPRO_E2E_CANVAS&pos=$MIPRO_E2E_BOARD_ORIGIN"
+    # As root Chromium needs --no-sandbox; the background services stay off on a closed network.
+    chromium --no-sandbox --kiosk --force-device-scale-factor=1 --user-data-dir="$work/chromium" \
+        --no-first-run --disable-background-networking --disable-component-update --disable-sync \
+        --disable-features=Translate --password-store=basic --disable-gpu \
+        --window-position=0,0 --window-size=1280,1024 "$page" >"$work/chromium.log" 2>&1 &
+    MIPRO_E2E_CHROMIUM_PID=$!
+}
+
+mipro_e2e_linux_run() {
+    local driver="$MIPRO_NATIVE_DIR/tests/linux/linux_e2e_driver"
+    local mipro="$MIPRO_NATIVE_DIR/platform/linux/mipro"
+    [[ -x "$driver" && -x "$mipro" ]] || { echo "e2e: build the native tree first ($driver, $mipro)" >&2; exit 2; }
+
+    # The picture and the work files lie in folders whose names a shell would stumble over.
+    local pictures="$work/絵 & 50% の 'フォルダ'"
+    local temporary="$work/一時 & 100% フォルダ"
+    mkdir -p "$pictures" "$temporary"
+    local picture_copy="$pictures/テスト 絵 & 1%.${picture##*.}"
+    cp "$picture" "$picture_copy"
+
+    local where=(--board-origin "$MIPRO_E2E_BOARD_ORIGIN" --canvas "$MIPRO_E2E_CANVAS")
+    if ((board_on_screen)); then
+        where=(--at "$at" --canvas-rect "$canvas_rect")
+    else
+        mipro_e2e_start_board
+    fi
+    local hand=()
+    [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
+    # No session bus here: GTK keeps its settings in memory and leaves accessibility out.
+    TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
+        "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" \
+        | tee "$work/driver.txt"
+    [[ -n "$screenshot" ]] && import -window root "$screenshot"
+    if ls "$temporary"/MPR* >/dev/null 2>&1; then
+        echo "e2e: mipro left work files behind" >&2
+        exit 1
+    fi
+}
+
+mipro_e2e_linux_cleanup() {
+    if [[ -n "$MIPRO_E2E_CHROMIUM_PID" ]]; then
+        kill "$MIPRO_E2E_CHROMIUM_PID" 2>/dev/null || true
+        wait "$MIPRO_E2E_CHROMIUM_PID" 2>/dev/null || true
+    fi
+}

@@ -1,0 +1,228 @@
+#include "tests/linux/e2e/x_user.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <thread>
+
+namespace mipro::testing {
+
+namespace {
+
+constexpr unsigned kLeftButton = 1;
+constexpr auto kButtonHold = std::chrono::milliseconds(20);
+// Long enough for the programs on the display to take in a changed keyboard mapping.
+constexpr auto kKeymapSettle = std::chrono::milliseconds(80);
+constexpr auto kBetweenKeys = std::chrono::milliseconds(10);
+constexpr auto kPoll = std::chrono::milliseconds(20);
+constexpr unsigned long kUnicodeKeysyms = 0x01000000;
+constexpr char32_t kLatin1End = 0x100;
+
+std::u32string CodePoints(const std::string& utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (int k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+        out += c;
+        i += length;
+    }
+    return out;
+}
+
+std::string TextProperty(Display* d, Window w, const char* name, Atom type) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string text;
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, type, &actual, &format, &count, &after,
+                           &data) == Success &&
+        data) {
+        text.assign(reinterpret_cast<char*>(data), count);
+    }
+    if (data) XFree(data);
+    return text;
+}
+
+std::string ClassOf(Display* d, Window w) {
+    XClassHint hint{};
+    if (!XGetClassHint(d, w, &hint)) return {};
+    std::string cls = hint.res_class ? hint.res_class : "";
+    if (hint.res_name) XFree(hint.res_name);
+    if (hint.res_class) XFree(hint.res_class);
+    return cls;
+}
+
+// A keycode no key of the keyboard uses, to carry any keysym for a moment.
+KeyCode SpareKeycode(Display* d) {
+    int lowest = 0, highest = 0, perCode = 0;
+    XDisplayKeycodes(d, &lowest, &highest);
+    KeySym* map = XGetKeyboardMapping(d, static_cast<KeyCode>(lowest), highest - lowest + 1, &perCode);
+    KeyCode spare = 0;
+    for (int code = highest; code >= lowest && !spare; --code) {
+        bool unused = true;
+        for (int k = 0; k < perCode; ++k) unused = unused && map[(code - lowest) * perCode + k] == NoSymbol;
+        if (unused) spare = static_cast<KeyCode>(code);
+    }
+    XFree(map);
+    return spare;
+}
+
+}  // namespace
+
+XUser::XUser() : display_(XOpenDisplay(nullptr)) {}
+
+XUser::~XUser() {
+    if (display_) XCloseDisplay(display_);
+}
+
+void XUser::sync() { XSync(display_, False); }
+
+void XUser::moveTo(ScreenPoint p) {
+    XTestFakeMotionEvent(display_, -1, p.x, p.y, CurrentTime);
+    sync();
+}
+
+ScreenPoint XUser::pointer() {
+    Window root = None, child = None;
+    int x = 0, y = 0, wx = 0, wy = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &x, &y, &wx, &wy, &mask);
+    return {x, y};
+}
+
+void XUser::click() {
+    XTestFakeButtonEvent(display_, kLeftButton, True, CurrentTime);
+    sync();
+    std::this_thread::sleep_for(kButtonHold);
+    XTestFakeButtonEvent(display_, kLeftButton, False, CurrentTime);
+    sync();
+}
+
+void XUser::clickAt(ScreenPoint p) {
+    moveTo(p);
+    std::this_thread::sleep_for(kButtonHold);
+    click();
+}
+
+void XUser::key(const std::string& name, bool withControl) {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(name.c_str()));
+    const KeyCode control = XKeysymToKeycode(display_, XStringToKeysym("Control_L"));
+    if (withControl) XTestFakeKeyEvent(display_, control, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    if (withControl) XTestFakeKeyEvent(display_, control, False, CurrentTime);
+    sync();
+}
+
+// A character the keyboard has is typed on its key, with Shift where it is the key's second
+// symbol; any other (Japanese letters) goes out on a spare key mapped to it for the moment, as
+// input tools do, after the programs on the display have taken in the new mapping.
+void XUser::type(const std::string& utf8) {
+    const KeyCode shift = XKeysymToKeycode(display_, XStringToKeysym("Shift_L"));
+    const KeyCode spare = SpareKeycode(display_);
+    for (const char32_t c : CodePoints(utf8)) {
+        const KeySym symbol = c < kLatin1End ? c : kUnicodeKeysyms + c;
+        KeyCode code = XKeysymToKeycode(display_, symbol);
+        bool shifted = false;
+        if (code && XkbKeycodeToKeysym(display_, code, 0, 0) != symbol) shifted = XkbKeycodeToKeysym(display_, code, 0, 1) == symbol;
+        if (code && XkbKeycodeToKeysym(display_, code, 0, 0) != symbol && !shifted) code = 0;
+        if (!code && spare) {
+            KeySym symbols[2] = {symbol, symbol};
+            XChangeKeyboardMapping(display_, spare, 2, symbols, 1);
+            sync();
+            std::this_thread::sleep_for(kKeymapSettle);
+            code = spare;
+        }
+        if (shifted) XTestFakeKeyEvent(display_, shift, True, CurrentTime);
+        XTestFakeKeyEvent(display_, code, True, CurrentTime);
+        XTestFakeKeyEvent(display_, code, False, CurrentTime);
+        if (shifted) XTestFakeKeyEvent(display_, shift, False, CurrentTime);
+        sync();
+        std::this_thread::sleep_for(code == spare ? kKeymapSettle : kBetweenKeys);
+    }
+    KeySym none[2] = {NoSymbol, NoSymbol};
+    if (spare) XChangeKeyboardMapping(display_, spare, 2, none, 1);
+    sync();
+}
+
+ScreenRect XUser::screen() {
+    return {0, 0, DisplayWidth(display_, DefaultScreen(display_)), DisplayHeight(display_, DefaultScreen(display_))};
+}
+
+board::Raster XUser::look(ScreenRect r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    board::Raster seen(width, height, board::kBlack);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), r.left, r.top, width, height, AllPlanes, ZPixmap);
+    if (!image) return seen;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            seen.set(x, y, board::Rgb(static_cast<int>((p & image->red_mask) >> 16),
+                                      static_cast<int>((p & image->green_mask) >> 8),
+                                      static_cast<int>(p & image->blue_mask)));
+        }
+    }
+    XDestroyImage(image);
+    return seen;
+}
+
+std::vector<TopWindow> XUser::windows() {
+    Window root = None, parent = None, *children = nullptr;
+    unsigned int count = 0;
+    std::vector<TopWindow> found;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return found;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes a{};
+        if (!XGetWindowAttributes(display_, children[i], &a) || a.map_state != IsViewable) continue;
+        int x = 0, y = 0;
+        Window child = None;
+        XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child);
+        std::string title = TextProperty(display_, children[i], "_NET_WM_NAME",
+                                         XInternAtom(display_, "UTF8_STRING", False));
+        if (title.empty()) title = TextProperty(display_, children[i], "WM_NAME", XA_STRING);
+        found.push_back({children[i], ClassOf(display_, children[i]), title, {x, y, x + a.width, y + a.height}});
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+std::optional<TopWindow> XUser::window(const std::function<bool(const TopWindow&)>& which) {
+    for (const TopWindow& w : windows()) {
+        if (which(w)) return w;
+    }
+    return std::nullopt;
+}
+
+void XUser::moveWindow(XWindowId id, ScreenPoint topLeft) {
+    XMoveWindow(display_, id, topLeft.x, topLeft.y);
+    sync();
+}
+
+void XUser::close(XWindowId id) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = id;
+    e.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, id, False, NoEventMask, &e);
+    sync();
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done()) return true;
+        std::this_thread::sleep_for(kPoll);
+    }
+    return done();
+}
+
+}  // namespace mipro::testing

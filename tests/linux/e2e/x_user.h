@@ -1,0 +1,67 @@
+// The user of an X desktop, for the end-to-end driver: a hand on the mouse and the keyboard
+// (XTest, as a real device delivers), eyes on the screen, and the top-level windows it sees.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/types.h"
+#include "board/raster.h"
+
+// Xlib's display, declared as Xlib.h declares it, so that its True and False stay out of here.
+typedef struct _XDisplay Display;
+
+namespace mipro::testing {
+
+using XWindowId = unsigned long;
+
+struct TopWindow {
+    XWindowId id;
+    std::string wmClass;  // the class part of WM_CLASS
+    std::string title;    // _NET_WM_NAME, else WM_NAME
+    ScreenRect rect;      // on the screen
+};
+
+class XUser {
+public:
+    XUser();
+    ~XUser();
+    XUser(const XUser&) = delete;
+    XUser& operator=(const XUser&) = delete;
+
+    bool connected() const { return display_ != nullptr; }
+
+    // The hand.
+    void moveTo(ScreenPoint p);
+    ScreenPoint pointer();
+    void click();
+    void clickAt(ScreenPoint p);
+    // A key by its keysym name ("Return", "Escape"), with Control held when asked.
+    void key(const std::string& name, bool withControl = false);
+    // Text typed a character at a time, any letter of Unicode.
+    void type(const std::string& utf8);
+
+    // The eyes.
+    ScreenRect screen();
+    board::Raster look(ScreenRect r);
+    // The mapped top-level windows, bottom first.
+    std::vector<TopWindow> windows();
+    std::optional<TopWindow> window(const std::function<bool(const TopWindow&)>& which);
+    // Moves a window of another program by hand (the desktop has no window manager to ask).
+    void moveWindow(XWindowId id, ScreenPoint topLeft);
+    // Asks a window to close, as its close box would.
+    void close(XWindowId id);
+
+private:
+    void sync();
+
+    Display* display_;
+};
+
+// Polls `done` every 20 ms until it holds or `timeout` has passed.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+
+}  // namespace mipro::testing
