@@ -1,5 +1,5 @@
 # Installs the Debian packages the build and the tests need, only those still missing.
-# Sourced by scripts/test and scripts/demo.
+# Sourced by scripts/test, scripts/demo, scripts/package and scripts/screenshots.
 
 MIPRO_PACKAGES=(
     cmake make g++ googletest libgtest-dev libstb-dev
@@ -7,6 +7,7 @@ MIPRO_PACKAGES=(
     wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
     python3 chromium
     pkg-config libgtk-3-dev libx11-dev libxtst-dev libpulse-dev
+    zip unzip dpkg-dev python3-markdown
 )
 
 mipro_missing_packages() {

@@ -8,6 +8,9 @@
 // Prints "go_on_answers K" (questions "描画を続けますか？" answered Yes) and "elapsed_ms N" (from
 // the press of "描画開始" to the end of the run) and exits 0 when the run ended; the comparison of
 // the canvas with the picture is left to the caller.
+//
+// With E2E_STEP_SHOT_DIR set (scripts/screenshots), the user also stops at each step and moves the
+// mouse once during the run, so that the user guide's pictures can be taken (see StepShots).
 #include <windows.h>
 
 #include <algorithm>
@@ -39,9 +42,14 @@ constexpr int kFileNameCombo = 0x47C;  // the file dialog's file-name box
 const wchar_t* const kDialogClass = L"#32770";
 const wchar_t* const kExtractedText = L"ピクセル情報は取り出し済みです。";
 const wchar_t* const kBoardPosition = L"--pos 560,80";
+// Low enough for the magnifier to lie wholly on the screen when it shows the board's controls.
+const wchar_t* const kShotBoardPosition = L"--pos 560,240";
 constexpr long kGapBesideBoard = 10;
 const std::string kGoOnQuestion = "描画を続けますか？";
 const std::string kStopQuestion = "描画を止めますか？";
+const std::wstring kProgressCaption = L"% 完了";
+const POINT kHandAway{20, 20};
+constexpr int kHandMoveMs = 20;
 
 struct Arguments {
     fs::path picture, canvas;
@@ -98,14 +106,63 @@ bool PointerIsAt(ScreenPoint p) {
     return now.x == p.x && now.y == p.y;
 }
 
+RECT RectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+// The board's window as its report gives it: left, top, width, height.
+RECT BoardRect(const board::Report& r) {
+    const std::vector<long> n = r.find("board");
+    Require(n.size() == 4, "the board did not report its window");
+    return {n[0], n[1], n[0] + n[2], n[1] + n[3]};
+}
+
+RECT Union(RECT a, RECT b) {
+    RECT u{};
+    UnionRect(&u, &a, &b);
+    return u;
+}
+
+// With E2E_STEP_SHOT_DIR set, the user stops at each named moment, writes
+// "<dir>/ready-<name>" holding the screen rectangle worth keeping ("left top width height") and
+// waits for "<dir>/taken-<name>" before going on. Without it nothing stops.
+class StepShots {
+public:
+    StepShots() {
+        wchar_t dir[MAX_PATH] = {};
+        if (GetEnvironmentVariableW(L"E2E_STEP_SHOT_DIR", dir, MAX_PATH) > 0) dir_ = dir;
+    }
+
+    bool wanted() const { return !dir_.empty(); }
+
+    void offer(const std::string& name, RECT r) const {
+        if (!wanted()) return;
+        // The window catches up on its painting first.
+        Sleep(kRepaintMs);
+        // Written whole under another name first, so the taker never reads half a line.
+        const fs::path part = dir_ / ("part-" + name), ready = dir_ / ("ready-" + name);
+        std::ofstream(part) << r.left << ' ' << r.top << ' ' << (r.right - r.left) << ' ' << (r.bottom - r.top) << '\n';
+        fs::rename(part, ready);
+        Require(WaitFor([&] { return fs::exists(dir_ / ("taken-" + name)); }, kStepTimeout),
+                "no screenshot was taken of " + name);
+    }
+
+private:
+    fs::path dir_;
+};
+
 class User {
 public:
-    User(const Arguments& args, MiproProcess& mipro) : args_(args), mipro_(mipro) {
+    User(const Arguments& args, MiproProcess& mipro, const StepShots& shots)
+        : args_(args), mipro_(mipro), shots_(shots) {
         Require(WaitFor([&] { return (main_ = mipro_.findWindow(win32::kMainWindowClass)) != nullptr; }, kStepTimeout),
                 "mipro's window did not open");
         next_ = FormControl(main_, {Control::cmdNEXT});
         Require(WaitFor([&] { return IsWindowVisible(next_) && IsWindowEnabled(next_); }, kStepTimeout),
                 "step 1 did not offer Next");
+        offerWindow("step1");
     }
 
     void choosePicture() {
@@ -120,6 +177,7 @@ public:
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         Require(WaitFor([&] { return !IsWindow(dialog); }, kStepTimeout), "the file dialog did not close");
         waitForNext("the picture was not loaded");
+        offerWindow("step2");
     }
 
     // Wine without a window manager cannot minimise a window out of sight, so during the run the
@@ -139,25 +197,30 @@ public:
         HWND status = FormControl(main_, {Control::lblSTINFO, 3}, 3);
         Require(WaitFor([&] { return TextOf(status) == kExtractedText; }, kStepTimeout), "the extraction did not end");
         waitForNext("step 3 did not offer Next");
+        offerWindow("step3");
     }
 
     void chooseBoard() {
         pressNext();
         press(FormControl(main_, {Control::optBOARD, args_.boardIndex}, 4));
         waitForNext("step 4 did not offer Next");
+        offerWindow("step4");
     }
 
     void captureControls(const board::Report& r) {
         pressNext();
+        offerWindow("step5");
         press(FormControl(main_, {Control::cmdGETRGB}, 5));
-        lineUp({PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")});
+        lineUp({PointOf(r, "red_guide"), PointOf(r, "green_guide"), PointOf(r, "blue_guide")}, "magnifier-colour",
+               BoardRect(r));
         waitForNext("the colour controls were not captured");
     }
 
     void captureOrigin(const board::Report& r) {
         pressNext();
+        offerWindow("step6");
         press(FormControl(main_, {Control::cmdGETHOME}, 6));
-        lineUp({PointOf(r, "canvas_guide")});
+        lineUp({PointOf(r, "canvas_guide")}, "magnifier-canvas", BoardRect(r));
         Require(WaitFor([&] { return ShownMagnifier() == nullptr && IsWindowVisible(main_); }, kStepTimeout),
                 "the origin was not captured");
     }
@@ -171,15 +234,19 @@ public:
         pressNext();
         press(FormControl(main_, {Control::optSPEED, args_.speedIndex}, 7));
         Sleep(kSettleMs);
+        offerWindow("step7");
         HWND drawButton = FormControl(main_, {Control::cmdDRAW}, 7);
         const auto start = std::chrono::steady_clock::now();
         PostMessageW(drawButton, BM_CLICK, 0, 0);
         Require(WaitFor([&] { return topmost() || questionOpen(); }, kStepTimeout), "the run did not start");
+        if (shots_.wanted()) moveHandDuringRun();
         goOnAnswers = 0;
         for (;;) {
             const bool settled = WaitFor([&] { return !topmost() || questionOpen(); }, limit);
             HWND question = mipro_.findWindow(kDialogClass);
             if (settled && question && DialogText(question).find(kGoOnQuestion) != std::string::npos) {
+                if (shots_.wanted()) SendMessageW(question, WM_NCACTIVATE, TRUE, 0);
+                shots_.offer("go-on-question", RectOf(question));
                 ++goOnAnswers;
                 answerYes(question);
                 continue;
@@ -198,6 +265,29 @@ public:
     }
 
 private:
+    // Once some of the picture is drawn, the hand moves the mouse away until the run notices and
+    // asks whether to go on.
+    void moveHandDuringRun() {
+        Require(WaitFor([&] { return TextOf(main_).find(kProgressCaption) != std::wstring::npos; }, kStepTimeout),
+                "the run showed no progress");
+        Require(WaitFor([&] {
+                    SetCursorPos(kHandAway.x, kHandAway.y);
+                    Sleep(kHandMoveMs);
+                    return questionOpen();
+                }, kStepTimeout),
+                "moving the mouse did not interrupt the run");
+    }
+
+    // The main window in front, its title bar painted active. Wine without a window manager
+    // leaves title bars painted inactive after a dialog closes or opens, although the window is in
+    // front; Windows paints them active.
+    void offerWindow(const std::string& name) {
+        if (!shots_.wanted()) return;
+        SetForegroundWindow(main_);
+        SendMessageW(main_, WM_NCACTIVATE, TRUE, 0);
+        shots_.offer(name, RectOf(main_));
+    }
+
     bool topmost() const { return (GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     bool questionOpen() const { return mipro_.findWindow(kDialogClass) != nullptr; }
 
@@ -219,9 +309,11 @@ private:
     }
 
     // For each square corner in turn: waits for the magnifier, puts the pointer where its guide
-    // lines up with the control, and presses Enter.
-    void lineUp(const std::vector<ScreenPoint>& corners) {
-        for (const ScreenPoint corner : corners) {
+    // lines up with the control, and presses Enter. The first lined-up view is offered as `shot`
+    // with the board around it.
+    void lineUp(const std::vector<ScreenPoint>& corners, const std::string& shot, RECT board) {
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const ScreenPoint corner = corners[i];
             Require(WaitFor([] { return ShownMagnifier() != nullptr; }, kStepTimeout), "the magnifier did not open");
             // The magnifier puts the pointer where it opens: the hand moves only after that.
             Sleep(kSettleMs);
@@ -230,6 +322,14 @@ private:
                 SetCursorPos(p.x, p.y);
                 Sleep(kSettleMs);
             }
+            if (i == 0 && shots_.wanted()) {
+                // The view is drawn when the pointer moves: a step aside and back draws the board
+                // as it is now, repainted where the main window lay before it hid.
+                SetCursorPos(p.x + 1, p.y);
+                Sleep(kSettleMs);
+                SetCursorPos(p.x, p.y);
+                shots_.offer(shot, Union(RectOf(ShownMagnifier()), board));
+            }
             PressEnter();
             Sleep(kSettleMs);
         }
@@ -237,6 +337,7 @@ private:
 
     const Arguments& args_;
     MiproProcess& mipro_;
+    const StepShots& shots_;
     HWND main_ = nullptr;
     HWND next_ = nullptr;
 };
@@ -254,13 +355,15 @@ void OfferScreenshot() {
 }
 
 int Run(const Arguments& args) {
-    PracticeBoardProcess board(L"--board " + args.boardName + L" " + kBoardPosition, L"e2e");
+    const StepShots shots;
+    PracticeBoardProcess board(L"--board " + args.boardName + L" " + (shots.wanted() ? kShotBoardPosition : kBoardPosition),
+                               L"e2e");
     const auto shown = board.waitUntilShown();
     Require(shown.has_value(), "the practice board did not start");
 
     MiproProcess mipro;
     Require(mipro.started(), "mipro.exe did not start");
-    User user(args, mipro);
+    User user(args, mipro, shots);
     user.choosePicture();
     user.extractPixels();
     user.chooseBoard();
@@ -280,6 +383,7 @@ int Run(const Arguments& args) {
     }, goOnAnswers);
 
     OfferScreenshot();
+    shots.offer("done", BoardRect(*shown));
     Require(board.requestSave().has_value(), "the board did not save its canvas");
     std::error_code ec;
     fs::copy_file(board.canvasPath(), args.canvas, fs::copy_options::overwrite_existing, ec);
