@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace mipro::linux_x11 {
@@ -28,9 +30,22 @@ void InstallErrorHandler() {
     g_handlerInstalled = true;
 }
 
+// An X server refuses now and then a connection that follows another client's close too closely,
+// so a refusal is met by asking again a few times.
+Display* OpenDisplay() {
+    constexpr int kTries = 5;
+    constexpr auto kPause = std::chrono::milliseconds(20);
+    Display* display = XOpenDisplay(nullptr);
+    for (int tries = 1; tries < kTries && !display; ++tries) {
+        std::this_thread::sleep_for(kPause);
+        display = XOpenDisplay(nullptr);
+    }
+    return display;
+}
+
 }  // namespace
 
-X11Connection::X11Connection() : display_(XOpenDisplay(nullptr)) {
+X11Connection::X11Connection() : display_(OpenDisplay()) {
     if (!display_) return;
     g_ownDisplays.push_back(display_);
     InstallErrorHandler();

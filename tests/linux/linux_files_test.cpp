@@ -62,18 +62,6 @@ TEST(TempFileName, MakesNewEmptyFilesOfTheWindowsPattern) {
     EXPECT_EQ(names.size(), 40u);
 }
 
-TEST(TempFileName, TwoMakersInOneFolderNeverShareAName) {
-    TempDir dir;
-    LinuxFiles first, second;
-    std::set<std::string> names;
-    for (int i = 0; i < 30; ++i) {
-        names.insert(first.tempFileName(dir.path(), "MPR"));
-        names.insert(second.tempFileName(dir.path(), "MPR"));
-    }
-    EXPECT_EQ(names.size(), 60u);
-    EXPECT_EQ(names.count(""), 0u);
-}
-
 TEST(RenameFile, RefusesAnExistingTargetAndLeavesBothFiles) {
     TempDir dir;
     LinuxFiles files;

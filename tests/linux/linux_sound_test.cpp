@@ -122,13 +122,6 @@ Bytes Riff(const std::vector<Bytes>& chunks) {
 
 const Bytes kSamples = {1, 2, 3, 4, 5, 6, 7, 8};
 
-TEST(WaveImage, PassesOverOtherChunksAndTheirPadByte) {
-    const Bytes image = Riff({Chunk("LIST", {9, 9, 9}), Chunk("data", kSamples), Chunk("fmt ", Format(1, 1, 8000, 8))});
-    const auto sound = ReadPcmWave(image);
-    ASSERT_TRUE(sound);
-    EXPECT_EQ(Bytes(sound->samples.begin(), sound->samples.end()), kSamples);
-}
-
 struct Unplayable {
     const char* label;
     Bytes image;

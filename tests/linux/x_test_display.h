@@ -10,11 +10,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <poll.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "platform/linux/x11_connection.h"
 
@@ -26,8 +26,15 @@ struct Rect {
 
 class XDisplayTest : public ::testing::Test {
 protected:
+    static constexpr int kOpenTries = 5;
+    static constexpr useconds_t kOpenRetryMicroseconds = 20000;
+
     void SetUp() override {
-        display = XOpenDisplay(nullptr);
+        // Xvfb refuses now and then a connection that follows a close too closely: ask again.
+        for (int tries = 0; tries < kOpenTries && !display; ++tries) {
+            if (tries > 0) usleep(kOpenRetryMicroseconds);
+            display = XOpenDisplay(nullptr);
+        }
         if (!display || !system.opened()) GTEST_SKIP() << "no X display (set DISPLAY, e.g. to an Xvfb)";
         root = DefaultRootWindow(display);
         screenWidth = DisplayWidth(display, DefaultScreen(display));
@@ -65,13 +72,6 @@ protected:
         return w;
     }
 
-    // Destroys a window made here; the server has done it when this returns.
-    void DestroyWindow(Window w) {
-        XDestroyWindow(display, w);
-        XSync(display, False);
-        std::erase(windows_, w);
-    }
-
     void SetClass(Window w, const char* name, const char* cls) {
         XClassHint hint{const_cast<char*>(name), const_cast<char*>(cls)};
         XSetClassHint(display, w, &hint);
@@ -93,21 +93,6 @@ protected:
         XChangeProperty(display, w, wmState, wmState, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(state), 2);
         XSync(display, False);
-    }
-
-    // The next event of that type on the test's connection, waiting up to two seconds.
-    bool NextEvent(int type, XEvent& event) {
-        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        for (;;) {
-            while (XPending(display)) {
-                XNextEvent(display, &event);
-                if (event.type == type) return true;
-            }
-            const auto left = give_up - std::chrono::steady_clock::now();
-            if (left <= std::chrono::steady_clock::duration::zero()) return false;
-            pollfd fd{ConnectionNumber(display), POLLIN, 0};
-            poll(&fd, 1, static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(left).count()) + 1);
-        }
     }
 
     linux_x11::X11Connection system;
