@@ -60,6 +60,7 @@ constexpr int kDarkPixelsOfALabel = 8;
 constexpr int kHandSteps = 20;
 constexpr int kHandStepPx = 3;
 constexpr auto kHandStepPause = 15ms;
+constexpr int kHandClear = 40;
 constexpr int kAside = 10;
 
 // mipro, once started: a driver that gives up ends it, so nothing is left on the display.
@@ -365,9 +366,12 @@ private:
         Fail("no corner of the screen is clear of the board");
     }
 
+    // The hand takes the mouse off the canvas and moves on in small steps. Its first movement lands
+    // beside the canvas: a movement while a click's button is held (3 ms of every pixel) is a drag
+    // on the board, which would paint where the hand went, and no program can stop that.
     void handMoves() {
-        const ScreenPoint from = x_.pointer();
-        for (int step = 1; step <= kHandSteps; ++step) {
+        const ScreenPoint from{args_.targets.canvasRect.left, args_.targets.canvasRect.bottom + kHandClear};
+        for (int step = 0; step < kHandSteps; ++step) {
             x_.moveTo({from.x + kHandStepPx * step, from.y + kHandStepPx * step});
             std::this_thread::sleep_for(kHandStepPause);
         }
