@@ -24,8 +24,8 @@ struct LinuxDesktop {
     GtkMainWindow window{screen.twipsPerPixelX(), screen.twipsPerPixelY()};
     GtkDialogs dialogs;
     LinuxFiles files;
-    Platform platform{pointer, clock, sound,  window, dialogs, files, screen, ReadProgramVersion(), ProgramFolder(),
-                      WindowSystem::X11};
+    Platform platform{pointer, clock, sound, window, dialogs, files, screen,
+                      ReadProgramVersion(), ProgramFolder(), WindowSystem::X11};
 };
 
 }  // namespace mipro::linux_x11
