@@ -78,6 +78,7 @@ private:
 
 TEST(HandOnTheMouse, MovingItDuringASliderDragStopsTheRunWithItsQuestion) {
     PracticeBoardProcess board(L"--board PaintBBS --pos 640,520", L"hand");
+    ASSERT_TRUE(board.started()) << "practice-board.exe did not start: error " << board.startError();
     const std::optional<board::Report> r = board.waitUntilShown();
     ASSERT_TRUE(r) << "the practice board wrote no report";
 

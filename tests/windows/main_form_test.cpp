@@ -15,7 +15,7 @@ using namespace std::chrono_literals;
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(mipro.started()) << "could not start mipro.exe";
+        ASSERT_TRUE(mipro.started()) << "could not start mipro.exe: error " << mipro.startError();
         ASSERT_TRUE(WaitFor([&] { return (main = mipro.findWindow(win32::kMainWindowClass)) != nullptr; }, 20s));
         ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(control({Control::cmdNEXT})) && focusIsOn({Control::cmdNEXT}); },
                             20s))

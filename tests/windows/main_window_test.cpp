@@ -15,7 +15,7 @@ constexpr auto kStartTimeout = 20s;
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(mipro.started()) << "could not start mipro.exe";
+        ASSERT_TRUE(mipro.started()) << "could not start mipro.exe: error " << mipro.startError();
         ASSERT_TRUE(WaitFor([&] { return (main = mipro.findWindow(win32::kMainWindowClass)) != nullptr; },
                             kStartTimeout))
             << "frmMAIN did not show";

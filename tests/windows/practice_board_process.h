@@ -64,6 +64,7 @@ public:
     const std::filesystem::path& canvasPath() const { return canvas_; }
     HWND frame() const { return process_->mainWindow; }
     bool started() const { return process_->started(); }
+    DWORD startError() const { return process_->startError(); }
     bool waitForEnd(DWORD milliseconds) const { return process_->waitForEnd(milliseconds); }
 
 private:

@@ -54,7 +54,7 @@ class PracticeBoardTest : public ::testing::Test {
 protected:
     void Start(const std::wstring& args) {
         board_ = std::make_unique<PracticeBoardProcess>(args, CurrentTestName());
-        ASSERT_TRUE(board_->started()) << "could not start practice-board.exe";
+        ASSERT_TRUE(board_->started()) << "could not start practice-board.exe: error " << board_->startError();
         const auto report = board_->waitUntilShown();
         ASSERT_TRUE(report.has_value()) << "no report from practice-board.exe";
         ASSERT_NE(board_->frame(), nullptr);
