@@ -15,8 +15,9 @@
 // "描画を続けますか？" that follows is answered Yes (Enter, its default). It prints
 // "board_window L T W H", "elapsed_ms N" and "go_on_answers K"; the exit status is 0 when the run
 // ended and the canvas was saved.
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -36,8 +37,6 @@
 #include "targeting/capture_record.h"
 #include "targeting/magnifier_geometry.h"
 #include "tests/linux/e2e/x_user.h"
-
-extern char** environ;
 
 namespace mipro::testing {
 namespace {
@@ -187,10 +186,17 @@ public:
                 "the practice board did not show");
     }
 
+    // mipro ends with the driver even when the driver dies without a word (a crash, a kill), so it
+    // is never left on the display holding the output the script waits on.
     void startMipro() {
-        std::vector<char*> argv{const_cast<char*>(args_.mipro.c_str()), nullptr};
-        Require(posix_spawn(&pid_, args_.mipro.c_str(), nullptr, nullptr, argv.data(), environ) == 0,
-                "mipro did not start");
+        const pid_t driver = getpid();
+        pid_ = fork();
+        if (pid_ == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (getppid() == driver) execl(args_.mipro.c_str(), args_.mipro.c_str(), nullptr);
+            _exit(127);
+        }
+        Require(pid_ > 0, "mipro did not start");
         g_mipro = pid_;
         Require(WaitUntil([&] { return findMain(); }, kStepTimeout), "frmMAIN did not show");
         Require(WaitUntil([&] { return enabled({Control::cmdNEXT}); }, kStepTimeout), "step 1 was not entered");

@@ -73,9 +73,14 @@ KeyCode SpareKeycode(Display* d) {
     return spare;
 }
 
+// Windows open and close while the user looks at them (a menu, a file chooser, a browser's
+// helper window), so a request about a window that has just gone fails quietly: the call reports
+// failure and the user looks again, instead of Xlib's default handler ending the driver.
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+
 }  // namespace
 
-XUser::XUser() : display_(XOpenDisplay(nullptr)) {}
+XUser::XUser() : display_(XOpenDisplay(nullptr)) { XSetErrorHandler(IgnoreXError); }
 
 XUser::~XUser() {
     if (display_) XCloseDisplay(display_);
@@ -182,7 +187,7 @@ std::vector<TopWindow> XUser::windows() {
         if (!XGetWindowAttributes(display_, children[i], &a) || a.map_state != IsViewable) continue;
         int x = 0, y = 0;
         Window child = None;
-        XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child);
+        if (!XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child)) continue;
         std::string title = TextProperty(display_, children[i], "_NET_WM_NAME",
                                          XInternAtom(display_, "UTF8_STRING", False));
         if (title.empty()) title = TextProperty(display_, children[i], "WM_NAME", XA_STRING);
