@@ -21,7 +21,7 @@ mipro_e2e_start_board() {
 
 mipro_e2e_linux_run() {
     local driver="$MIPRO_NATIVE_DIR/tests/linux/linux_e2e_driver"
-    local mipro="$MIPRO_NATIVE_DIR/platform/linux/mipro"
+    local mipro="$MIPRO_NATIVE_DIR/editions/linux/mipro"
     [[ -x "$driver" && -x "$mipro" ]] || { echo "e2e: build the native tree first ($driver, $mipro)" >&2; exit 2; }
 
     # The picture and the work files lie in folders whose names a shell would stumble over.

@@ -50,7 +50,7 @@ HEAD
 
 mipro_stage_deb() {
     local root="$1"
-    install -D -m 0755 -s "$MIPRO_NATIVE_DIR/platform/linux/mipro" "$root/usr/bin/mipro"
+    install -D -m 0755 -s "$MIPRO_NATIVE_DIR/editions/linux/mipro" "$root/usr/bin/mipro"
     mipro_desktop_entry | install -D -m 0644 /dev/stdin "$root/usr/share/applications/mipro.desktop"
     mkdir -p "$root/usr/share/icons/hicolor/$MIPRO_DEB_ICON_SIZE/apps"
     convert "$MIPRO_ROOT/resources/mipro.ico[$MIPRO_DEB_ICON_FRAME]" -strip \

@@ -30,7 +30,7 @@ mipro_require_system_dlls() {
 mipro_stage_windows() {
     local stage="$1" program
     mkdir -p "$stage/board/web"
-    for program in platform/win32/mipro.exe board/win32/practice-board.exe; do
+    for program in editions/win32/mipro.exe board/win32/practice-board.exe; do
         "$MIPRO_MINGW_STRIP" -o "$stage/$(basename "$program")" "$MIPRO_WINDOWS_DIR/$program"
         mipro_require_system_dlls "$stage/$(basename "$program")"
     done

@@ -13,7 +13,7 @@
 #include "pixels/sort_batch.h"
 #include "pixels/status_blink.h"
 #include "pixels/work_files.h"
-#include "platform/sim/sim_desktop.h"
+#include "tests/sim/sim_desktop.h"
 #include "wizard/wizard.h"
 
 namespace {

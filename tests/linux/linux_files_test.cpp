@@ -8,7 +8,7 @@
 #include <set>
 
 #include "linux_test_support.h"
-#include "platform/linux/linux_files.h"
+#include "editions/linux/linux_files.h"
 
 namespace mipro::testing {
 

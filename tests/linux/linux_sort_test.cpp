@@ -14,9 +14,9 @@
 
 #include "linux_test_support.h"
 #include "pixels/img_analy_step.h"
-#include "platform/linux/linux_clock.h"
-#include "platform/linux/linux_files.h"
-#include "platform/sim/sim_desktop.h"
+#include "editions/linux/linux_clock.h"
+#include "editions/linux/linux_files.h"
+#include "tests/sim/sim_desktop.h"
 #include "wizard/wizard.h"
 
 namespace mipro::testing {

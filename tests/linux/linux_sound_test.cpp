@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "linux_test_support.h"
-#include "platform/linux/embedded_files.h"
-#include "platform/linux/linux_sound.h"
-#include "platform/linux/wave_image.h"
+#include "editions/linux/embedded_files.h"
+#include "editions/linux/linux_sound.h"
+#include "editions/linux/wave_image.h"
 
 namespace mipro::testing {
 

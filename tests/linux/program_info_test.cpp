@@ -1,5 +1,5 @@
 // What the program knows of itself: its folder, and the lock that keeps a second instance out.
-#include "platform/linux/program_info.h"
+#include "editions/linux/program_info.h"
 
 #include <gtest/gtest.h>
 #include <sys/file.h>

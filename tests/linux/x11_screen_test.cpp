@@ -1,6 +1,6 @@
 // The X11 screen: which window is under a point and what it is called, the screen's scale from
 // Xft.dpi, and drawing on and reading from the screen.
-#include "platform/linux/x11_screen.h"
+#include "editions/linux/x11_screen.h"
 
 #include <string>
 

@@ -16,7 +16,7 @@
 
 #include <unistd.h>
 
-#include "platform/linux/x11_connection.h"
+#include "editions/linux/x11_connection.h"
 
 namespace mipro::testing {
 

@@ -1,5 +1,5 @@
 // The desktop's dots per inch as the Xft.dpi resource gives it, read the way X resources are.
-#include "platform/linux/xft_dpi.h"
+#include "editions/linux/xft_dpi.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/sim/sim_board.h"
+#include "tests/sim/sim_board.h"
 #include "targeting/capture_record.h"
 
 namespace mipro::sim {

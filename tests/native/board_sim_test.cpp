@@ -1,7 +1,7 @@
 // The practice board on the simulated desktop, driven by the simulated pointer as mipro drives it.
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_board.h"
+#include "tests/sim/sim_board.h"
 
 namespace mipro::sim {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "drawing/draw_step.h"
 #include "drawing_fixture.h"
-#include "platform/sim/sim_board.h"
+#include "tests/sim/sim_board.h"
 #include "targeting/capture_record.h"
 
 namespace mipro::testing {

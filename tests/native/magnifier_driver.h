@@ -6,7 +6,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "platform/sim/sim_desktop.h"
+#include "tests/sim/sim_desktop.h"
 #include "targeting/magnifier.h"
 
 namespace mipro::testing {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/frame.h"
-#include "platform/sim/sim_desktop.h"
+#include "tests/sim/sim_desktop.h"
 #include "wizard/wizard.h"
 
 namespace mipro::testing {

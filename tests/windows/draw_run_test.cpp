@@ -13,7 +13,7 @@
 #include "app/main_form.h"
 #include "drawing/draw_run.h"
 #include "mipro_process.h"
-#include "platform/win32/win32_desktop.h"
+#include "editions/win32/win32_desktop.h"
 #include "practice_board_process.h"
 
 namespace mipro::testing {

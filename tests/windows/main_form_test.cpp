@@ -4,8 +4,8 @@
 
 #include "app/form_layout.h"
 #include "mipro_process.h"
-#include "platform/win32/display_units.h"
-#include "platform/win32/unicode_text.h"
+#include "editions/win32/display_units.h"
+#include "editions/win32/unicode_text.h"
 
 namespace mipro::testing {
 namespace {

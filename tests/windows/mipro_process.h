@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "child_process.h"
-#include "platform/main_window.h"
-#include "platform/win32/control_ids.h"
+#include "interfaces/main_window.h"
+#include "editions/win32/control_ids.h"
 
 namespace mipro::testing {
 

@@ -8,14 +8,14 @@
 
 #include "app/form_layout.h"
 #include "app/main_form.h"
-#include "platform/win32/control_ids.h"
-#include "platform/win32/program_info.h"
-#include "platform/win32/thumbnail_canvas.h"
-#include "platform/win32/unicode_text.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_pointer.h"
-#include "platform/win32/win32_sound.h"
+#include "editions/win32/control_ids.h"
+#include "editions/win32/program_info.h"
+#include "editions/win32/thumbnail_canvas.h"
+#include "editions/win32/unicode_text.h"
+#include "editions/win32/win32_clock.h"
+#include "editions/win32/win32_desktop.h"
+#include "editions/win32/win32_pointer.h"
+#include "editions/win32/win32_sound.h"
 #include "wizard/wizard.h"
 
 namespace mipro::win32 {

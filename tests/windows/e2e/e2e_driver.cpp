@@ -24,7 +24,7 @@
 
 #include "base/nearest_int.h"
 #include "mipro_process.h"
-#include "platform/win32/display_units.h"
+#include "editions/win32/display_units.h"
 #include "practice_board_process.h"
 #include "targeting/magnifier_geometry.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "child_process.h"
-#include "platform/win32/control_ids.h"
+#include "editions/win32/control_ids.h"
 
 namespace {
 

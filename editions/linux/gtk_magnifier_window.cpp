@@ -1,0 +1,187 @@
+#include "editions/linux/gtk_magnifier_window.h"
+
+#include <pango/pangocairo.h>
+
+#include "base/nearest_int.h"
+#include "base/twips.h"
+#include "editions/linux/gtk_focus.h"
+#include "editions/linux/pointer_shape.h"
+#include "targeting/guide_picture.h"
+#include "targeting/magnifier.h"
+#include "targeting/magnifier_geometry.h"
+
+namespace mipro::linux_x11 {
+
+namespace {
+
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+constexpr int kZoom = kViewSizePx / kSourceSizePx;
+constexpr const char* kTextFont = "\"ＭＳ Ｐゴシック\", \"MS PGothic\", \"IPAPGothic\", \"Noto Sans CJK JP\" 9";
+
+// The key codes the magnifier answers, from the keys GTK reports; 0 for any other key.
+int KeyCodeOf(guint keyval) {
+    switch (keyval) {
+        case GDK_KEY_Return:
+        case GDK_KEY_KP_Enter: return kKeyEnter;
+        case GDK_KEY_Escape: return kKeyEscape;
+        case GDK_KEY_Left:
+        case GDK_KEY_KP_Left: return kKeyLeft;
+        case GDK_KEY_Up:
+        case GDK_KEY_KP_Up: return kKeyUp;
+        case GDK_KEY_Right:
+        case GDK_KEY_KP_Right: return kKeyRight;
+        case GDK_KEY_Down:
+        case GDK_KEY_KP_Down: return kKeyDown;
+        default: return 0;
+    }
+}
+
+std::uint32_t CairoPixel(ColourValue c) {
+    const std::uint32_t red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
+    return kOpaque | (red << 16) | (green << 8) | blue;
+}
+
+// GTK numbers the middle button 2 and the right one 3.
+int MouseButtonOf(guint button) {
+    switch (button) {
+        case GDK_BUTTON_PRIMARY: return kMouseLeft;
+        case GDK_BUTTON_SECONDARY: return kMouseRight;
+        case GDK_BUTTON_MIDDLE: return kMouseMiddle;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+GtkMagnifierWindow::GtkMagnifierWindow(MagnifierEvents& events, X11Screen& screen)
+    : events_(events),
+      screen_(screen),
+      window_(gtk_window_new(GTK_WINDOW_TOPLEVEL)),
+      view_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kMagnifierSizePx, kMagnifierSizePx)) {
+    cairo_t* cr = cairo_create(view_);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    gtk_window_set_title(GTK_WINDOW(window_), "frmMAG");
+    gtk_window_set_decorated(GTK_WINDOW(window_), FALSE);
+    gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
+    gtk_window_set_keep_above(GTK_WINDOW(window_), TRUE);
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window_), TRUE);
+    gtk_window_set_skip_pager_hint(GTK_WINDOW(window_), TRUE);
+    gtk_widget_set_size_request(window_, kMagnifierSizePx, kMagnifierSizePx);
+    gtk_widget_set_app_paintable(window_, TRUE);
+    gtk_widget_add_events(window_, GDK_KEY_PRESS_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK);
+    g_signal_connect(window_, "draw", G_CALLBACK(OnDraw), this);
+    g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKey), this);
+    g_signal_connect(window_, "button-release-event", G_CALLBACK(OnRelease), this);
+    g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
+    g_signal_connect(window_, "realize", G_CALLBACK(ApplyPointerShape), nullptr);
+}
+
+GtkMagnifierWindow::~GtkMagnifierWindow() {
+    g_signal_handlers_disconnect_by_data(window_, this);
+    gtk_widget_destroy(window_);
+    cairo_surface_destroy(view_);
+}
+
+std::uint32_t* GtkMagnifierWindow::viewRow(int y) {
+    unsigned char* data = cairo_image_surface_get_data(view_);
+    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(view_));
+}
+
+void GtkMagnifierWindow::move(double leftTwips, double topTwips) {
+    leftPx_ = WindowPixelAt(leftTwips, static_cast<int>(screen_.twipsPerPixelX()));
+    topPx_ = WindowPixelAt(topTwips, static_cast<int>(screen_.twipsPerPixelY()));
+    gtk_window_move(GTK_WINDOW(window_), leftPx_, topPx_);
+}
+
+// Where the window was put: GTK reports a move only once the window system has carried it out.
+double GtkMagnifierWindow::left() { return leftPx_ * screen_.twipsPerPixelX(); }
+double GtkMagnifierWindow::top() { return topPx_ * screen_.twipsPerPixelY(); }
+
+void GtkMagnifierWindow::resize(double widthTwips, double heightTwips) {
+    const int width = NearestInt(widthTwips / screen_.twipsPerPixelX());
+    const int height = NearestInt(heightTwips / screen_.twipsPerPixelY());
+    gtk_widget_set_size_request(window_, width, height);
+    gtk_window_resize(GTK_WINDOW(window_), width, height);
+}
+
+void GtkMagnifierWindow::show() {
+    gtk_widget_show(window_);
+    focus();
+}
+
+void GtkMagnifierWindow::focus() {
+    gtk_window_present(GTK_WINDOW(window_));
+    TakeKeyboardFocus(window_);
+}
+
+void GtkMagnifierWindow::loadGuide(const Picture& guide) { guide_ = guide; }
+
+// The square of the screen three times larger: each screen pixel becomes 3 x 3 view pixels.
+void GtkMagnifierWindow::stretchFrom(DeviceContext, int srcX, int srcY) {
+    const Picture square = screen_.grab(srcX, srcY, kSourceSizePx, kSourceSizePx);
+    cairo_surface_flush(view_);
+    for (int y = 0; y < kViewSizePx; ++y) {
+        std::uint32_t* row = viewRow(y);
+        for (int x = 0; x < kViewSizePx; ++x) row[x] = CairoPixel(square.point(x / kZoom, y / kZoom));
+    }
+    cairo_surface_mark_dirty(view_);
+    gtk_widget_queue_draw(window_);
+}
+
+// Each view pixel ANDed with the guide's: white leaves it, a channel's colour keeps that channel.
+void GtkMagnifierWindow::andGuideFrame(int frame) {
+    const int frameLeft = kGuideFrameSize * frame;
+    if (guide_.width() < frameLeft + kViewSizePx || guide_.height() < kViewSizePx) return;
+    cairo_surface_flush(view_);
+    for (int y = 0; y < kViewSizePx; ++y) {
+        std::uint32_t* row = viewRow(y);
+        for (int x = 0; x < kViewSizePx; ++x) row[x] &= CairoPixel(guide_.point(frameLeft + x, y));
+    }
+    cairo_surface_mark_dirty(view_);
+    gtk_widget_queue_draw(window_);
+}
+
+void GtkMagnifierWindow::textOut(int x, int y, const std::string& text, ColourValue colour) {
+    cairo_t* cr = cairo_create(view_);
+    cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0, ((colour >> 16) & 0xFF) / 255.0);
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* font = pango_font_description_from_string(kTextFont);
+    pango_layout_set_font_description(layout, font);
+    pango_layout_set_text(layout, text.c_str(), -1);
+    cairo_move_to(cr, x, y);
+    pango_cairo_show_layout(cr, layout);
+    pango_font_description_free(font);
+    g_object_unref(layout);
+    cairo_destroy(cr);
+    gtk_widget_queue_draw(window_);
+}
+
+gboolean GtkMagnifierWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
+    cairo_set_source_surface(cr, static_cast<GtkMagnifierWindow*>(self)->view_, 0, 0);
+    cairo_paint(cr);
+    return TRUE;
+}
+
+gboolean GtkMagnifierWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self) {
+    static_cast<GtkMagnifierWindow*>(self)->events_.Form_KeyDown(KeyCodeOf(event->keyval));
+    return TRUE;
+}
+
+gboolean GtkMagnifierWindow::OnRelease(GtkWidget*, GdkEventButton* event, gpointer self) {
+    static_cast<GtkMagnifierWindow*>(self)->events_.Form_MouseUp(MouseButtonOf(event->button));
+    return TRUE;
+}
+
+// Closing only ends positioning; the opener unloads the window.
+gboolean GtkMagnifierWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
+    static_cast<GtkMagnifierWindow*>(self)->events_.Form_Unload();
+    return TRUE;
+}
+
+std::unique_ptr<MagnifierWindow> X11Screen::loadMagnifier(MagnifierEvents& events) {
+    return std::make_unique<GtkMagnifierWindow>(events, *this);
+}
+
+}  // namespace mipro::linux_x11

@@ -1,0 +1,31 @@
+// The real X11 desktop, ready to hand to the core as its Platform. The connection comes first, as
+// the pointer and the screen use it for as long as they live.
+#pragma once
+
+#include "editions/linux/gtk_dialogs.h"
+#include "editions/linux/gtk_main_window.h"
+#include "editions/linux/linux_clock.h"
+#include "editions/linux/linux_files.h"
+#include "editions/linux/linux_pointer.h"
+#include "editions/linux/linux_sound.h"
+#include "editions/linux/program_info.h"
+#include "editions/linux/x11_connection.h"
+#include "editions/linux/x11_screen.h"
+#include "interfaces/platform.h"
+
+namespace mipro::linux_x11 {
+
+struct LinuxDesktop {
+    X11Connection x;
+    LinuxPointer pointer{x};
+    LinuxClock clock;
+    LinuxSound sound;
+    X11Screen screen{x};
+    GtkMainWindow window{screen.twipsPerPixelX(), screen.twipsPerPixelY()};
+    GtkDialogs dialogs;
+    LinuxFiles files;
+    Platform platform{pointer, clock, sound, window, dialogs, files, screen,
+                      ReadProgramVersion(), ProgramFolder(), WindowSystem::X11};
+};
+
+}  // namespace mipro::linux_x11

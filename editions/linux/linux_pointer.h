@@ -1,0 +1,34 @@
+// The real mouse pointer on X11: its position read from the server, motion and left-button
+// events injected with XTest (never where a hand has taken the mouse: base/hand_guard.h), and the
+// pointer shape over the program's windows.
+#pragma once
+
+#include "base/hand_guard.h"
+#include "editions/linux/x11_connection.h"
+#include "interfaces/pointer.h"
+
+namespace mipro::linux_x11 {
+
+class LinuxPointer : public Pointer {
+public:
+    explicit LinuxPointer(X11Connection& x) : x_(x) {}
+
+    void setCursorPos(ScreenPoint p) override;
+    ScreenPoint getCursorPos() override;
+    void leftButtonDown() override;
+    void leftButtonUp() override;
+    // X11 gives a client no screen-wide pointer shape: the shape is that of the program's own
+    // windows (see editions/linux/pointer_shape.h).
+    void setShape(PointerShape shape) override;
+
+private:
+    void move(ScreenPoint p);
+    ScreenPoint read();
+    void button(bool press, HandGuard::Send send);
+
+    X11Connection& x_;
+    // Where the program last put the pointer, where the button events go, and a hand on the mouse.
+    HandGuard guard_;
+};
+
+}  // namespace mipro::linux_x11

@@ -1,0 +1,71 @@
+#include "tests/sim/sim_board.h"
+
+namespace mipro::sim {
+
+// The part the pointer listener reaches through a weak pointer, so a board that is gone is ignored.
+struct SimBoard::Shared {
+    board::Board model;
+    bool captured = false;
+};
+
+namespace {
+
+board::Point ToBoard(ScreenPoint p, ScreenPoint origin) { return {p.x - origin.x, p.y - origin.y}; }
+
+}  // namespace
+
+SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
+    : screen_(desk.screen),
+      origin_(options.screenOrigin),
+      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas)})) {
+    window_ = screen_.addWindow(windowRect(), options.className);
+
+    std::weak_ptr<Shared> weak = shared_;
+    SimScreen& screen = screen_;
+    const WindowHandle window = window_;
+    const ScreenPoint origin = origin_;
+    desk.pointer.addListener([weak, &screen, window, origin](EventKind kind, ScreenPoint at) {
+        const std::shared_ptr<Shared> s = weak.lock();
+        if (!s) return;
+        const board::Point p = ToBoard(at, origin);
+        if (kind == EventKind::ButtonDown && !s->captured) {
+            if (screen.windowFromPoint(at) != window) return;
+            s->captured = true;
+            s->model.buttonDown(p);
+        } else if (!s->captured) {
+            if (kind == EventKind::Move && screen.windowFromPoint(at) == window) s->model.move(p);
+        } else if (kind == EventKind::ButtonDown) {
+            s->model.buttonDown(p);
+        } else if (kind == EventKind::Move) {
+            s->model.move(p);
+        } else if (kind == EventKind::ButtonUp) {
+            s->captured = false;
+            s->model.buttonUp(p);
+        }
+    });
+}
+
+SimBoard::~SimBoard() { screen_.removeWindow(window_); }
+
+const board::Board& SimBoard::model() const { return shared_->model; }
+
+ScreenRect SimBoard::windowRect() const {
+    const board::Size size = model().layout().boardSize();
+    return {origin_.x, origin_.y, origin_.x + size.width, origin_.y + size.height};
+}
+
+ScreenPoint SimBoard::toScreen(board::Point p) const { return {origin_.x + p.x, origin_.y + p.y}; }
+
+ScreenPoint SimBoard::canvasOrigin() const { return toScreen(model().layout().canvasOrigin()); }
+
+ScreenPoint SimBoard::canvasGuideCorner() const { return toScreen(model().layout().canvasGuideCorner()); }
+
+ScreenPoint SimBoard::guideCorner(board::Channel c) const { return toScreen(model().layout().guideCorner(c)); }
+
+ScreenPoint SimBoard::arrowPoint(board::Channel c, board::Arrow a) const {
+    return toScreen(model().layout().arrowPoint(c, a));
+}
+
+ScreenPoint SimBoard::sliderZero(board::Channel c) const { return toScreen(model().layout().paintControl(c).zero); }
+
+}  // namespace mipro::sim

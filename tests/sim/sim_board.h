@@ -1,0 +1,60 @@
+// A practice board on the simulated desktop: a window of a Java canvas class covering the whole
+// board, driven by the simulated pointer, so a test can run mipro against it and read the canvas.
+//
+// Input reaches the board as it would on a real desktop: a button-down only when the board's
+// window is the one under the pointer, and from then until the button-up every move and button
+// event, wherever the pointer goes (the board holds the mouse capture while the button is down).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "board/board.h"
+#include "tests/sim/sim_desktop.h"
+
+namespace mipro::sim {
+
+struct SimBoardOptions {
+    board::Kind kind = board::Kind::OekakiBBS;
+    ScreenPoint screenOrigin{20, 20};  // where the board's top-left pixel lies
+    board::Size canvas{300, 300};
+    std::string className = "SunAwtCanvas";
+};
+
+class SimBoard {
+public:
+    SimBoard(SimDesktop& desk, const SimBoardOptions& options);
+    // Takes the window off the screen; pointer events after that are ignored.
+    ~SimBoard();
+    SimBoard(const SimBoard&) = delete;
+    SimBoard& operator=(const SimBoard&) = delete;
+
+    const board::Board& model() const;
+    const board::Raster& canvas() const { return model().canvas(); }
+    board::Colour colour() const { return model().colour(); }
+    int value(board::Channel c) const { return model().value(c); }
+
+    WindowHandle window() const { return window_; }
+    ScreenRect windowRect() const;
+
+    // Screen positions of the board's parts.
+    ScreenPoint toScreen(board::Point p) const;
+    ScreenPoint canvasOrigin() const;
+    // Where the magnifier's 100 x 100 square must start for its guide frame to fit the part.
+    ScreenPoint canvasGuideCorner() const;
+    ScreenPoint guideCorner(board::Channel c) const;
+    // oekakiBBS: where mipro clicks an arrow button.
+    ScreenPoint arrowPoint(board::Channel c, board::Arrow a) const;
+    // PaintBBS: a slider's reference point, where a press sets 5.
+    ScreenPoint sliderZero(board::Channel c) const;
+
+private:
+    struct Shared;
+
+    SimScreen& screen_;
+    ScreenPoint origin_;
+    WindowHandle window_;
+    std::shared_ptr<Shared> shared_;
+};
+
+}  // namespace mipro::sim

@@ -1,0 +1,66 @@
+// A virtual pointer whose moves and injected buttons go to the log and to any listeners
+// (the simulated boards).
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "interfaces/pointer.h"
+#include "tests/sim/sim_log.h"
+
+namespace mipro::sim {
+
+class SimPointer : public Pointer {
+public:
+    using Listener = std::function<void(EventKind, ScreenPoint)>;
+
+    SimPointer(Log& log, ScreenRect screen) : log_(log), screen_(screen) {}
+
+    void setCursorPos(ScreenPoint p) override {
+        pos_ = clampToScreen(p);
+        log_.add({EventKind::Move, pos_});
+        notify(EventKind::Move);
+    }
+    ScreenPoint getCursorPos() override {
+        if (onRead) onRead();
+        return pos_;
+    }
+    void leftButtonDown() override {
+        log_.add({EventKind::ButtonDown, pos_});
+        notify(EventKind::ButtonDown);
+    }
+    void leftButtonUp() override {
+        log_.add({EventKind::ButtonUp, pos_});
+        notify(EventKind::ButtonUp);
+    }
+    void setShape(PointerShape shape) override { shape_ = shape; }
+
+    // The user's hand on the mouse: moves the pointer without going to the log.
+    void userMoves(ScreenPoint p) { pos_ = clampToScreen(p); }
+    ScreenPoint position() const { return pos_; }
+    PointerShape shape() const { return shape_; }
+    void addListener(Listener l) { listeners_.push_back(std::move(l)); }
+
+    // Runs before every read of the pointer: lets a test play the user's hand.
+    std::function<void()> onRead;
+
+private:
+    ScreenPoint clampToScreen(ScreenPoint p) const {
+        if (p.x < screen_.left) p.x = screen_.left;
+        if (p.y < screen_.top) p.y = screen_.top;
+        if (p.x > screen_.right - 1) p.x = screen_.right - 1;
+        if (p.y > screen_.bottom - 1) p.y = screen_.bottom - 1;
+        return p;
+    }
+    void notify(EventKind kind) {
+        for (auto& l : listeners_) l(kind, pos_);
+    }
+
+    Log& log_;
+    ScreenRect screen_;
+    ScreenPoint pos_;
+    PointerShape shape_ = PointerShape::Default;
+    std::vector<Listener> listeners_;
+};
+
+}  // namespace mipro::sim
