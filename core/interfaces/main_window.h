@@ -9,27 +9,29 @@ namespace mipro {
 
 class Picture;
 
-// Controls of frmMAIN. Control arrays take an index (the step number for the per-page arrays).
+// Controls of frmMAIN, named by the design's prefixes: cmd button, lbl label, pic picture box,
+// img image, opt option button, chk check box, txt text box, line line. Control arrays take an
+// index (the step number for the per-page arrays).
 enum class Control {
-    picSTEP,
-    cmdBACK,
-    cmdNEXT,
-    cmdHELP,
-    lineTOP,
-    lblSTLBL,
-    lblSTINFO,
-    imgSTIMG,
-    picIMGCHK,
-    chkSOUND,
-    imgSND,
-    lblVERSION,
-    txtIMGFILENAME,
-    cmdOPEN,
-    optBOARD,
-    cmdGETRGB,
-    cmdGETHOME,
-    optSPEED,
-    cmdDRAW,
+    picSTEP,         // picSTEP(1) to (7): the seven step pages; only the current one shows
+    cmdBACK,         // "< 戻る(&B)": Back, one step down
+    cmdNEXT,         // "次へ(&N) >": Next, one step up; the wake-up timer clicks it to enter step 1
+    cmdHELP,         // "ヘルプ(&H)": shown but always disabled
+    lineTOP,         // lineTOP(0) and (1): the etched line above the buttons, shadow and highlight
+    lblSTLBL,        // lblSTLBL(step): the page's explanation
+    lblSTINFO,       // lblSTINFO(step): the blue status text of pages 2, 3, 5, 6 and 7
+    imgSTIMG,        // imgSTIMG(0) to (7): the illustrations on the pages' left, one per board kind on 5 to 7
+    picIMGCHK,       // picIMGCHK(2) and (3): the picture's thumbnail, and the extraction's progress over it
+    chkSOUND,        // "音で知らせる": the sound cues on or off (step 1)
+    imgSND,          // imgSND(0) speaker off and (1) speaker on, beside chkSOUND
+    lblVERSION,      // "バージョン情報 ...": opens frmABOUT, the version window
+    txtIMGFILENAME,  // the path of the picture loaded (step 2)
+    cmdOPEN,         // "参照...": the file-open dialog for the picture (step 2)
+    optBOARD,        // optBOARD(0) oekakiBBS and (1) PaintBBS (step 4)
+    cmdGETRGB,       // "設定...": the magnifier for the board's three colour controls (step 5)
+    cmdGETHOME,      // "設定...": the magnifier for the canvas origin (step 6)
+    optSPEED,        // optSPEED(0) fast, (1) normal, (2) slow (step 7)
+    cmdDRAW,         // "描画開始": the draw run (step 7)
 };
 
 struct ControlRef {

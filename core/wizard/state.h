@@ -11,74 +11,91 @@
 
 namespace mipro {
 
+// The values of BoardKind: oekakiBBS (the Poo routines) and PaintBBS (the Shi routines).
 constexpr int kBoardOekaki = 0;
 constexpr int kBoardPaint = 1;
 
-// Screen positions captured with the magnifier, for both board kinds. A ...Mag member whose x is 0
-// counts as never captured.
+// Screen positions captured with the magnifier, for both board kinds (Poo: oekakiBBS, Shi:
+// PaintBBS). A ...Mag member is where the pointer was when the user confirmed, and where the
+// magnifier reopens; one whose x is 0 counts as never captured. The others are derived from it.
 struct CaptureRecord {
-    ScreenPoint PooHomeMag, PooHome;
-    ScreenPoint PooRMag, PooRBtn1, PooRBtn2;
-    ScreenPoint PooGMag, PooGBtn1, PooGBtn2;
-    ScreenPoint PooBMag, PooBBtn1, PooBBtn2;
-    ScreenPoint ShiHomeMag, ShiHome;
-    ScreenPoint ShiRMag, ShiRBar;
-    ScreenPoint ShiGMag, ShiGBar;
-    ScreenPoint ShiBMag, ShiBBar;
+    ScreenPoint PooHomeMag;  // the pointer when oekakiBBS's canvas corner was confirmed
+    ScreenPoint PooHome;     // oekakiBBS's canvas origin: the pixel the picture's (0, 0) is drawn on
+    ScreenPoint PooRMag;     // the pointer when oekakiBBS's red buttons were confirmed
+    ScreenPoint PooRBtn1;    // red: x is the tens column of buttons, y the row of up buttons
+    ScreenPoint PooRBtn2;    // red: x is the ones column of buttons, y the row of down buttons
+    ScreenPoint PooGMag;     // the pointer when oekakiBBS's green buttons were confirmed
+    ScreenPoint PooGBtn1;    // green: tens column, up row
+    ScreenPoint PooGBtn2;    // green: ones column, down row
+    ScreenPoint PooBMag;     // the pointer when oekakiBBS's blue buttons were confirmed
+    ScreenPoint PooBBtn1;    // blue: tens column, up row
+    ScreenPoint PooBBtn2;    // blue: ones column, down row
+    ScreenPoint ShiHomeMag;  // the pointer when PaintBBS's canvas corner was confirmed
+    ScreenPoint ShiHome;     // PaintBBS's canvas origin
+    ScreenPoint ShiRMag;     // the pointer when PaintBBS's red slider was confirmed
+    ScreenPoint ShiRBar;     // the zero end of PaintBBS's red slider
+    ScreenPoint ShiGMag;     // the pointer when PaintBBS's green slider was confirmed
+    ScreenPoint ShiGBar;     // the zero end of the green slider
+    ScreenPoint ShiBMag;     // the pointer when PaintBBS's blue slider was confirmed
+    ScreenPoint ShiBBar;     // the zero end of the blue slider
 };
 
-// The digits last set on oekakiBBS's colour controls.
+// The digits last set on oekakiBBS's colour controls, so only the digits that change are clicked.
 struct PooDigits {
-    std::int32_t PooRTens = 0, PooGTens = 0, PooBTens = 0;
-    std::int32_t PooROnes = 0, PooGOnes = 0, PooBOnes = 0;
+    std::int32_t PooRTens = 0, PooGTens = 0, PooBTens = 0;  // tens digit of red, green, blue (0 to 25)
+    std::int32_t PooROnes = 0, PooGOnes = 0, PooBOnes = 0;  // ones digit of red, green, blue (0 to 9)
 };
 
-// The values last set on PaintBBS's sliders.
+// The values last set on PaintBBS's sliders, so only the sliders that change are moved.
 struct ShiSliders {
-    std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;
+    std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;  // red, green, blue: a multiple of 5, 0 to 255
 };
 
 struct State {
     // The wizard frame.
-    std::string AppTitle;
-    std::int32_t StepNo = 0;
-    std::array<Boolean, 16> StepDoneTable{};  // element (s, k) at s + 8 * k
-    std::int16_t BoardKind = 0;
-    Boolean CanClose = False;
-    std::int32_t SoundOn = 0;
-    std::string ImgFileName;
-    std::int32_t SpeedIndex = 0;
-    std::int32_t SpeedWait = 0;
-    std::int32_t TwipsX = 0;
-    std::int32_t TwipsY = 0;
-    std::vector<std::uint8_t> SndEnd, SndEnter, SndCancel, SndClick;
-    ScreenPoint CurPnt;
+    std::string AppTitle;  // "ミプロ♪ ver." and the version: the title of the window and of every message box
+    std::int32_t StepNo = 0;  // the step shown, 1 to 7 (0 until the wake-up timer enters step 1)
+    std::array<Boolean, 16> StepDoneTable{};  // StepDone(step, board kind): element (s, k) at s + 8 * k
+    std::int16_t BoardKind = 0;  // the chosen board: kBoardOekaki (0) or kBoardPaint (1)
+    Boolean CanClose = False;  // False while the pixel extraction runs: the window refuses to close
+    std::int32_t SoundOn = 0;  // the sound cues play when non-zero; mirrors chkSOUND
+    std::string ImgFileName;  // full path of the picture last loaded
+    std::int32_t SpeedIndex = 0;  // the chosen optSPEED button: 0 fast, 1 normal, 2 slow
+    std::int32_t SpeedWait = 0;  // the pause in milliseconds around each click of the draw run: 3, 15 or 80
+    std::int32_t TwipsX = 0;  // twips per screen pixel across, read from the screen at start
+    std::int32_t TwipsY = 0;  // twips per screen pixel down
+    std::vector<std::uint8_t> SndEnd, SndEnter, SndCancel, SndClick;  // the WAVE images of the cues
+    ScreenPoint CurPnt;  // the pointer work point: the pointer as last read; CheckClassName tests it
 
+    // Whether step `step` is done, for board kind `kind` (steps 5 and 6) or kind 0 (the others).
     Boolean& StepDone(int step, int kind) { return StepDoneTable.at(step + 8 * kind); }
 
     // The loaded picture.
-    Picture picIMG;
-    std::int32_t ImgWidth = 0;
-    std::int32_t ImgHeight = 0;
-    std::string ImgInfoText;
-    float ThumbScale = 0;
+    Picture picIMG;  // the off-screen canvas: the picture's top-left 600 x 600 pixels at most, on white
+    std::int32_t ImgWidth = 0;  // the width drawn: the picture's, 600 at most
+    std::int32_t ImgHeight = 0;  // the height drawn, 600 at most
+    std::string ImgInfoText;  // the size text shown in lblSTINFO(2)
+    float ThumbScale = 0;  // the thumbnail's scale: 1, or 140 over the larger side
 
-    // The work files of the pixel extraction.
-    std::string BatFile, PifFile, PixFile, SortFile, DoneFile;
-    std::int32_t PixCount = 0;
+    // The work files of the pixel extraction (temporary files named "MPR....TMP").
+    std::string BatFile;  // the sort's batch file, "MPR....BAT"
+    std::string PifFile;  // BatFile with ".PIF": never written, deleted at exit in case the system made it
+    std::string PixFile;  // the unsorted pixel list, one 15-digit line a pixel
+    std::string SortFile;  // the pixel list sorted by colour: what the draw run replays
+    std::string DoneFile;  // the marker made once the sort has ended; empty until the names are made
+    std::int32_t PixCount = 0;  // the lines of the pixel list: the non-white pixels
 
     // Targeting and drawing.
-    Boolean ClassCheck = False;
-    CaptureRecord capture;
-    PooDigits poo;
-    ShiSliders shi;
-    Boolean DeskTopMode = False;
-    DeviceContext ScreenDC = 0;  // 0 while no draw run holds it
-    ScreenPoint DeskPnt;
-    ScreenRect DeskRect;
-    Boolean DeskWaiting = False;
-    // Whether the note on the browser's zoom has been shown since the program started.
-    Boolean ZoomNoteShown = False;
+    Boolean ClassCheck = False;  // True while InterruptDraw also asks whether a board is under the pointer
+    CaptureRecord capture;  // the captured positions of both boards
+    PooDigits poo;  // oekakiBBS's digits as last set
+    ShiSliders shi;  // PaintBBS's sliders as last set
+    Boolean DeskTopMode = False;  // True when the run paints straight onto the desktop instead of a board
+    DeviceContext ScreenDC = 0;  // the whole screen's device context while a draw run holds it, else 0
+    ScreenPoint DeskPnt;  // where the picture's top-left pixel goes on the desktop
+    ScreenRect DeskRect;  // the focus rectangle showing the picture's place on the desktop
+    Boolean DeskWaiting = False;  // True while the desktop place is chosen; the main window's mouse-up ends it
+    Boolean ZoomNoteShown = False;  // True once the note on the browser's zoom has been shown since start
 };
 
 }  // namespace mipro
