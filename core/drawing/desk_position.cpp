@@ -8,6 +8,8 @@ namespace mipro {
 
 namespace {
 
+// Draws DeskRect, where ShowRectAt last put it, on the screen held by the run; a focus rectangle
+// drawn twice is gone, so the same call erases it.
 void ToggleFocusRect(Wizard& w) { w.pf.screen.drawFocusRect(w.st.ScreenDC, w.st.DeskRect); }
 
 void ShowRectAt(Wizard& w, ScreenPoint centre) {

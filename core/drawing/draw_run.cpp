@@ -94,10 +94,11 @@ std::string ZoomNote(double displayScale) {
            "% にして、ページの 1 ピクセルが画面の 1 ピクセルになるようにしてください。";
 }
 
-// Once per program, when the board is a browser's page on a scaled display.
+// Once per program, when the board at the start point is a browser's page on a scaled display.
 void NoteBrowserZoom(Wizard& w) {
     const double scale = w.pf.screen.displayScale();
-    if (w.st.ZoomNoteShown != False || NearestInt(scale * 100) == kFullPercent || !BrowserUnder(w)) return;
+    if (w.st.ZoomNoteShown != False || NearestInt(scale * 100) == kFullPercent) return;
+    if (!BrowserUnder(w, StartPoint(w.st))) return;
     w.st.ZoomNoteShown = True;
     w.pf.dialogs.messageBox(ZoomNote(scale), MsgBox::OkOnly | MsgBox::Information, w.st.AppTitle);
 }
@@ -256,8 +257,7 @@ ScreenPoint StartPoint(const State& st) {
 std::int32_t CheckStartDraw(Wizard& w) {
     const ScreenPoint start = StartPoint(w.st);
     w.pf.pointer.setCursorPos(start);
-    w.st.CurPnt = start;
-    return CheckClassName(w);
+    return CheckClassNameAt(w, start);
 }
 
 void RunDraw(Wizard& w) {

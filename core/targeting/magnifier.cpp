@@ -177,6 +177,7 @@ void Magnifier::Form_Unload() {
     Running = false;
 }
 
+// CurPnt is the pointer Form_KeyDown read before it called here.
 void Magnifier::confirm() {
     PlaySnd(w_, "ENTER");
     State& st = w_.st;

@@ -53,7 +53,9 @@ private:
     void centreOnPointer();
     void pass(RestingFocusRect& mark);
     void drawView();
+    // The help texts and CurPnt, the pointer as the pass just read it.
     void drawTexts(int dx, int dy, ColourValue colour);
+    // Records the capture at CurPnt, which Form_KeyDown has just read.
     void confirm();
     void stepBackOrCancel();
     void redrawNextPass();

@@ -85,9 +85,14 @@ std::int32_t CheckClassName(Wizard& w) {
     return ClassVerdictOf(w.pf.windowSystem, GetWndClassName(screen, screen.windowFromPoint(w.st.CurPnt)));
 }
 
-bool BrowserUnder(Wizard& w) {
+std::int32_t CheckClassNameAt(Wizard& w, ScreenPoint p) {
+    w.st.CurPnt = p;
+    return CheckClassName(w);
+}
+
+bool BrowserUnder(Wizard& w, ScreenPoint p) {
     Screen& screen = w.pf.screen;
-    const std::string cls = GetWndClassName(screen, screen.windowFromPoint(w.st.CurPnt));
+    const std::string cls = GetWndClassName(screen, screen.windowFromPoint(p));
     const bool applet = CompareText(cls, "MSAWT_Comp_Class") == 0 || CompareText(cls, kSunCanvasClass) == 0;
     return !applet && ClassVerdictOf(w.pf.windowSystem, cls) == kOnBoard;
 }
@@ -102,6 +107,7 @@ std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy) {
     const bool moved = std::abs(w.st.CurPnt.x - nxx) > kPointerTolerancePx ||
                        std::abs(w.st.CurPnt.y - nyy) > kPointerTolerancePx;
     if (moved) return kHandMoved;
+    // CheckClassName tests CurPnt: the pointer just read.
     if (w.st.ClassCheck != False) return CheckClassName(w);
     return kGoOn;
 }

@@ -25,17 +25,22 @@ constexpr std::int32_t kHandMoved = -1;
 // no board and not the desktop gives the ordering of "SunAwtCanvas" against it; on X11, 1.
 std::int32_t ClassVerdictOf(WindowSystem system, const std::string& cls);
 
-// The verdict for the window under CurPnt; the caller puts the point into CurPnt first.
+// The verdict for the window under CurPnt. It does not read the pointer: the caller puts the
+// point to test into CurPnt just before, or calls CheckClassNameAt.
 std::int32_t CheckClassName(Wizard& w);
 
-// Whether the board under CurPnt is a browser's page rather than an applet.
-bool BrowserUnder(Wizard& w);
+// Puts p into CurPnt and returns CheckClassName's verdict for it.
+std::int32_t CheckClassNameAt(Wizard& w, ScreenPoint p);
+
+// Whether the board under p is a browser's page rather than an applet.
+bool BrowserUnder(Wizard& w, ScreenPoint p);
 
 // The window's class name, or empty when h is no window or its class cannot be read.
 std::string GetWndClassName(Screen& screen, WindowHandle h);
 
-// kGoOn when the run may go on; kHandMoved when the pointer is more than one pixel away from
-// (nxx, nyy) on either axis; otherwise, while ClassCheck is True, the verdict of CheckClassName.
+// Reads the pointer into CurPnt. kGoOn when the run may go on; kHandMoved when the pointer is
+// more than one pixel away from (nxx, nyy) on either axis; otherwise, while ClassCheck is True,
+// the verdict of CheckClassName for the point just read.
 std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy);
 
 }  // namespace mipro

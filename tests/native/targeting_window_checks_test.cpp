@@ -117,10 +117,18 @@ TEST_F(WindowChecks, OnX11TheVerdictComesFromTheX11Table) {
     desk.platform.windowSystem = WindowSystem::X11;
     PointOver("Chromium");
     EXPECT_EQ(CheckClassName(w), kOnBoard);
-    EXPECT_TRUE(BrowserUnder(w));
+    EXPECT_TRUE(BrowserUnder(w, w.st.CurPnt));
     PointOver("SunAwtCanvas");
     EXPECT_EQ(CheckClassName(w), 1);
-    EXPECT_FALSE(BrowserUnder(w));
+    EXPECT_FALSE(BrowserUnder(w, w.st.CurPnt));
+}
+
+TEST_F(WindowChecks, CheckClassNameAtTestsThePointItPutsIntoTheWorkPoint) {
+    desk.screen.addWindow({100, 100, 400, 400}, "SunAwtCanvas");
+    EXPECT_EQ(CheckClassNameAt(w, {200, 200}), kOnBoard);
+    EXPECT_EQ(w.st.CurPnt, (ScreenPoint{200, 200}));
+    EXPECT_EQ(CheckClassNameAt(w, {50, 50}), kSortsBeforeSunCanvas);
+    EXPECT_EQ(w.st.CurPnt, (ScreenPoint{50, 50}));
 }
 
 TEST_F(WindowChecks, InterruptDrawReadsThePointerIntoTheWorkPoint) {
