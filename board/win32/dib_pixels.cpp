@@ -1,5 +1,7 @@
 #include "board/win32/dib_pixels.h"
 
+#include "base/colour.h"
+
 namespace mipro::board::win32 {
 
 DibPixels ToDib(const Raster& picture) {
@@ -13,10 +15,7 @@ DibPixels ToDib(const Raster& picture) {
     h.biCompression = BI_RGB;
     dib.pixels.reserve(static_cast<std::size_t>(picture.width()) * picture.height());
     for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const Colour c = picture.at(x, y);
-            dib.pixels.push_back(static_cast<std::uint32_t>((RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c)));
-        }
+        for (int x = 0; x < picture.width(); ++x) dib.pixels.push_back(XrgbPixel(picture.at(x, y)));
     }
     return dib;
 }

@@ -24,4 +24,7 @@ inline int WindowPixelAt(double twips, int twipsPerPixel) {
     return static_cast<int>(std::ceil(twips / twipsPerPixel - 0.5));
 }
 
+// A window's width or height in pixels for its size in twips: the nearest whole pixel.
+inline int WindowPixelsFor(double twips, double twipsPerPixel) { return NearestInt(twips / twipsPerPixel); }
+
 }  // namespace mipro

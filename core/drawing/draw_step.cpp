@@ -1,6 +1,7 @@
 #include "drawing/draw_step.h"
 
 #include "drawing/draw_run.h"
+#include "wizard/option_group.h"
 #include "wizard/step_controls.h"
 
 namespace mipro {
@@ -17,7 +18,7 @@ void ST07_DrawProc(Wizard& w) {
     EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(kPreviousStep, w.st.BoardKind));
     EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(kThisStep, 0));
     // Selecting the button applies its speed, as a click on it would.
-    win.setValue({Control::optSPEED, w.st.SpeedIndex}, 1);
+    SelectOption(win, {Control::optSPEED, w.st.SpeedIndex});
     optSPEED_Click(w, w.st.SpeedIndex);
     win.setFocus({Control::cmdDRAW});
 }

@@ -58,6 +58,13 @@ struct WindowMetrics {
     double scaleHeight = 0;
 };
 
+// The side of the square a thumbnail box picIMGCHK shows a picture in, in pixels: a larger
+// picture is scaled down to fit it, and step 3 reveals it row by row.
+constexpr int kThumbnailSide = 140;
+
+// How often the wake-up timer tmrWakeup fires while it is enabled.
+constexpr int kWakeupIntervalMs = 100;
+
 // Origins of a close request, as Form_QueryUnload is told them: the user's close box or system
 // menu, the program itself, or the end of the user's session (logoff, shutdown).
 constexpr int kUnloadFromUser = 0;
@@ -95,7 +102,9 @@ public:
     virtual bool isVisible(ControlRef c) = 0;
     virtual void setCaption(ControlRef c, const std::string& text) = 0;
     virtual std::string caption(ControlRef c) = 0;
-    // Check box: 0 unchecked, 1 checked. Option button: 1 selected, 0 not.
+    // Check box: 0 unchecked, 1 checked. Option button: 1 selected, 0 not; setting one leaves
+    // the others of its group alone (wizard/option_group.h selects one and clears the rest). A
+    // window system that clears a group's buttons only by selecting another may ignore the 0.
     virtual void setValue(ControlRef c, int value) = 0;
     virtual int value(ControlRef c) = 0;
     virtual void setFocus(ControlRef c) = 0;
@@ -123,7 +132,7 @@ public:
     virtual void clearThumbnail(int index) = 0;
     // Paints the top-left w x h pixels of the picture scaled to dw x dh at the box's corner.
     virtual void paintThumbnail(int index, const Picture& picture, int w, int h, int dw, int dh) = 0;
-    // Copies row `row` (140 x 1) of box `from` to the same place in box `to`.
+    // Copies row `row` (kThumbnailSide x 1) of box `from` to the same place in box `to`.
     virtual void copyThumbnailRow(int from, int to, int row) = 0;
     virtual void copyThumbnail(int from, int to) = 0;
 

@@ -5,39 +5,9 @@
 #include <string>
 
 #include "base/types.h"
+#include "interfaces/magnifier_window.h"
 
 namespace mipro {
-
-class Picture;
-
-// Events of the magnifier window, delivered while the core lets pending events run.
-class MagnifierEvents {
-public:
-    virtual ~MagnifierEvents() = default;
-    virtual void Form_KeyDown(int keyCode) = 0;
-    // Button: 1 left, 2 right, 4 middle.
-    virtual void Form_MouseUp(int button) = 0;
-    virtual void Form_Unload() = 0;
-};
-
-// frmMAG: a 307 x 307 pixel window without a title bar.
-class MagnifierWindow {
-public:
-    virtual ~MagnifierWindow() = default;
-    virtual void move(double leftTwips, double topTwips) = 0;
-    virtual double left() = 0;
-    virtual double top() = 0;
-    virtual void resize(double widthTwips, double heightTwips) = 0;
-    virtual void show() = 0;
-    virtual void focus() = 0;
-    // The seven 300 x 300 guide frames side by side, the source of andGuideFrame.
-    virtual void loadGuide(const Picture& guide) = 0;
-    // StretchBlt of the 100 x 100 square at (srcX, srcY) of `source` to 300 x 300 at the view's corner.
-    virtual void stretchFrom(DeviceContext source, int srcX, int srcY) = 0;
-    // BitBlt SRCAND of guide frame `frame` (300 x 300) over the view.
-    virtual void andGuideFrame(int frame) = 0;
-    virtual void textOut(int x, int y, const std::string& text, ColourValue colour) = 0;
-};
 
 // The class name the X11 platform gives the desktop.
 constexpr const char* kX11DesktopClass = "_NET_WM_WINDOW_TYPE_DESKTOP";

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "base/nearest_int.h"
+#include "interfaces/main_window.h"
 #include "picture/file_bytes.h"
 #include "picture/image_decode.h"
 
@@ -48,7 +49,7 @@ std::string BuildImgInfoText(float sw, float sh, int clippedWidth, int clippedHe
 
 float ComputeThumbScale(int imgWidth, int imgHeight) {
     const int larger = imgWidth > imgHeight ? imgWidth : imgHeight;
-    if (larger > kThumbSide) return static_cast<float>(static_cast<double>(kThumbSide) / larger);
+    if (larger > kThumbnailSide) return static_cast<float>(static_cast<double>(kThumbnailSide) / larger);
     return 1.0f;
 }
 

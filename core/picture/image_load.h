@@ -7,9 +7,8 @@
 
 namespace mipro {
 
-// Largest width and height extracted and drawn; the side of the thumbnail area.
+// Largest width and height extracted and drawn.
 constexpr int kClipSide = 600;
-constexpr int kThumbSide = 140;
 
 // Picture files larger than this are not read at all.
 constexpr unsigned long long kMaxPictureFileBytes = 256ULL * 1024 * 1024;
@@ -21,7 +20,7 @@ Boolean ImgLoad(Wizard& w, const std::string& sImgFileName);
 // The size text of lblSTINFO: the short form, or the long one when the picture was clipped.
 std::string BuildImgInfoText(float sw, float sh, int clippedWidth, int clippedHeight);
 
-// 1, or 140 over the larger side of the clipped area when that exceeds 140.
+// 1, or kThumbnailSide over the larger side of the clipped area when that exceeds it.
 float ComputeThumbScale(int imgWidth, int imgHeight);
 
 }  // namespace mipro

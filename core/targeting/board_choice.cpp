@@ -1,12 +1,13 @@
 #include "targeting/board_choice.h"
 
+#include "wizard/option_group.h"
 #include "wizard/step_controls.h"
 
 namespace mipro {
 
 void ST04_BoardSelect(Wizard& w) {
     const ControlRef chosen{Control::optBOARD, w.st.BoardKind};
-    w.pf.window.setValue(chosen, 1);
+    SelectOption(w.pf.window, chosen);
     w.pf.window.setFocus(chosen);
     w.st.StepDone(4, 0) = True;
     EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(4, 0));

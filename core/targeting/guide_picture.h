@@ -1,12 +1,10 @@
-// The guide picture of the magnifier: seven 300 x 300 guide frames side by side.
+// The guide picture of the magnifier: the guide frames side by side, each the view's size.
 #pragma once
 
 #include "base/picture.h"
+#include "interfaces/magnifier_window.h"
 
 namespace mipro {
-
-constexpr int kGuideFrameSize = 300;
-constexpr int kGuideFrameCount = 7;
 
 // First frame of each capture: the canvas origin, oekakiBBS's colour controls, PaintBBS's sliders.
 constexpr int kGuideOrigin = 0;

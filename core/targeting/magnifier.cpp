@@ -63,7 +63,7 @@ private:
 };
 
 Magnifier::Magnifier(Wizard& w) : w_(w), window_(w.pf.screen.loadMagnifier(*this)) {
-    window_->loadGuide(BuildGuidePicture());
+    guide_loaded_ = window_->loadGuide(BuildGuidePicture());
 }
 
 void Magnifier::InitFormSize() {
@@ -140,7 +140,8 @@ void Magnifier::pass(RestingFocusRect& mark) {
 void Magnifier::drawView() {
     const ScreenPoint source = SourcePoint(g_, w_.st.TwipsX, w_.st.TwipsY, {window_->left(), window_->top()}, 0, 0);
     window_->stretchFrom(hDeskDC, source.x, source.y);
-    window_->andGuideFrame(GuideBase + SubPos);
+    // A window that could not hold the guide shows the view alone.
+    if (guide_loaded_) window_->andGuideFrame(GuideBase + SubPos);
     // White first, then black one pixel lower right, so the texts read on any background.
     drawTexts(0, 0, kWhite);
     drawTexts(1, 1, kBlack);
@@ -151,25 +152,25 @@ void Magnifier::drawTexts(int dx, int dy, ColourValue colour) {
     window_->textOut(kCoordinateX + dx, kCoordinateY + dy, CoordinateText(w_.st.CurPnt), colour);
 }
 
-void Magnifier::Form_KeyDown(int KeyCode) {
+void Magnifier::Form_KeyDown(MagnifierKey KeyCode) {
     // Keys still queued after positioning has ended would record past the last channel.
     if (!Running) return;
     ScreenPoint& p = w_.st.CurPnt;
     p = w_.pf.pointer.getCursorPos();
     switch (KeyCode) {
-        case kKeyLeft: --p.x; w_.pf.pointer.setCursorPos(p); break;
-        case kKeyRight: ++p.x; w_.pf.pointer.setCursorPos(p); break;
-        case kKeyUp: --p.y; w_.pf.pointer.setCursorPos(p); break;
-        case kKeyDown: ++p.y; w_.pf.pointer.setCursorPos(p); break;
-        case kKeyEnter: confirm(); break;
-        case kKeyEscape: stepBackOrCancel(); break;
-        default: break;
+        case MagnifierKey::Left: --p.x; w_.pf.pointer.setCursorPos(p); break;
+        case MagnifierKey::Right: ++p.x; w_.pf.pointer.setCursorPos(p); break;
+        case MagnifierKey::Up: --p.y; w_.pf.pointer.setCursorPos(p); break;
+        case MagnifierKey::Down: ++p.y; w_.pf.pointer.setCursorPos(p); break;
+        case MagnifierKey::Enter: confirm(); break;
+        case MagnifierKey::Escape: stepBackOrCancel(); break;
+        case MagnifierKey::Other: break;
     }
 }
 
-void Magnifier::Form_MouseUp(int Button) {
-    if (Button == kMouseLeft) Form_KeyDown(kKeyEnter);
-    else if (Button == kMouseRight) Form_KeyDown(kKeyEscape);
+void Magnifier::Form_MouseUp(MouseButton Button) {
+    if (Button == MouseButton::Left) Form_KeyDown(MagnifierKey::Enter);
+    else if (Button == MouseButton::Right) Form_KeyDown(MagnifierKey::Escape);
 }
 
 void Magnifier::Form_Unload() {

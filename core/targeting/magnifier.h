@@ -7,25 +7,13 @@
 #include <memory>
 #include <string>
 
+#include "interfaces/magnifier_window.h"
 #include "interfaces/screen.h"
 #include "targeting/magnifier_geometry.h"
 #include "wizard/resting_focus_rect.h"
 #include "wizard/wizard.h"
 
 namespace mipro {
-
-// Key codes the magnifier answers.
-constexpr int kKeyEnter = 13;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-
-// Mouse buttons of Form_MouseUp.
-constexpr int kMouseLeft = 1;
-constexpr int kMouseRight = 2;
-constexpr int kMouseMiddle = 4;
 
 // The text telling where the pointer is: " ( x , y )".
 std::string CoordinateText(ScreenPoint p);
@@ -43,8 +31,8 @@ public:
     void WndPosDefault();
     void WndPosGo(ScreenPoint c);
 
-    void Form_KeyDown(int KeyCode) override;
-    void Form_MouseUp(int Button) override;
+    void Form_KeyDown(MagnifierKey KeyCode) override;
+    void Form_MouseUp(MouseButton Button) override;
     void Form_Unload() override;
 
 private:
@@ -71,6 +59,7 @@ private:
     int SubPos = 0;
     int GuideBase = 0;
     ScreenRect FocusRc;
+    bool guide_loaded_ = false;
     // Declared last so that it is unloaded first, while the rest is still whole.
     std::unique_ptr<MagnifierWindow> window_;
 };

@@ -1,16 +1,14 @@
-// The magnifier's fixed geometry: its size, the placement on the pointer and the magnified square.
+// The magnifier's geometry in twips and pixels (its sizes are the window's own, in
+// interfaces/magnifier_window.h): the placement on the pointer and the magnified square.
 #pragma once
 
 #include <cstdint>
 
 #include "base/types.h"
+#include "interfaces/magnifier_window.h"
 
 namespace mipro {
 
-// The window's outer size and the magnified view, in pixels.
-constexpr int kMagnifierSizePx = 307;
-constexpr int kViewSizePx = 300;
-constexpr int kSourceSizePx = 100;
 // Horizontal offset from the window's left edge to the magnified square.
 constexpr std::int32_t kSourceOffsetXPx = -115;
 // Rows of the square above the pointer.

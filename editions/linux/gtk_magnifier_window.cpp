@@ -2,54 +2,20 @@
 
 #include <pango/pangocairo.h>
 
-#include "base/nearest_int.h"
+#include "base/colour.h"
 #include "base/twips.h"
 #include "editions/linux/gtk_focus.h"
+#include "editions/linux/magnifier_input.h"
 #include "editions/linux/pointer_shape.h"
-#include "targeting/guide_picture.h"
-#include "targeting/magnifier.h"
-#include "targeting/magnifier_geometry.h"
+#include "interfaces/magnifier_window.h"
 
 namespace mipro::linux_x11 {
 
 namespace {
 
-constexpr std::uint32_t kOpaque = 0xFF000000u;
+constexpr double kChannelMax = 255.0;
 constexpr int kZoom = kViewSizePx / kSourceSizePx;
 constexpr const char* kTextFont = "\"ＭＳ Ｐゴシック\", \"MS PGothic\", \"IPAPGothic\", \"Noto Sans CJK JP\" 9";
-
-// The key codes the magnifier answers, from the keys GTK reports; 0 for any other key.
-int KeyCodeOf(guint keyval) {
-    switch (keyval) {
-        case GDK_KEY_Return:
-        case GDK_KEY_KP_Enter: return kKeyEnter;
-        case GDK_KEY_Escape: return kKeyEscape;
-        case GDK_KEY_Left:
-        case GDK_KEY_KP_Left: return kKeyLeft;
-        case GDK_KEY_Up:
-        case GDK_KEY_KP_Up: return kKeyUp;
-        case GDK_KEY_Right:
-        case GDK_KEY_KP_Right: return kKeyRight;
-        case GDK_KEY_Down:
-        case GDK_KEY_KP_Down: return kKeyDown;
-        default: return 0;
-    }
-}
-
-std::uint32_t CairoPixel(ColourValue c) {
-    const std::uint32_t red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
-    return kOpaque | (red << 16) | (green << 8) | blue;
-}
-
-// GTK numbers the middle button 2 and the right one 3.
-int MouseButtonOf(guint button) {
-    switch (button) {
-        case GDK_BUTTON_PRIMARY: return kMouseLeft;
-        case GDK_BUTTON_SECONDARY: return kMouseRight;
-        case GDK_BUTTON_MIDDLE: return kMouseMiddle;
-        default: return 0;
-    }
-}
 
 }  // namespace
 
@@ -100,8 +66,8 @@ double GtkMagnifierWindow::left() { return leftPx_ * screen_.twipsPerPixelX(); }
 double GtkMagnifierWindow::top() { return topPx_ * screen_.twipsPerPixelY(); }
 
 void GtkMagnifierWindow::resize(double widthTwips, double heightTwips) {
-    const int width = NearestInt(widthTwips / screen_.twipsPerPixelX());
-    const int height = NearestInt(heightTwips / screen_.twipsPerPixelY());
+    const int width = WindowPixelsFor(widthTwips, screen_.twipsPerPixelX());
+    const int height = WindowPixelsFor(heightTwips, screen_.twipsPerPixelY());
     gtk_widget_set_size_request(window_, width, height);
     gtk_window_resize(GTK_WINDOW(window_), width, height);
 }
@@ -116,7 +82,10 @@ void GtkMagnifierWindow::focus() {
     TakeKeyboardFocus(window_);
 }
 
-void GtkMagnifierWindow::loadGuide(const Picture& guide) { guide_ = guide; }
+bool GtkMagnifierWindow::loadGuide(const Picture& guide) {
+    guide_ = guide;
+    return true;
+}
 
 // The square of the screen three times larger: each screen pixel becomes 3 x 3 view pixels.
 void GtkMagnifierWindow::stretchFrom(DeviceContext, int srcX, int srcY) {
@@ -124,7 +93,7 @@ void GtkMagnifierWindow::stretchFrom(DeviceContext, int srcX, int srcY) {
     cairo_surface_flush(view_);
     for (int y = 0; y < kViewSizePx; ++y) {
         std::uint32_t* row = viewRow(y);
-        for (int x = 0; x < kViewSizePx; ++x) row[x] = CairoPixel(square.point(x / kZoom, y / kZoom));
+        for (int x = 0; x < kViewSizePx; ++x) row[x] = OpaqueArgbPixel(square.point(x / kZoom, y / kZoom));
     }
     cairo_surface_mark_dirty(view_);
     gtk_widget_queue_draw(window_);
@@ -137,7 +106,7 @@ void GtkMagnifierWindow::andGuideFrame(int frame) {
     cairo_surface_flush(view_);
     for (int y = 0; y < kViewSizePx; ++y) {
         std::uint32_t* row = viewRow(y);
-        for (int x = 0; x < kViewSizePx; ++x) row[x] &= CairoPixel(guide_.point(frameLeft + x, y));
+        for (int x = 0; x < kViewSizePx; ++x) row[x] &= OpaqueArgbPixel(guide_.point(frameLeft + x, y));
     }
     cairo_surface_mark_dirty(view_);
     gtk_widget_queue_draw(window_);
@@ -145,7 +114,7 @@ void GtkMagnifierWindow::andGuideFrame(int frame) {
 
 void GtkMagnifierWindow::textOut(int x, int y, const std::string& text, ColourValue colour) {
     cairo_t* cr = cairo_create(view_);
-    cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0, ((colour >> 16) & 0xFF) / 255.0);
+    cairo_set_source_rgb(cr, RedOf(colour) / kChannelMax, GreenOf(colour) / kChannelMax, BlueOf(colour) / kChannelMax);
     PangoLayout* layout = pango_cairo_create_layout(cr);
     PangoFontDescription* font = pango_font_description_from_string(kTextFont);
     pango_layout_set_font_description(layout, font);
@@ -165,7 +134,7 @@ gboolean GtkMagnifierWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
 }
 
 gboolean GtkMagnifierWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self) {
-    static_cast<GtkMagnifierWindow*>(self)->events_.Form_KeyDown(KeyCodeOf(event->keyval));
+    static_cast<GtkMagnifierWindow*>(self)->events_.Form_KeyDown(MagnifierKeyOf(event->keyval));
     return TRUE;
 }
 

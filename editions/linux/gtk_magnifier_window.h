@@ -26,7 +26,7 @@ public:
     void resize(double widthTwips, double heightTwips) override;
     void show() override;
     void focus() override;
-    void loadGuide(const Picture& guide) override;
+    bool loadGuide(const Picture& guide) override;
     void stretchFrom(DeviceContext source, int srcX, int srcY) override;
     void andGuideFrame(int frame) override;
     void textOut(int x, int y, const std::string& text, ColourValue colour) override;

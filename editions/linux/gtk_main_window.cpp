@@ -13,7 +13,6 @@ namespace mipro::linux_x11 {
 
 namespace {
 
-constexpr guint kWakeupIntervalMs = 100;
 constexpr int kSpeakerIconPx = 16;
 constexpr GdkRGBA kLineShadow{0.63, 0.63, 0.63, 1};
 constexpr GdkRGBA kLineHighlight{1, 1, 1, 1};
@@ -183,7 +182,7 @@ std::string GtkMainWindow::caption(ControlRef c) {
     return f.caption;
 }
 
-// Selecting an option button clears the others of its group, as a click would.
+// GTK clears an option button only by selecting another of its group, which it does itself.
 void GtkMainWindow::setValue(ControlRef c, int value) {
     FormControl& f = control(c);
     if (f.kind != ControlKind::CheckBox && f.kind != ControlKind::OptionButton) return;
@@ -292,7 +291,6 @@ void GtkMainWindow::paintThumbnail(int index, const Picture& picture, int w, int
 }
 
 void GtkMainWindow::copyThumbnailRow(int from, int to, int row) {
-    constexpr int kThumbnailSide = 140;
     PictureArea* source = thumbnail(from);
     PictureArea* target = thumbnail(to);
     if (source && target) target->copyCanvasRow(*source, row, kThumbnailSide);

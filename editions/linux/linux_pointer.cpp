@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <cstdio>
+
 #include "editions/linux/pointer_shape.h"
 
 namespace mipro::linux_x11 {
@@ -24,7 +26,7 @@ void LinuxPointer::setCursorPos(ScreenPoint p) {
 ScreenPoint LinuxPointer::getCursorPos() { return guard_.reading(read()); }
 
 void LinuxPointer::move(ScreenPoint p) {
-    XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, kNoDelay);
+    injected(XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, kNoDelay));
     XSync(x_.display(), False);
 }
 
@@ -40,8 +42,16 @@ ScreenPoint LinuxPointer::read() {
 void LinuxPointer::button(bool press, HandGuard::Send send) {
     if (send == HandGuard::Send::Nothing) return;
     if (send == HandGuard::Send::AtPlacement && read() != *guard_.placement()) move(*guard_.placement());
-    XTestFakeButtonEvent(x_.display(), kLeftButton, press ? True : False, kNoDelay);
+    injected(XTestFakeButtonEvent(x_.display(), kLeftButton, press ? True : False, kNoDelay));
     XSync(x_.display(), False);
+}
+
+// XTest answers 0 when the server cannot take injected input (it lacks the extension): nothing
+// the program does then moves the pointer, which standard error tells once.
+void LinuxPointer::injected(int accepted) {
+    if (accepted != 0 || refusal_told_) return;
+    std::fprintf(stderr, "mipro: the X server refused injected pointer input (XTest)\n");
+    refusal_told_ = true;
 }
 
 void LinuxPointer::leftButtonDown() { button(true, guard_.press(read())); }

@@ -25,10 +25,13 @@ private:
     void move(ScreenPoint p);
     ScreenPoint read();
     void button(bool press, HandGuard::Send send);
+    // Tells of an injected event XTest refused (its result is 0).
+    void injected(int accepted);
 
     X11Connection& x_;
     // Where the program last put the pointer, where the button events go, and a hand on the mouse.
     HandGuard guard_;
+    bool refusal_told_ = false;
 };
 
 }  // namespace mipro::linux_x11

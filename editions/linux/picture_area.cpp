@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/colour.h"
+
 namespace mipro::linux_x11 {
 
 namespace {
@@ -10,11 +12,6 @@ namespace {
 constexpr int kBorderPx = 2;
 constexpr double kShadow = 0.50;
 constexpr double kHighlight = 1.0;
-
-std::uint32_t Argb(ColourValue c) {
-    const std::uint32_t red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
-    return 0xFF000000u | (red << 16) | (green << 8) | blue;
-}
 
 void DrawSunkenBorder(cairo_t* cr, int width, int height) {
     cairo_set_line_width(cr, 1);
@@ -42,7 +39,7 @@ cairo_surface_t* SurfaceOf(const Picture& picture) {
     const int stride = cairo_image_surface_get_stride(surface);
     for (int y = 0; y < picture.height(); ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < picture.width(); ++x) row[x] = Argb(picture.point(x, y));
+        for (int x = 0; x < picture.width(); ++x) row[x] = OpaqueArgbPixel(picture.point(x, y));
     }
     cairo_surface_mark_dirty(surface);
     return surface;

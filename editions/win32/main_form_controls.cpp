@@ -65,7 +65,8 @@ WindowStyle StyleOf(const ControlDesign& d) {
     return {nullptr, 0, 0};
 }
 
-void FillPicture(PictureControl& picture, const ControlDesign& d, HINSTANCE instance) {
+// False when the thumbnail box's canvas could not be made.
+bool FillPicture(PictureControl& picture, const ControlDesign& d, HINSTANCE instance) {
     switch (d.ref.id) {
         case Control::imgSTIMG:
             picture.showBitmap(static_cast<HBITMAP>(LoadImageW(
@@ -80,11 +81,11 @@ void FillPicture(PictureControl& picture, const ControlDesign& d, HINSTANCE inst
             picture.showSolid(d.ref.index == 0 ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
             break;
         case Control::picIMGCHK:
-            picture.makeCanvas();
-            break;
+            return picture.makeCanvas();
         default:
             break;
     }
+    return true;
 }
 
 }  // namespace
@@ -100,7 +101,7 @@ void FormControls::RegisterPageClass(HINSTANCE instance) {
     RegisterClassExW(&wc);
 }
 
-void FormControls::build(HWND form, HINSTANCE instance) {
+bool FormControls::build(HWND form, HINSTANCE instance) {
     // The design lists the pages first, so every control's page exists when it is created.
     for (const ControlDesign& d : MainFormDesign()) {
         HWND parent = d.page == 0 ? form : window({Control::picSTEP, d.page});
@@ -111,16 +112,21 @@ void FormControls::build(HWND form, HINSTANCE instance) {
 
         if (!ws.className) {
             auto picture = std::make_unique<PictureControl>();
-            windows_[KeyOf(d.ref)] = picture->create(parent, id, r, state, ws.exStyle);
-            FillPicture(*picture, d, instance);
+            HWND shown = picture->create(parent, id, r, state, ws.exStyle);
+            windows_[KeyOf(d.ref)] = shown;
+            const bool filled = shown && FillPicture(*picture, d, instance);
             pictures_[KeyOf(d.ref)] = std::move(picture);
+            if (!filled) return false;
             continue;
         }
-        windows_[KeyOf(d.ref)] = CreateWindowExW(
+        HWND control = CreateWindowExW(
             ws.exStyle, ws.className, Widen(d.caption).c_str(), WS_CHILD | ws.style | state, r.left, r.top,
             r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
             instance, nullptr);
+        if (!control) return false;
+        windows_[KeyOf(d.ref)] = control;
     }
+    return true;
 }
 
 HWND FormControls::window(ControlRef c) const {

@@ -17,8 +17,9 @@ class FormControls {
 public:
     static void RegisterPageClass(HINSTANCE instance);
 
-    // Creates every control of the design as a child of `form` or of its page.
-    void build(HWND form, HINSTANCE instance);
+    // Creates every control of the design as a child of `form` or of its page; false when one
+    // could not be made.
+    bool build(HWND form, HINSTANCE instance);
 
     // The control's window; null for a control the form does not have.
     HWND window(ControlRef c) const;

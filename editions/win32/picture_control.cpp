@@ -46,12 +46,12 @@ void PictureControl::showSolid(int systemColour) {
     redraw();
 }
 
-ThumbnailCanvas& PictureControl::makeCanvas() {
+bool PictureControl::makeCanvas() {
     RECT client{};
     GetClientRect(window_, &client);
-    canvas_ = std::make_unique<ThumbnailCanvas>(client.right, client.bottom);
+    canvas_ = ThumbnailCanvas::Create(client.right, client.bottom);
     redraw();
-    return *canvas_;
+    return canvas_ != nullptr;
 }
 
 void PictureControl::redraw() {

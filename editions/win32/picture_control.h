@@ -23,8 +23,9 @@ public:
     void showBitmap(HBITMAP bitmap);
     void showIcon(HICON icon);
     void showSolid(int systemColour);
-    // Gives the control an off-screen canvas of its client size and shows it.
-    ThumbnailCanvas& makeCanvas();
+    // Gives the control an off-screen canvas of its client size and shows it; false when the
+    // canvas could not be made.
+    bool makeCanvas();
     ThumbnailCanvas* canvas() { return canvas_.get(); }
     void redraw();
 

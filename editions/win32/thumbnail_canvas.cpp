@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/colour.h"
+
 namespace mipro::win32 {
 
 namespace {
@@ -18,22 +20,25 @@ BITMAPINFO TopDown32BitInfo(int width, int height) {
     return info;
 }
 
-// A DIB pixel holds blue in its low byte; a colour value holds red there.
-std::uint32_t ToDibPixel(ColourValue c) {
-    const std::uint32_t red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
-    return (red << 16) | (green << 8) | blue;
-}
-
 }  // namespace
 
-ThumbnailCanvas::ThumbnailCanvas(int width, int height) : width_(width), height_(height) {
+std::unique_ptr<ThumbnailCanvas> ThumbnailCanvas::Create(int width, int height) {
     HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
+    HDC dc = CreateCompatibleDC(screen);
     const BITMAPINFO info = TopDown32BitInfo(width, height);
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(nullptr, screen);
-    previousBitmap_ = SelectObject(dc_, bitmap_);
+    if (!dc || !bitmap || !bits) {
+        if (bitmap) DeleteObject(bitmap);
+        if (dc) DeleteDC(dc);
+        return nullptr;
+    }
+    return std::unique_ptr<ThumbnailCanvas>(new ThumbnailCanvas(width, height, dc, bitmap));
+}
+
+ThumbnailCanvas::ThumbnailCanvas(int width, int height, HDC dc, HBITMAP bitmap)
+    : width_(width), height_(height), dc_(dc), bitmap_(bitmap), previousBitmap_(SelectObject(dc, bitmap)) {
     clear();
 }
 
@@ -56,7 +61,7 @@ void ThumbnailCanvas::paintPicture(const Picture& picture, int w, int h, int dw,
 
     std::vector<std::uint32_t> source(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) source[static_cast<std::size_t>(y) * w + x] = ToDibPixel(picture.point(x, y));
+        for (int x = 0; x < w; ++x) source[static_cast<std::size_t>(y) * w + x] = XrgbPixel(picture.point(x, y));
 
     const BITMAPINFO info = TopDown32BitInfo(w, h);
     SetStretchBltMode(dc_, HALFTONE);

@@ -4,13 +4,17 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "base/picture.h"
 
 namespace mipro::win32 {
 
 class ThumbnailCanvas {
 public:
-    ThumbnailCanvas(int width, int height);
+    // A canvas of the given size, filled with the box's background; null when the system could
+    // not make its bitmap.
+    static std::unique_ptr<ThumbnailCanvas> Create(int width, int height);
     ~ThumbnailCanvas();
     ThumbnailCanvas(const ThumbnailCanvas&) = delete;
     ThumbnailCanvas& operator=(const ThumbnailCanvas&) = delete;
@@ -30,6 +34,8 @@ public:
     ColourValue pixel(int x, int y) const;
 
 private:
+    ThumbnailCanvas(int width, int height, HDC dc, HBITMAP bitmap);
+
     int width_;
     int height_;
     HDC dc_;

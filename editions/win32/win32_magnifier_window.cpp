@@ -2,18 +2,17 @@
 
 #include <cstdint>
 
-#include "base/nearest_int.h"
-#include "base/twips.h"
+#include "base/colour.h"
 #include "base/picture.h"
+#include "base/twips.h"
 #include "editions/win32/control_ids.h"
 #include "editions/win32/display_units.h"
+#include "editions/win32/magnifier_keys.h"
 #include "editions/win32/ui_font.h"
 #include "editions/win32/unicode_text.h"
 #include "editions/win32/win32_pointer.h"
 #include "editions/win32/win32_screen.h"
-#include "targeting/guide_picture.h"
-#include "targeting/magnifier.h"
-#include "targeting/magnifier_geometry.h"
+#include "interfaces/magnifier_window.h"
 
 namespace mipro::win32 {
 
@@ -84,16 +83,16 @@ LRESULT CALLBACK Win32MagnifierWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wP
 LRESULT Win32MagnifierWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_KEYDOWN:
-            events_.Form_KeyDown(static_cast<int>(wParam));
+            events_.Form_KeyDown(MagnifierKeyOf(wParam));
             return 0;
         case WM_LBUTTONUP:
-            events_.Form_MouseUp(kMouseLeft);
+            events_.Form_MouseUp(MouseButton::Left);
             return 0;
         case WM_RBUTTONUP:
-            events_.Form_MouseUp(kMouseRight);
+            events_.Form_MouseUp(MouseButton::Right);
             return 0;
         case WM_MBUTTONUP:
-            events_.Form_MouseUp(kMouseMiddle);
+            events_.Form_MouseUp(MouseButton::Middle);
             return 0;
         case WM_SETCURSOR:
             if (HCURSOR shape = CursorOverride()) {
@@ -149,8 +148,8 @@ double Win32MagnifierWindow::top() {
 }
 
 void Win32MagnifierWindow::resize(double widthTwips, double heightTwips) {
-    const int w = NearestInt(widthTwips / TwipsPerPixelX());
-    const int h = NearestInt(heightTwips / TwipsPerPixelY());
+    const int w = WindowPixelsFor(widthTwips, TwipsPerPixelX());
+    const int h = WindowPixelsFor(heightTwips, TwipsPerPixelY());
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, w, h, SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
@@ -164,8 +163,9 @@ void Win32MagnifierWindow::focus() {
     SetFocus(hwnd_);
 }
 
-void Win32MagnifierWindow::loadGuide(const Picture& guide) {
+bool Win32MagnifierWindow::loadGuide(const Picture& guide) {
     DeleteBufferDC(guide_dc_, guide_bitmap_, guide_old_);
+    guide_dc_ = nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = guide.width();
@@ -175,17 +175,23 @@ void Win32MagnifierWindow::loadGuide(const Picture& guide) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     guide_bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < guide.height(); ++y) {
-        for (int x = 0; x < guide.width(); ++x) {
-            // A colour value has red in the low byte; a 32-bit DIB pixel has blue there.
-            const auto c = static_cast<std::uint32_t>(guide.point(x, y));
-            const std::uint32_t red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
-            pixels[static_cast<std::size_t>(y) * guide.width() + x] = (red << 16) | (green << 8) | blue;
-        }
+    if (!guide_bitmap_ || !bits) {
+        if (guide_bitmap_) DeleteObject(guide_bitmap_);
+        guide_bitmap_ = nullptr;
+        return false;
     }
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < guide.height(); ++y)
+        for (int x = 0; x < guide.width(); ++x)
+            pixels[static_cast<std::size_t>(y) * guide.width() + x] = XrgbPixel(guide.point(x, y));
     guide_dc_ = CreateCompatibleDC(nullptr);
+    if (!guide_dc_) {
+        DeleteObject(guide_bitmap_);
+        guide_bitmap_ = nullptr;
+        return false;
+    }
     guide_old_ = SelectObject(guide_dc_, guide_bitmap_);
+    return true;
 }
 
 void Win32MagnifierWindow::stretchFrom(DeviceContext source, int srcX, int srcY) {

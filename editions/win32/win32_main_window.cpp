@@ -18,7 +18,6 @@ namespace mipro::win32 {
 namespace {
 
 constexpr UINT_PTR kWakeupTimerId = 1;
-constexpr UINT kWakeupIntervalMs = 100;
 constexpr COLORREF kBlueText = RGB(0, 0, 255);
 // A fixed single border with a minimise but no maximise button.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -77,7 +76,7 @@ bool Win32MainWindow::create(HINSTANCE instance, MainWindowEvents& events) {
     window_ = CreateWindowExW(kFormExStyle, kMainWindowClass, L"", kFormStyle, r.left, r.top, r.right - r.left,
                               r.bottom - r.top, nullptr, nullptr, instance, this);
     if (!window_) return false;
-    controls_.build(window_, instance);
+    if (!controls_.build(window_, instance)) return false;
     font_ = CreateFormFont();
     ApplyFont(window_, font_);
     // Events reach the core only once the whole form exists.
@@ -107,11 +106,6 @@ void Win32MainWindow::setCaption(ControlRef c, const std::string& text) {
 std::string Win32MainWindow::caption(ControlRef c) { return Narrow(WindowText(controls_.window(c))); }
 
 void Win32MainWindow::setValue(ControlRef c, int value) {
-    // Selecting an option button clears the others of its array, as a click would.
-    if (value != 0 && DesignOf(c).kind == ControlKind::OptionButton) {
-        for (int i = 0; i < kIdsPerControl; ++i)
-            if (HWND other = controls_.window({c.id, i})) SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
-    }
     SendMessageW(controls_.window(c), BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -209,7 +203,6 @@ void Win32MainWindow::paintThumbnail(int index, const Picture& picture, int w, i
 }
 
 void Win32MainWindow::copyThumbnailRow(int from, int to, int row) {
-    constexpr int kThumbnailSide = 140;
     ThumbnailCanvas* source = thumbnail(from);
     ThumbnailCanvas* target = thumbnail(to);
     if (source && target) target->copyRow(*source, row, kThumbnailSide);

@@ -3,7 +3,8 @@
 
 Each folder belongs to a layer; a file may include files of its own folder and of layers below
 its own, never of a layer above it or of another folder on the same level. The core (every layer
-below the platforms) never includes a window system's headers.
+below the platforms) never includes a window system's headers, and an edition reaches the core
+only through base/, interfaces/ and app/.
 
     check_layers.py [--counts]     exits 1 and names each upward include; --counts also prints
                                    how many includes run from each folder to each other folder
@@ -36,6 +37,8 @@ LAYERS = [
     ("tests", 7),
 ]
 CORE_TOP = 5
+# An edition reaches the core through its interfaces and its top alone, never a step's folder.
+EDITION_MAY_INCLUDE = ("core/base", "core/interfaces", "core/app")
 TOOLKIT = re.compile(r'#\s*include\s*<(windows\.h|gtk/|gdk/|X11/|glib|cairo)')
 INCLUDE = re.compile(r'#\s*include\s*"([^"]+)"')
 SOURCES = (".h", ".hpp", ".cpp", ".cc", ".in")
@@ -97,6 +100,9 @@ def main():
             if other[0] != own[0] and other[1] >= own[1]:
                 problems.append(f"{path}:{number}: {own[0]}/ includes {target} of {other[0]}/, "
                                 f"which is not below it")
+            elif own[0] == "editions" and other[0].startswith("core/") and other[0] not in EDITION_MAY_INCLUDE:
+                problems.append(f"{path}:{number}: an edition includes {target} of {other[0]}/, "
+                                f"which is not one of {', '.join(EDITION_MAY_INCLUDE)}")
     if "--counts" in sys.argv:
         for (src, dst), n in sorted(counts.items()):
             if src != dst:

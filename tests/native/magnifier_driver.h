@@ -26,11 +26,11 @@ public:
         script_.push_back([this, p] { desk_.pointer.userMoves(p); });
         return *this;
     }
-    MagnifierHand& key(int code) {
+    MagnifierHand& key(MagnifierKey code) {
         script_.push_back([this, code] { events().Form_KeyDown(code); });
         return *this;
     }
-    MagnifierHand& click(int button) {
+    MagnifierHand& click(MouseButton button) {
         script_.push_back([this, button] { events().Form_MouseUp(button); });
         return *this;
     }

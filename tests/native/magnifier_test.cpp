@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(MagnifierTest, ANeverCapturedPositionOpensAtTheScreenCentre) {
-    hand.key(kKeyEscape);
+    hand.key(MagnifierKey::Escape);
     OpenFor(5, 0);
     ASSERT_FALSE(Moves().empty());
     EXPECT_EQ(Moves().front(), kScreenCentre);
@@ -57,19 +57,28 @@ TEST_F(MagnifierTest, ANeverCapturedPositionOpensAtTheScreenCentre) {
 TEST_F(MagnifierTest, ItReopensWhereTheLastCaptureWasConfirmed) {
     w.st.capture.ShiHomeMag = {300, 200};
     w.st.capture.PooHomeMag = {700, 600};
-    hand.key(kKeyEscape);
+    hand.key(MagnifierKey::Escape);
     OpenFor(6, 1);
     EXPECT_EQ(Moves().front(), (ScreenPoint{300, 200}));
     EXPECT_DOUBLE_EQ(mag().left, 300 * 15 - 2302);
 }
 
 TEST_F(MagnifierTest, TheWindowIsSizedForTheScreenAndLoadedWithTheGuides) {
-    hand.key(kKeyEscape);
+    hand.key(MagnifierKey::Escape);
     OpenFor(6, 0);
     EXPECT_DOUBLE_EQ(mag().width, 307 * 15);
     EXPECT_DOUBLE_EQ(mag().height, 307 * 15);
     EXPECT_TRUE(mag().shown);
     EXPECT_EQ(mag().guide.width(), kGuideFrameSize * kGuideFrameCount);
+}
+
+TEST_F(MagnifierTest, AWindowWithoutTheGuideShowsTheViewAlone) {
+    desk.screen.magnifiersRefuseGuide = true;
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter);
+    OpenFor(6, 0);
+    EXPECT_EQ(mag().stretches.size(), 2u);
+    EXPECT_TRUE(mag().frames.empty());
+    EXPECT_EQ(w.st.capture.PooHomeMag, (ScreenPoint{600, 400}));
 }
 
 TEST_F(MagnifierTest, TheViewFollowsThePointerAndShowsTheSquareLeftOfIt) {
@@ -79,7 +88,7 @@ TEST_F(MagnifierTest, TheViewFollowsThePointerAndShowsTheSquareLeftOfIt) {
         EXPECT_EQ(mag().stretches.back().x, 332);
         EXPECT_EQ(mag().stretches.back().y, 350);
         EXPECT_NE(mag().stretches.back().source, 0);
-    }).key(kKeyEscape);
+    }).key(MagnifierKey::Escape);
     OpenFor(6, 0);
     EXPECT_EQ(mag().frames.back(), kGuideOrigin);
 }
@@ -87,12 +96,12 @@ TEST_F(MagnifierTest, TheViewFollowsThePointerAndShowsTheSquareLeftOfIt) {
 TEST_F(MagnifierTest, TheViewIsRedrawnOnlyWhenThePointerMoves) {
     hand.rest(20).then([&] { EXPECT_EQ(mag().stretches.size(), 1u); }).moveTo({100, 100}).rest(5).then([&] {
         EXPECT_EQ(mag().stretches.size(), 2u);
-    }).key(kKeyEscape);
+    }).key(MagnifierKey::Escape);
     OpenFor(6, 0);
 }
 
 TEST_F(MagnifierTest, TextsAreDrawnWhiteThenBlackOnePixelLowerRight) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyEscape);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Escape);
     OpenFor(6, 0);
     const auto& t = mag().texts;
     ASSERT_GE(t.size(), 8u);
@@ -119,19 +128,19 @@ TEST(CoordinateText, HasOneLeadingBlankAndSingleBlanksAround) {
 }
 
 TEST_F(MagnifierTest, CursorKeysMoveThePointerOnePixelAndTheWindowFollows) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyLeft).then([&] {
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Left).then([&] {
         EXPECT_EQ(desk.pointer.position(), (ScreenPoint{599, 400}));
         EXPECT_EQ(w.st.CurPnt, (ScreenPoint{599, 400}));
-    }).key(kKeyDown).key(kKeyDown).key(kKeyRight).key(kKeyRight).key(kKeyUp).then([&] {
+    }).key(MagnifierKey::Down).key(MagnifierKey::Down).key(MagnifierKey::Right).key(MagnifierKey::Right).key(MagnifierKey::Up).then([&] {
         EXPECT_EQ(desk.pointer.position(), (ScreenPoint{601, 401}));
         EXPECT_DOUBLE_EQ(mag().left, 601 * 15 - 2302);
         EXPECT_DOUBLE_EQ(mag().top, 401 * 15 - 2302);
-    }).key(65).then([&] { EXPECT_EQ(desk.pointer.position(), (ScreenPoint{601, 401})); }).key(kKeyEscape);
+    }).key(MagnifierKey::Other).then([&] { EXPECT_EQ(desk.pointer.position(), (ScreenPoint{601, 401})); }).key(MagnifierKey::Escape);
     OpenFor(6, 0);
 }
 
 TEST_F(MagnifierTest, EnterOnTheOriginRecordsItFromTheWindowAndEnds) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyEnter);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter);
     OpenFor(6, 0);
     EXPECT_EQ(w.st.capture.PooHome, (ScreenPoint{382, 400}));
     EXPECT_EQ(w.st.capture.PooHomeMag, (ScreenPoint{600, 400}));
@@ -143,8 +152,8 @@ TEST_F(MagnifierTest, EnterOnTheOriginRecordsItFromTheWindowAndEnds) {
 }
 
 TEST_F(MagnifierTest, ThreeEntersRecordTheThreeChannelsWithTheirGuideFrames) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyEnter).moveTo({600, 500}).rest(1).key(kKeyEnter).moveTo({700, 500}).rest(1)
-        .key(kKeyEnter);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter).moveTo({600, 500}).rest(1).key(MagnifierKey::Enter).moveTo({700, 500}).rest(1)
+        .key(MagnifierKey::Enter);
     OpenFor(5, 0);
     const CaptureRecord& c = w.st.capture;
     EXPECT_EQ(c.PooRBtn1, (ScreenPoint{401, 391}));
@@ -161,7 +170,7 @@ TEST_F(MagnifierTest, ThreeEntersRecordTheThreeChannelsWithTheirGuideFrames) {
 }
 
 TEST_F(MagnifierTest, PaintBBSShowsTheSliderFramesAndRecordsTheSliders) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyEnter).rest(1).key(kKeyEnter).rest(1).key(kKeyEnter);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter).rest(1).key(MagnifierKey::Enter).rest(1).key(MagnifierKey::Enter);
     OpenFor(5, 1);
     EXPECT_EQ(w.st.capture.ShiRBar, (ScreenPoint{358, 396}));
     EXPECT_EQ(w.st.capture.ShiBBar, (ScreenPoint{358, 396}));
@@ -172,33 +181,33 @@ TEST_F(MagnifierTest, PaintBBSShowsTheSliderFramesAndRecordsTheSliders) {
 }
 
 TEST_F(MagnifierTest, AfterAConfirmationANeverCapturedChannelShowsAtOnceWithoutMoving) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyEnter).then([&] {
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter).then([&] {
         EXPECT_EQ(mag().frames.back(), kGuideOekakiControls + 1);
         EXPECT_EQ(desk.pointer.position(), (ScreenPoint{600, 400}));
         EXPECT_EQ(desk.log.count(sim::EventKind::Move), 1);  // the opening only
-    }).key(kKeyEscape).key(kKeyEscape);
+    }).key(MagnifierKey::Escape).key(MagnifierKey::Escape);
     OpenFor(5, 0);
 }
 
 TEST_F(MagnifierTest, AfterAConfirmationAnEarlierCaptureOfTheNextChannelIsWhereItGoes) {
     w.st.capture.PooGMag = {450, 300};
-    hand.moveTo({600, 400}).rest(1).key(kKeyEnter).rest(1).then([&] {
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter).rest(1).then([&] {
         EXPECT_EQ(desk.pointer.position(), (ScreenPoint{450, 300}));
         EXPECT_DOUBLE_EQ(mag().left, 450 * 15 - 2302);
         EXPECT_EQ(mag().frames.back(), kGuideOekakiControls + 1);
-    }).key(kKeyEscape).key(kKeyEscape);
+    }).key(MagnifierKey::Escape).key(MagnifierKey::Escape);
     OpenFor(5, 0);
 }
 
 TEST_F(MagnifierTest, EscapeOnBlueStepsBackToWhereGreenWasConfirmed) {
-    hand.moveTo({600, 400}).rest(1).key(kKeyEnter).moveTo({620, 420}).rest(1).key(kKeyEnter).moveTo({700, 500}).rest(1)
-        .key(kKeyEscape).rest(1).then([&] {
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter).moveTo({620, 420}).rest(1).key(MagnifierKey::Enter).moveTo({700, 500}).rest(1)
+        .key(MagnifierKey::Escape).rest(1).then([&] {
             EXPECT_EQ(desk.pointer.position(), (ScreenPoint{620, 420}));
             EXPECT_EQ(mag().frames.back(), kGuideOekakiControls + 1);
-        }).key(kKeyEscape).rest(1).then([&] {
+        }).key(MagnifierKey::Escape).rest(1).then([&] {
             EXPECT_EQ(desk.pointer.position(), (ScreenPoint{600, 400}));
             EXPECT_EQ(mag().frames.back(), kGuideOekakiControls);
-        }).key(kKeyEscape);
+        }).key(MagnifierKey::Escape);
     OpenFor(5, 0);
     EXPECT_TRUE(hand.done());
     EXPECT_EQ(w.st.StepDone(5, 0), False);
@@ -211,7 +220,7 @@ TEST_F(MagnifierTest, EscapeOnBlueStepsBackToWhereGreenWasConfirmed) {
 TEST_F(MagnifierTest, EscapeBeforeTheFirstConfirmationEndsWithNothingRecorded) {
     w.st.StepDone(6, 1) = True;
     const CaptureRecord before = w.st.capture;
-    hand.moveTo({600, 400}).rest(1).key(kKeyEscape);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Escape);
     OpenFor(6, 1);
     EXPECT_EQ(w.st.capture.ShiHomeMag, before.ShiHomeMag);
     EXPECT_EQ(w.st.capture.ShiHome, before.ShiHome);
@@ -222,7 +231,7 @@ TEST_F(MagnifierTest, EscapeBeforeTheFirstConfirmationEndsWithNothingRecorded) {
 
 TEST_F(MagnifierTest, ALeftClickActsAsEnterAndARightClickAsEscape) {
     // Right: back from green to red, then, on red, the end.
-    hand.moveTo({600, 400}).rest(1).click(1).click(2).click(2);
+    hand.moveTo({600, 400}).rest(1).click(MouseButton::Left).click(MouseButton::Right).click(MouseButton::Right);
     OpenFor(5, 0);
     EXPECT_TRUE(hand.done());
     EXPECT_EQ(w.st.capture.PooRMag, (ScreenPoint{600, 400}));
@@ -232,10 +241,10 @@ TEST_F(MagnifierTest, ALeftClickActsAsEnterAndARightClickAsEscape) {
 }
 
 TEST_F(MagnifierTest, TheMiddleButtonDoesNothing) {
-    hand.moveTo({600, 400}).rest(1).click(4).rest(3).then([&] {
+    hand.moveTo({600, 400}).rest(1).click(MouseButton::Middle).rest(3).then([&] {
         EXPECT_EQ(w.st.capture.PooHomeMag, (ScreenPoint{}));
         EXPECT_TRUE(SoundsPlayed().empty());
-    }).click(2);
+    }).click(MouseButton::Right);
     OpenFor(6, 0);
     EXPECT_TRUE(hand.done());
 }
@@ -264,7 +273,7 @@ TEST_F(MagnifierTest, AFailureInsideTheLoopStillGivesEverythingBack) {
 }
 
 TEST_F(MagnifierTest, ThePointerShowsSizeAllWhilePositioning) {
-    hand.rest(1).then([&] { EXPECT_EQ(desk.pointer.shape(), PointerShape::SizeAll); }).key(kKeyEscape);
+    hand.rest(1).then([&] { EXPECT_EQ(desk.pointer.shape(), PointerShape::SizeAll); }).key(MagnifierKey::Escape);
     OpenFor(6, 0);
     EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
 }
@@ -278,7 +287,7 @@ TEST_F(MagnifierTest, TheFocusRectangleMarksTheSquareAndReturnsAfterMoreThan100R
     }).moveTo({600, 400}).rest(1).then([&] {
         EXPECT_EQ(FocusRectsDrawn(), 4);
         EXPECT_EQ(desk.screen.focusRectsShowing(), 0);
-    }).key(kKeyEscape);
+    }).key(MagnifierKey::Escape);
     OpenFor(6, 0);
     ExpectAllReleased();
 }
@@ -288,7 +297,7 @@ TEST_F(MagnifierTest, PassesWithMovementNeitherCountNorResetTheRestingCount) {
     hand.rest(51).moveTo({300, 300}).rest(49).then([&] { EXPECT_EQ(FocusRectsDrawn(), 2); }).then([&] {
         EXPECT_EQ(FocusRectsDrawn(), 3);
         EXPECT_EQ(desk.log.only(sim::EventKind::FocusRect).back().rect, (ScreenRect{32, 250, 132, 350}));
-    }).key(kKeyEscape);
+    }).key(MagnifierKey::Escape);
     OpenFor(6, 0);
     ExpectAllReleased();
 }
@@ -297,8 +306,8 @@ TEST_F(MagnifierTest, KeysAfterPositioningHasEndedAreIgnored) {
     w.st.StepNo = 5;
     Magnifier m(w);
     m.InitFormSize();
-    m.Form_KeyDown(kKeyEnter);
-    m.Form_MouseUp(1);
+    m.Form_KeyDown(MagnifierKey::Enter);
+    m.Form_MouseUp(MouseButton::Left);
     EXPECT_EQ(w.st.capture.PooRMag, (ScreenPoint{}));
     EXPECT_TRUE(SoundsPlayed().empty());
 }

@@ -63,7 +63,7 @@ TEST_F(MainFormEvents, EveryClickableControlRunsItsOwnHandler) {
         ProcCall(wizard);
         // The magnifier is closed with Escape, the draw run's question answered "stop".
         MagnifierHand hand(fresh);
-        hand.key(kKeyEscape);
+        hand.key(MagnifierKey::Escape);
         fresh.dialogs.answers.push_back(MsgBox::AnswerYes);
 
         fresh.window.userClicks(route.control);

@@ -49,7 +49,7 @@ protected:
     void CompleteCapture() {
         const int enters = w.st.StepNo == 5 ? 3 : 1;
         hand.moveTo({600, 400}).rest(1);
-        for (int i = 0; i < enters; ++i) hand.key(kKeyEnter).rest(1);
+        for (int i = 0; i < enters; ++i) hand.key(MagnifierKey::Enter).rest(1);
         if (w.st.StepNo == 5) cmdGETRGB_Click(w);
         else cmdGETHOME_Click(w);
     }
@@ -123,7 +123,7 @@ TEST_F(CaptureSteps, ACompletedCaptureEnablesNextAndParksThePointerOnIt) {
 
 TEST_F(CaptureSteps, ACancelledFirstCaptureLeavesNextDisabledAndThePointerWhereItWas) {
     Enter(6, 1);
-    hand.moveTo({600, 400}).rest(1).key(kKeyEscape);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Escape);
     cmdGETHOME_Click(w);
     EXPECT_FALSE(Enabled(Control::cmdNEXT));
     EXPECT_EQ(desk.pointer.position(), (ScreenPoint{600, 400}));

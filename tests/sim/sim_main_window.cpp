@@ -29,14 +29,7 @@ SimControl& SimMainWindow::control(ControlRef c) {
     return it->second;
 }
 
-void SimMainWindow::setValue(ControlRef c, int value) {
-    // Selecting an option button clears the others of its array.
-    if (value != 0 && DesignOf(c).kind == ControlKind::OptionButton) {
-        for (auto& [key, other] : controls_)
-            if (key.first == static_cast<int>(c.id)) other.value = 0;
-    }
-    control(c).value = value;
-}
+void SimMainWindow::setValue(ControlRef c, int value) { control(c).value = value; }
 
 void SimMainWindow::userClicks(ControlRef c) {
     const ControlDesign& d = DesignOf(c);
@@ -45,7 +38,12 @@ void SimMainWindow::userClicks(ControlRef c) {
                                                control({Control::picSTEP, d.page}).enabled);
     if (!s.enabled || !s.visible || !onShowingPage || !events_) return;
     if (d.kind == ControlKind::CheckBox) setValue(c, s.value == 0 ? 1 : 0);
-    if (d.kind == ControlKind::OptionButton) setValue(c, 1);
+    // The window system selects the option button clicked and clears the others of its group.
+    if (d.kind == ControlKind::OptionButton) {
+        for (auto& [key, other] : controls_)
+            if (key.first == static_cast<int>(c.id)) other.value = 0;
+        setValue(c, 1);
+    }
     events_->Control_Click(c);
 }
 
@@ -102,8 +100,8 @@ void SimMainWindow::paintThumbnail(int index, const Picture& picture, int w, int
 void SimMainWindow::copyThumbnailRow(int from, int to, int row) {
     const Picture& source = thumbnails_[from].image;
     SimThumbnail& target = thumbnails_[to];
-    if (target.image.empty()) target.image = Picture(140, 140);
-    for (int x = 0; x < 140; ++x) {
+    if (target.image.empty()) target.image = Picture(kThumbnailSide, kThumbnailSide);
+    for (int x = 0; x < kThumbnailSide; ++x) {
         const bool inside = x < source.width() && row < source.height();
         target.image.setPoint(x, row, inside ? source.point(x, row) : 0xFFFFFF);
     }

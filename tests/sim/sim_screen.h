@@ -35,6 +35,7 @@ struct MagnifierRecord {
     struct Text { int x, y; std::string text; ColourValue colour; };
 
     MagnifierEvents* events = nullptr;  // null once the window is unloaded
+    bool refusesGuide = false;  // as a window system without room for the guide picture
     double left = 0, top = 0;
     double width = 0, height = 0;
     bool shown = false;
@@ -63,7 +64,11 @@ public:
     void resize(double widthTwips, double heightTwips) override { r_.width = widthTwips, r_.height = heightTwips; }
     void show() override { r_.shown = true; }
     void focus() override { ++r_.focusCount; }
-    void loadGuide(const Picture& picture) override { r_.guide = picture; }
+    bool loadGuide(const Picture& picture) override {
+        if (r_.refusesGuide) return false;
+        r_.guide = picture;
+        return true;
+    }
     void stretchFrom(DeviceContext source, int srcX, int srcY) override {
         r_.stretches.push_back({source, srcX, srcY, static_cast<int>(focus_rects_.size())});
     }
@@ -133,12 +138,14 @@ public:
 
     std::unique_ptr<MagnifierWindow> loadMagnifier(MagnifierEvents& events) override {
         magnifiers.emplace_back();
+        magnifiers.back().refusesGuide = magnifiersRefuseGuide;
         return std::make_unique<SimMagnifierWindow>(events, magnifiers.back(), focus_rects_);
     }
 
     int openDeviceContexts() const { return static_cast<int>(open_dcs_.size()); }
     int focusRectsShowing() const { return static_cast<int>(focus_rects_.size()); }
     std::deque<MagnifierRecord> magnifiers;  // every magnifier window loaded, in order
+    bool magnifiersRefuseGuide = false;
 
     static constexpr WindowHandle kDesktop = 1;
 

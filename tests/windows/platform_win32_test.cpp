@@ -1,14 +1,16 @@
-// The Win32 platform layer on its own: text conversion, the thumbnail canvases, the clock, the
-// pointer, the sound resources and the version resource.
+// The Win32 platform layer on its own: text conversion, the thumbnail canvases, the magnifier's
+// keys, the clock, the pointer, the sound resources and the version resource.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <set>
+#include <utility>
 
 #include "app/form_layout.h"
 #include "app/main_form.h"
 #include "editions/win32/control_ids.h"
+#include "editions/win32/magnifier_keys.h"
 #include "editions/win32/program_info.h"
 #include "editions/win32/thumbnail_canvas.h"
 #include "editions/win32/unicode_text.h"
@@ -76,61 +78,82 @@ Picture Quadrants(int side) {
 }
 
 TEST(ThumbnailCanvas, StartsAsTheBoxBackground) {
-    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
-    EXPECT_EQ(canvas.pixel(0, 0), BoxBackground());
-    EXPECT_EQ(canvas.pixel(kBoxSide - 1, kBoxSide - 1), BoxBackground());
+    const auto canvas = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(canvas);
+    EXPECT_EQ(canvas->pixel(0, 0), BoxBackground());
+    EXPECT_EQ(canvas->pixel(kBoxSide - 1, kBoxSide - 1), BoxBackground());
 }
 
 TEST(ThumbnailCanvas, PaintsAtFullSizeWithColoursInPlace) {
-    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
-    canvas.paintPicture(Quadrants(10), 10, 10, 10, 10);
-    EXPECT_EQ(canvas.pixel(0, 0), kRed);
-    EXPECT_EQ(canvas.pixel(9, 0), kGreen);
-    EXPECT_EQ(canvas.pixel(0, 9), kBlue);
-    EXPECT_EQ(canvas.pixel(9, 9), kWhite);
-    EXPECT_EQ(canvas.pixel(10, 10), BoxBackground()) << "nothing is painted beyond the picture";
+    const auto canvas = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(canvas);
+    canvas->paintPicture(Quadrants(10), 10, 10, 10, 10);
+    EXPECT_EQ(canvas->pixel(0, 0), kRed);
+    EXPECT_EQ(canvas->pixel(9, 0), kGreen);
+    EXPECT_EQ(canvas->pixel(0, 9), kBlue);
+    EXPECT_EQ(canvas->pixel(9, 9), kWhite);
+    EXPECT_EQ(canvas->pixel(10, 10), BoxBackground()) << "nothing is painted beyond the picture";
 }
 
 TEST(ThumbnailCanvas, ScalesThePictureDownIntoTheCorner) {
-    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
-    canvas.paintPicture(Quadrants(280), 280, 280, 140, 140);
-    EXPECT_EQ(canvas.pixel(10, 10), kRed);
-    EXPECT_EQ(canvas.pixel(130, 10), kGreen);
-    EXPECT_EQ(canvas.pixel(10, 130), kBlue);
-    EXPECT_EQ(canvas.pixel(130, 130), kWhite);
-    EXPECT_EQ(canvas.pixel(141, 141), BoxBackground());
+    const auto canvas = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(canvas);
+    canvas->paintPicture(Quadrants(280), 280, 280, 140, 140);
+    EXPECT_EQ(canvas->pixel(10, 10), kRed);
+    EXPECT_EQ(canvas->pixel(130, 10), kGreen);
+    EXPECT_EQ(canvas->pixel(10, 130), kBlue);
+    EXPECT_EQ(canvas->pixel(130, 130), kWhite);
+    EXPECT_EQ(canvas->pixel(141, 141), BoxBackground());
 }
 
 TEST(ThumbnailCanvas, PaintsOnlyTheTopLeftPartAskedFor) {
-    ThumbnailCanvas canvas(kBoxSide, kBoxSide);
+    const auto canvas = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(canvas);
     // Only the red quadrant of a 20 x 20 picture, stretched to 20 x 20.
-    canvas.paintPicture(Quadrants(20), 10, 10, 20, 20);
-    EXPECT_EQ(canvas.pixel(2, 2), kRed);
-    EXPECT_EQ(canvas.pixel(18, 18), kRed);
+    canvas->paintPicture(Quadrants(20), 10, 10, 20, 20);
+    EXPECT_EQ(canvas->pixel(2, 2), kRed);
+    EXPECT_EQ(canvas->pixel(18, 18), kRed);
 }
 
 TEST(ThumbnailCanvas, CopiesOneRowOnly) {
-    ThumbnailCanvas source(kBoxSide, kBoxSide);
-    source.paintPicture(Quadrants(140), 140, 140, 140, 140);
-    ThumbnailCanvas target(kBoxSide, kBoxSide);
-    target.copyRow(source, 100, 140);
-    EXPECT_EQ(target.pixel(0, 100), kBlue);
-    EXPECT_EQ(target.pixel(139, 100), kWhite);
-    EXPECT_EQ(target.pixel(140, 100), BoxBackground()) << "the strip is 140 pixels wide";
-    EXPECT_EQ(target.pixel(0, 99), BoxBackground());
-    EXPECT_EQ(target.pixel(0, 101), BoxBackground());
+    const auto source = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(source);
+    source->paintPicture(Quadrants(140), 140, 140, 140, 140);
+    const auto target = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(target);
+    target->copyRow(*source, 100, 140);
+    EXPECT_EQ(target->pixel(0, 100), kBlue);
+    EXPECT_EQ(target->pixel(139, 100), kWhite);
+    EXPECT_EQ(target->pixel(140, 100), BoxBackground()) << "the strip is 140 pixels wide";
+    EXPECT_EQ(target->pixel(0, 99), BoxBackground());
+    EXPECT_EQ(target->pixel(0, 101), BoxBackground());
 }
 
 TEST(ThumbnailCanvas, CopiesAllAndClearsAgain) {
-    ThumbnailCanvas source(kBoxSide, kBoxSide);
-    source.paintPicture(Quadrants(140), 140, 140, 140, 140);
-    ThumbnailCanvas target(kBoxSide, kBoxSide);
-    target.copyAll(source);
-    EXPECT_EQ(target.pixel(0, 0), kRed);
-    EXPECT_EQ(target.pixel(139, 139), kWhite);
-    target.clear();
-    EXPECT_EQ(target.pixel(0, 0), BoxBackground());
-    EXPECT_EQ(target.pixel(139, 139), BoxBackground());
+    const auto source = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(source);
+    source->paintPicture(Quadrants(140), 140, 140, 140, 140);
+    const auto target = ThumbnailCanvas::Create(kBoxSide, kBoxSide);
+    ASSERT_TRUE(target);
+    target->copyAll(*source);
+    EXPECT_EQ(target->pixel(0, 0), kRed);
+    EXPECT_EQ(target->pixel(139, 139), kWhite);
+    target->clear();
+    EXPECT_EQ(target->pixel(0, 0), BoxBackground());
+    EXPECT_EQ(target->pixel(139, 139), BoxBackground());
+}
+
+TEST(ThumbnailCanvas, ABoxWithoutRoomIsRefused) { EXPECT_EQ(ThumbnailCanvas::Create(0, 0), nullptr); }
+
+// Every key the magnifier answers from its virtual-key code, and a few it does not.
+TEST(MagnifierKeys, VirtualKeysBecomeTheMagnifiersKeys) {
+    const std::pair<WPARAM, MagnifierKey> cases[] = {
+        {VK_RETURN, MagnifierKey::Enter}, {VK_ESCAPE, MagnifierKey::Escape}, {VK_LEFT, MagnifierKey::Left},
+        {VK_UP, MagnifierKey::Up},        {VK_RIGHT, MagnifierKey::Right},   {VK_DOWN, MagnifierKey::Down},
+        {'A', MagnifierKey::Other},       {VK_SPACE, MagnifierKey::Other},   {VK_NUMPAD4, MagnifierKey::Other},
+        {VK_TAB, MagnifierKey::Other},
+    };
+    for (const auto& [virtualKey, key] : cases) EXPECT_EQ(MagnifierKeyOf(virtualKey), key) << virtualKey;
 }
 
 TEST(Win32Clock, SecondsSinceMidnightFollowTheLocalTime) {

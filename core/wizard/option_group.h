@@ -1,0 +1,20 @@
+// Option buttons: the buttons of one control array form a group, of which one is selected.
+#pragma once
+
+#include "interfaces/main_window.h"
+
+namespace mipro {
+
+// The option-button arrays of frmMAIN and how many buttons each holds; 0 for other controls.
+constexpr int OptionGroupSize(Control id) {
+    switch (id) {
+        case Control::optBOARD: return 2;  // oekakiBBS, PaintBBS
+        case Control::optSPEED: return 3;  // fast, normal, slow
+        default: return 0;
+    }
+}
+
+// Selects option button `chosen` and clears the others of its group, as a click on it would.
+void SelectOption(MainWindow& window, ControlRef chosen);
+
+}  // namespace mipro
