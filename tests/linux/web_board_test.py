@@ -62,6 +62,40 @@ class Places:
         x, y = self.report[f"{channel}_slider"]
         return (x + dx, y + dy)
 
+    def tool(self, name):
+        return tuple(self.report[f"{name}_tool"])
+
+    def swatch(self, index):
+        """The middle of a palette swatch; swatches are 16 pixels wide, 18 apart."""
+        x, y = self.report["palette"][:2]
+        return (x + 18 * index + 8, y + 8)
+
+
+def line_scenarios(at):
+    """The pen's lines between drag points, fast and slanting, and what lies around the canvas."""
+    return [
+        ("a fast drag paints the whole line", drag([at.canvas(5, 100), at.canvas(150, 104)])),
+        ("diagonal and steep drags leave no gaps", drag([at.canvas(10, 20), at.canvas(60, 70), at.canvas(63, 95)])),
+        ("mipro's line for a run", click(at.canvas(40, 9)) + mipro_drag([at.canvas(41, 9), at.canvas(70, 9)])),
+        ("a stray press on the brush paints broad", click(at.tool("brush")) + drag([at.canvas(100, 30), at.canvas(120, 50)])),
+        ("the eraser whitens", click(at.tool("eraser")) + drag([at.canvas(5, 102), at.canvas(60, 102)])),
+        ("swatches set the colour", click(at.tool("pen")) + click(at.swatch(3)) + click(at.canvas(2, 2))
+         + click(at.swatch(9)) + drag([at.canvas(3, 3), at.canvas(30, 12)])),
+    ]
+
+
+def small_canvas_scenarios(at):
+    """A canvas smaller than the picture: mipro's clicks beyond it land on the tools and palette,
+    and the busy board misses some presses."""
+    return [
+        ("canvas clicks on a busy board", click(at.canvas(0, 0)) + click(at.canvas(1, 0)) + click(at.canvas(2, 0))
+         + click(at.canvas(23, 15))),
+        ("clicks below the canvas", click(at.canvas(5, 17)) + click(at.canvas(5, 80)) + click(at.canvas(40, 81))),
+        ("clicks right of the canvas", click(at.canvas(24, 3)) + click(at.canvas(27, 3)) + click(at.canvas(30, 60))
+         + click(at.canvas(31, 30))),
+        ("the canvas after the stray presses", click(at.canvas(4, 4)) + drag([at.canvas(10, 10), at.canvas(20, 5)])),
+    ]
+
 
 def oekaki_scenarios(at):
     return [
@@ -107,7 +141,10 @@ def fallback_scenarios(at):
 PAGES = [
     ("board=oekakiBBS&canvas=180x120&pos=13,7", ["--canvas", "180x120"], (13, 7), oekaki_scenarios),
     ("board=PaintBBS&pos=40,30", ["--board", "PaintBBS"], (40, 30), paint_scenarios),
-    ("board=paintbbs&canvas=0x40&pos=5,y", [], (0, 0), fallback_scenarios),
+    ("board=oekakiBBS&canvas=160x110&pos=0,0", ["--canvas", "160x110"], (0, 0), line_scenarios),
+    ("board=PaintBBS&canvas=24x16&pos=30,20&busy=2,3", ["--board", "PaintBBS", "--canvas", "24x16", "--busy", "2,3"],
+     (30, 20), small_canvas_scenarios),
+    ("board=paintbbs&canvas=0x40&pos=5,y&busy=0,4", [], (0, 0), fallback_scenarios),
 ]
 
 
@@ -231,7 +268,8 @@ def run_page(session, url, page, tool, folder):
     table = scenarios(Places(model.report))
     for checked, (name, actions) in enumerate(table, 2):
         wrong = run.check(actions)
-        print(f"  {'DIFF' if wrong else 'ok  '} {name} (values {' '.join(map(str, model.report['values']))})")
+        print(f"  {'DIFF' if wrong else 'ok  '} {name} (values {' '.join(map(str, model.report['values']))}, "
+              f"stray presses {' '.join(map(str, model.report['stray']))})")
         if wrong:
             return checked, run.pixels, problems + [f"{name}: {len(wrong)} pixels differ"] + wrong[:LISTED_DIFFERENCES]
     return 1 + len(table), run.pixels, problems
