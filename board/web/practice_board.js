@@ -6,6 +6,10 @@
 //   canvas=WxH                 the canvas size, each side 1 to 2000 (300x300)
 //   pos=X,Y                    where the board's top-left pixel lies in the page, in CSS pixels (0,0)
 //   busy=N,K                   a busy board: every N-th of the first K canvas presses is missed (never)
+//
+// The page's title is the board's title followed by its record of presses, in the lines of the
+// report practice-board.exe writes (board/report.h) joined by " | ":
+//   練習ボード - oekakiBBS | tool T | presses C K T P B | stray N M | busy N K D
 "use strict";
 
 // ---- Points, rectangles and pictures, in board pixels: (0, 0) is the board's top-left corner ----
@@ -269,6 +273,13 @@ const GRIP_NOTHING = "nothing";
 const GRIP_CANVAS = "canvas";
 const GRIP_SLIDER = "slider";
 
+// Where a press landed, numbered as in the report.
+const PLACE_CANVAS = 0;
+const PLACE_COLOUR_CONTROL = 1;
+const PLACE_TOOL_BUTTON = 2;
+const PLACE_PALETTE = 3;
+const PLACE_BARE_BOARD = 4;
+
 class Board {
   constructor(kind, canvasSize, busy) {
     this.layout = new Layout(kind, canvasSize);
@@ -282,6 +293,15 @@ class Board {
     this.penAt = point(0, 0);  // where the line a canvas drag paints goes on from
     this.canvasPresses = 0;
     this.dropped = 0;
+    this.presses = [0, 0, 0, 0, 0];  // by PLACES
+    this.strays = 0;
+    this.strayChanges = 0;
+  }
+
+  // The record of presses as the report gives it.
+  record() {
+    return ["tool " + this.tool, "presses " + this.presses.join(" "), "stray " + this.strays + " " + this.strayChanges,
+            "busy " + this.busy.every + " " + this.busy.first + " " + this.dropped];
   }
 
   colour() {
@@ -315,12 +335,29 @@ class Board {
   press(p) {
     this.grip = GRIP_NOTHING;
     if (this.layout.canvasRect().contains(p)) {
+      this.recordPress(PLACE_CANVAS, false);
       this.pressCanvas(p);
-    } else if (this.layout.kind === OEKAKI_BBS ? this.pressArrow(p) : this.pressSlider(p)) {
-      // a colour control took the press
-    } else if (!this.pressTool(p)) {
-      this.pressSwatch(p);
+      return;
     }
+    const colourBefore = this.colour();
+    const toolBefore = this.tool;
+    const place = this.pressElsewhere(p);
+    this.recordPress(place, this.colour() !== colourBefore || this.tool !== toolBefore);
+  }
+
+  // A press on the canvas or a colour control is what mipro means to make; any other is stray.
+  recordPress(place, changed) {
+    ++this.presses[place];
+    if (place === PLACE_CANVAS || place === PLACE_COLOUR_CONTROL) return;
+    ++this.strays;
+    if (changed) ++this.strayChanges;
+  }
+
+  pressElsewhere(p) {
+    if (this.layout.kind === OEKAKI_BBS ? this.pressArrow(p) : this.pressSlider(p)) return PLACE_COLOUR_CONTROL;
+    if (this.pressTool(p)) return PLACE_TOOL_BUTTON;
+    if (this.pressSwatch(p)) return PLACE_PALETTE;
+    return PLACE_BARE_BOARD;
   }
 
   // A busy board misses the press altogether: the drag that follows paints nothing either.
@@ -653,6 +690,8 @@ function boardTitle(kind) {
   return "練習ボード - " + kind;
 }
 
+const RECORD_SEPARATOR = " | ";
+
 // ---- The page: shows the board and hands it the left button's input ----
 
 const LEFT_BUTTON = 0;        // MouseEvent.button
@@ -661,6 +700,7 @@ const LEFT_BUTTON_HELD = 1;   // its bit in MouseEvent.buttons
 class BoardPage {
   constructor(element, options) {
     this.element = element;
+    this.title = boardTitle(options.kind);
     this.board = new Board(options.kind, options.canvas, options.busy);
     this.redrawPending = false;
     const size = this.board.layout.boardSize;
@@ -672,6 +712,7 @@ class BoardPage {
     element.style.top = options.position.y + "px";
     this.context = element.getContext("2d");
     this.listen();
+    this.showRecord();
     this.draw();
   }
 
@@ -709,12 +750,18 @@ class BoardPage {
   // Applies a change to the board and shows the board as it is then at the next frame.
   change(apply) {
     apply();
+    this.showRecord();
     if (this.redrawPending) return;
     this.redrawPending = true;
     requestAnimationFrame(() => {
       this.redrawPending = false;
       this.draw();
     });
+  }
+
+  showRecord() {
+    const title = [this.title, ...this.board.record()].join(RECORD_SEPARATOR);
+    if (document.title !== title) document.title = title;
   }
 
   draw() {
@@ -738,7 +785,6 @@ function pointOf(e) {
 
 function start() {
   const options = readOptions(window.location.search);
-  document.title = boardTitle(options.kind);
   new BoardPage(document.getElementById("board"), options);
 }
 

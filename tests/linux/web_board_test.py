@@ -3,7 +3,8 @@
 
 For each page below, Chromium shows the board and xdotool replays the page's scenarios one after
 the other; after each, the board on the screen must equal, pixel for pixel, the picture the C++
-model draws after all the input so far (board_reference).
+model draws after all the input so far (board_reference), and the page's title must carry the
+model's record of presses.
 
 usage: web_board_test.py BOARD_REFERENCE INDEX_HTML
 exit status: 0 all equal, 1 a difference, 77 no Chromium or X server could be started
@@ -22,6 +23,7 @@ PAGE_TIMEOUT = 30  # seconds for Chromium to show the board
 STEP_TIMEOUT = 5  # seconds for the board to show a scenario's outcome
 CLICK_GAP = "0.005"  # seconds after each click
 LISTED_DIFFERENCES = 10
+RECORD = ("tool", "presses", "stray", "busy")  # the report's lines the page's title carries
 
 # ---- Input in board pixels: (kind, (x, y)), kind "down", "up" or "move" for the left button, or a
 # click of another button, "middle" or "right" ----
@@ -233,10 +235,17 @@ class PageRun:
             raise CannotStart(gone)
         return self.shown().rgb == self.model.picture.rgb
 
+    def expected_title(self):
+        """The board's title and the model's record of presses, as the page shows them."""
+        record = [f"{name} {' '.join(map(str, self.model.report[name]))}" for name in RECORD]
+        return " | ".join([self.model.title] + record)
+
     def title_problems(self):
-        names = self.session.window_names()
-        return [] if any(self.model.title in name for name in names) else [f"window titles {names}, "
-                                                                         f"expected {self.model.title!r}"]
+        """Waits for the page's title to show the model's record; what differs when it does not."""
+        expected = self.expected_title()
+        if wait_for(lambda: any(expected in name for name in self.session.window_names()), STEP_TIMEOUT):
+            return []
+        return [f"window titles {self.session.window_names()}, expected {expected!r}"]
 
     def check(self, actions, timeout=STEP_TIMEOUT):
         """Replays the actions step by step, each time waiting for the board to equal the model's;
@@ -268,6 +277,7 @@ def run_page(session, url, page, tool, folder):
     table = scenarios(Places(model.report))
     for checked, (name, actions) in enumerate(table, 2):
         wrong = run.check(actions)
+        problems += [f"{name}: {problem}" for problem in run.title_problems()]
         print(f"  {'DIFF' if wrong else 'ok  '} {name} (values {' '.join(map(str, model.report['values']))}, "
               f"stray presses {' '.join(map(str, model.report['stray']))})")
         if wrong:
