@@ -68,15 +68,16 @@ protected:
     std::vector<long> CanvasPixel(long x, long y) const { return Offset("canvas", x, y); }
 
     // The board handles posted messages before queued input, so the save is asked for again until
-    // the board has seen all the button-downs sent.
-    board::Report ReportAfter(long downs) {
+    // the board has seen all the button-downs sent (and the button-ups, where what comes between a
+    // down and its up matters).
+    board::Report ReportAfter(long downs, long ups = 0) {
         for (int attempt = 0; attempt < 40; ++attempt) {
             const auto report = board_->requestSave();
             if (!report) break;
-            if (report->find("input").at(1) >= downs) return *report;
+            if (report->find("input").at(1) >= downs && report->find("input").at(2) >= ups) return *report;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        ADD_FAILURE() << "the board did not receive " << downs << " button-downs";
+        ADD_FAILURE() << "the board did not receive " << downs << " button-downs and " << ups << " button-ups";
         return board::Report({});
     }
 
@@ -94,9 +95,9 @@ protected:
         EXPECT_EQ(NotWhite(*canvas), static_cast<int>(pixels.size()));
     }
 
-    // Once the board has seen `downs` button-downs: how many canvas pixels are painted.
-    void ExpectBoardPainted(long downs, int painted) {
-        ReportAfter(downs);
+    // Once the board has seen `downs` button-downs and `ups` button-ups: how many canvas pixels are painted.
+    void ExpectBoardPainted(long downs, long ups, int painted) {
+        ReportAfter(downs, ups);
         const auto canvas = board_->canvas();
         ASSERT_TRUE(canvas.has_value());
         EXPECT_EQ(NotWhite(*canvas), painted);
@@ -180,7 +181,7 @@ TEST_F(PracticeBoardTest, SliderDragKeepsGoingBeyondTheBoardWindow) {
     MoveTo(boardRect[0] - 40, Spot("blue_slider")[1] + 60);  // off the board, left and below
     EXPECT_NE(ClassUnder(boardRect[0] - 40, Spot("blue_slider")[1] + 60), L"SunAwtCanvas");
     Up();
-    const board::Report report = ReportAfter(2);
+    const board::Report report = ReportAfter(2, 2);
     EXPECT_EQ(report.find("values"), (std::vector<long>{0, 0, 0}));
 }
 
@@ -250,7 +251,7 @@ TEST_F(PracticeBoardTest, FastDragPaintsTheWholeLineBetweenItsPoints) {
     Down();
     MoveTo(CanvasPixel(80, 40)[0], CanvasPixel(80, 40)[1]);  // one jump: the board sees one move
     Up();
-    ExpectBoardPainted(1, 76);
+    ExpectBoardPainted(1, 1, 76);
     const auto canvas = board_->canvas();
     ASSERT_TRUE(canvas.has_value());
     EXPECT_EQ(canvas->at(5, 5), board::kBlack);
