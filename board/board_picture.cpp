@@ -6,6 +6,7 @@
 #include "board/control_rules.h"
 #include "board/glyphs.h"
 #include "board/shapes.h"
+#include "board/tools.h"
 
 namespace mipro::board {
 namespace {
@@ -14,6 +15,10 @@ constexpr int kValueDigits = 3;
 constexpr int kUnitsPerPixel = 5;
 // The oekakiBBS bar is filled from its left end; at 0 only the first five columns are.
 constexpr int kBarEmptyFill = 5;
+// Inside a tool button: a stroke of the tool for the pen and brush, a white block for the eraser.
+constexpr Point kStrokeFrom{6, 17};
+constexpr Point kStrokeTo{17, 6};
+constexpr Rect kEraserBlock{6, 8, 17, 15};
 
 std::string PaddedValue(int value) {
     std::string text = std::to_string(value);
@@ -67,6 +72,30 @@ void DrawCanvas(Raster& r, const Board& board) {
     Blit(r, board.canvas(), {area.left, area.top});
 }
 
+void DrawToolButton(Raster& r, Rect button, Tool t, bool chosen) {
+    FillRect(r, button, chosen ? kChosenToolColour : kButtonColour);
+    OutlineRect(r, button, kInkColour);
+    const Point at{button.left, button.top};
+    if (t == Tool::Eraser) {
+        const Rect block = kEraserBlock.movedBy(at);
+        FillRect(r, block, kWhite);
+        OutlineRect(r, block, kInkColour);
+    } else {
+        DrawLine(r, kStrokeFrom + at, kStrokeTo + at, StampSide(t), kInkColour);
+    }
+}
+
+void DrawTools(Raster& r, const Board& board) {
+    for (Tool t : kTools) DrawToolButton(r, board.layout().toolButton(t), t, t == board.tool());
+}
+
+void DrawPalette(Raster& r, const Layout& layout) {
+    for (int i = 0; i < kPaletteColours; ++i) {
+        FillRect(r, layout.swatch(i), PaletteColour(i));
+        OutlineRect(r, layout.swatch(i), kInkColour);
+    }
+}
+
 }  // namespace
 
 Colour ChannelColour(Channel c) {
@@ -88,6 +117,8 @@ Raster DrawBoard(const Board& board) {
             DrawPaintControl(r, layout, c, board.value(c));
     }
     DrawCanvas(r, board);
+    DrawTools(r, board);
+    DrawPalette(r, layout);
     return r;
 }
 

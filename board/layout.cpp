@@ -38,13 +38,22 @@ constexpr Rect kTrack{26, 44, 74, 57};
 constexpr Point kSliderZero{26, 46};
 constexpr Rect kPaintValue{80, 47, 98, 53};
 
+// The tool buttons and swatches lie this far from the canvas: its border line and bare board.
+constexpr int kControlGap = 4;
+constexpr int kToolSide = 24;
+constexpr int kToolPitch = 26;
+constexpr int kSwatchSide = 16;
+constexpr int kSwatchPitch = 18;
+
 int channelIndex(Channel c) { return static_cast<int>(c); }
 
 }  // namespace
 
 Layout::Layout(Kind kind, Size canvas) : kind_(kind), canvas_(canvas) {
-    board_.width = kCanvasOrigin.x + canvas.width + kMargin;
-    board_.height = std::max(kCanvasOrigin.y + canvas.height + kMargin, kPanelHeight);
+    const Rect lastTool = toolButton(kTools.back());
+    const Rect lastSwatch = swatch(kPaletteColours - 1);
+    board_.width = std::max(lastTool.right, lastSwatch.right) + 1 + kMargin;
+    board_.height = std::max(lastSwatch.bottom + 1 + kMargin, kPanelHeight);
 }
 
 Rect Layout::canvasRect() const {
@@ -89,6 +98,20 @@ PaintControl Layout::paintControl(Channel c) const {
     const Point at = guideCorner(c);
     return {kBracket.movedBy(at), kBracketSolidBottom + at.y, kPaintLetter.movedBy(at),
             kTrack.movedBy(at),   kSliderZero + at,           kPaintValue.movedBy(at)};
+}
+
+Rect Layout::toolButton(Tool t) const {
+    const int left = canvasRect().right + kControlGap;
+    const int top = kCanvasOrigin.y + kToolPitch * static_cast<int>(t);
+    return {left, top, left + kToolSide - 1, top + kToolSide - 1};
+}
+
+Rect Layout::swatch(int index) const {
+    const int belowCanvas = canvasRect().bottom + kControlGap;
+    const int belowTools = toolButton(kTools.back()).bottom + kControlGap;
+    const int top = std::max(belowCanvas, belowTools);
+    const int left = kCanvasOrigin.x + kSwatchPitch * index;
+    return {left, top, left + kSwatchSide - 1, top + kSwatchSide - 1};
 }
 
 }  // namespace mipro::board

@@ -1,5 +1,6 @@
-// Where everything lies on a practice board, in board pixels: the canvas, and the colour
-// controls of the two board kinds, placed so that mipro's magnifier guide frames fit them.
+// Where everything lies on a practice board, in board pixels: the canvas, the colour controls of
+// the two board kinds, placed so that mipro's magnifier guide frames fit them, and, as on the real
+// boards, the tool buttons right of the canvas and the colour palette below it.
 //
 // Each colour control has a guide corner: the top-left pixel of the 100 x 100 square the
 // magnifier shows when its guide frame lies exactly over the control. The shapes of a control are
@@ -20,6 +21,13 @@ constexpr std::array<Channel, 3> kChannels = {Channel::Red, Channel::Green, Chan
 // The four arrow buttons of an oekakiBBS colour control.
 enum class Arrow { TensUp, TensDown, OnesUp, OnesDown };
 constexpr std::array<Arrow, 4> kArrows = {Arrow::TensUp, Arrow::TensDown, Arrow::OnesUp, Arrow::OnesDown};
+
+// The drawing tools, one button each, stacked from the top in this order.
+enum class Tool { Pen, Brush, Eraser };
+constexpr std::array<Tool, 3> kTools = {Tool::Pen, Tool::Brush, Tool::Eraser};
+
+// The palette's colour swatches, in a row from the left.
+constexpr int kPaletteColours = 10;
 
 // An oekakiBBS control: the letter, the value bar and four triangular arrow buttons.
 struct OekakiControl {
@@ -59,6 +67,12 @@ public:
     Point arrowPoint(Channel c, Arrow a) const;
 
     PaintControl paintControl(Channel c) const;
+
+    // A tool's button, in a column starting a few pixels right of the canvas, level with its top.
+    Rect toolButton(Tool t) const;
+    // Swatch 0 to kPaletteColours - 1, in a row starting a few pixels below the canvas and the tool
+    // column, level with the canvas's left edge.
+    Rect swatch(int index) const;
 
     static constexpr int kMaxCanvasSide = 2000;
 

@@ -40,6 +40,10 @@ std::string Apply(Options& o, const std::string& name, const std::string& value)
     } else if (name == "--class") {
         if (value != kSunCanvasClass && value != kMicrosoftCanvasClass) return "unknown window class: " + value;
         o.className = value;
+    } else if (name == "--busy") {
+        const auto pattern = NumberPair(value, ',');
+        if (!pattern || pattern->x < 1 || pattern->y < 0) return "busy pattern must be N,K with N at least 1: " + value;
+        o.busy = {pattern->x, pattern->y};
     } else if (name == "--save-canvas") {
         o.saveCanvasPath = value;
     } else if (name == "--report") {

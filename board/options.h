@@ -1,12 +1,16 @@
 // The practice board's command line:
 //   --board oekakiBBS|PaintBBS   --canvas WxH   --pos X,Y   --class SunAwtCanvas|MSAWT_Comp_Class
-//   --save-canvas PATH           --report PATH
+//   --save-canvas PATH           --report PATH      --busy N,K
+// --canvas sets the canvas's size, each side 1 to 2000 pixels, whatever the size of the picture
+// drawn into it;
+// --busy N,K makes a busy board that misses every N-th of its first K canvas presses.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "board/busy_pattern.h"
 #include "board/geometry.h"
 #include "board/layout.h"
 
@@ -22,6 +26,7 @@ struct Options {
     std::string className = kSunCanvasClass;
     std::string saveCanvasPath;  // UTF-8; empty when the canvas is not to be saved
     std::string reportPath;      // UTF-8; empty when no report is wanted
+    BusyPattern busy;            // never busy unless asked
 };
 
 struct ParsedOptions {

@@ -35,6 +35,29 @@ void WriteControls(ReportWriter& w, const Layout& layout) {
     }
 }
 
+Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+void WriteTools(ReportWriter& w, const Layout& layout) {
+    for (Tool t : kTools) w.point(ToolName(t) + "_tool", Centre(layout.toolButton(t)));
+    const Rect first = layout.swatch(0);
+    const Rect last = layout.swatch(kPaletteColours - 1);
+    const Point corner = w.onScreen({first.left, first.top});
+    w.numbers("palette", {corner.x, corner.y, last.right - first.left + 1, last.bottom - first.top + 1});
+}
+
+void WritePresses(ReportWriter& w, const Board& board) {
+    const PressRecord& presses = board.presses();
+    w.numbers("presses", {presses.count(PressPlace::Canvas), presses.count(PressPlace::ColourControl),
+                          presses.count(PressPlace::ToolButton), presses.count(PressPlace::Palette),
+                          presses.count(PressPlace::BareBoard)});
+    w.numbers("stray", {presses.strays(), presses.strayChanges()});
+    for (const StrayPress& s : presses.firstStrays()) {
+        const Point at = w.onScreen(s.at);
+        w.numbers("stray_press", {static_cast<long>(s.place), at.x, at.y, s.changed ? 1 : 0});
+    }
+    w.numbers("busy", {board.busy().every, board.busy().first, board.dropped()});
+}
+
 }  // namespace
 
 std::vector<long> Report::find(const std::string& name) const {
@@ -69,6 +92,15 @@ std::string ArrowName(Arrow a) {
     return "";
 }
 
+std::string ToolName(Tool t) {
+    switch (t) {
+        case Tool::Pen: return "pen";
+        case Tool::Brush: return "brush";
+        case Tool::Eraser: return "eraser";
+    }
+    return "";
+}
+
 std::string ReportText(const Board& board, Point screenOrigin) {
     const Layout& layout = board.layout();
     ReportWriter w(screenOrigin);
@@ -85,6 +117,9 @@ std::string ReportText(const Board& board, Point screenOrigin) {
         const Point at = w.onScreen(e.at);
         w.numbers("event", {static_cast<long>(e.kind), at.x, at.y});
     }
+    w.numbers("tool", {static_cast<long>(board.tool())});
+    WriteTools(w, layout);
+    WritePresses(w, board);
     return w.text();
 }
 

@@ -12,6 +12,18 @@
 //   values R G B           the current colour components
 //   input M D U            moves, button-downs and button-ups received so far
 //   event K X Y            the latest events, oldest first: K 0 move, 1 button-down, 2 button-up
+//   tool T                 the current tool: 0 pen, 1 brush, 2 eraser
+//   pen_tool X Y           where each tool's button lies: its centre (brush_tool, eraser_tool likewise)
+//   palette X Y W H        the palette row: its first swatch's top-left pixel, the row's size
+//   presses C K T P B      fresh presses (not the button-downs that go on with a drag) on the canvas,
+//                          on the colour controls (arrow buttons, slider tracks), on the tool buttons,
+//                          on the palette's swatches and on the bare board
+//   stray N M              presses on neither the canvas nor a colour control; M of them changed
+//                          the tool or the colour
+//   stray_press K X Y C    the first stray presses, oldest first: K the place as in presses (2 tool
+//                          button, 3 swatch, 4 bare board), C 1 when it changed the tool or colour
+//   busy N K D             the busy pattern (every N-th of the first K canvas presses missed, 0 0
+//                          when never busy) and D the canvas presses missed so far
 #pragma once
 
 #include <string>
@@ -44,5 +56,6 @@ Report ParseReport(const std::string& text);
 
 std::string ChannelName(Channel c);
 std::string ArrowName(Arrow a);
+std::string ToolName(Tool t);
 
 }  // namespace mipro::board

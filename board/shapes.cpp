@@ -1,5 +1,7 @@
 #include "board/shapes.h"
 
+#include <cstdlib>
+
 namespace mipro::board {
 namespace {
 
@@ -36,6 +38,34 @@ void FillUpTriangle(Raster& r, Rect box, Colour c) {
 
 void FillDownTriangle(Raster& r, Rect box, Colour c) {
     for (int y = box.top; y <= box.bottom; ++y) FillTriangleRow(r, box, y, box.bottom - y, c);
+}
+
+std::vector<Point> LinePoints(Point from, Point to) {
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int stepX = from.x < to.x ? 1 : -1;
+    const int stepY = from.y < to.y ? 1 : -1;
+    std::vector<Point> points;
+    int error = dx + dy;
+    Point p = from;
+    for (;;) {
+        points.push_back(p);
+        if (p == to) return points;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.x += stepX;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.y += stepY;
+        }
+    }
+}
+
+void DrawLine(Raster& r, Point from, Point to, int side, Colour c) {
+    const int half = side / 2;
+    for (const Point p : LinePoints(from, to)) FillRect(r, {p.x - half, p.y - half, p.x + half, p.y + half}, c);
 }
 
 void Blit(Raster& r, const Raster& picture, Point at) {

@@ -5,6 +5,11 @@
 //   board=oekakiBBS|PaintBBS   the board kind (oekakiBBS)
 //   canvas=WxH                 the canvas size, each side 1 to 2000 (300x300)
 //   pos=X,Y                    where the board's top-left pixel lies in the page, in CSS pixels (0,0)
+//   busy=N,K                   a busy board: every N-th of the first K canvas presses is missed (never)
+//
+// The page's title is the board's title followed by its record of presses, in the lines of the
+// report practice-board.exe writes (board/report.h) joined by " | ":
+//   練習ボード - oekakiBBS | tool T | presses C K T P B | stray N M | busy N K D
 "use strict";
 
 // ---- Points, rectangles and pictures, in board pixels: (0, 0) is the board's top-left corner ----
@@ -81,6 +86,12 @@ const ONES_UP = "onesUp";
 const ONES_DOWN = "onesDown";
 const ARROWS = [TENS_UP, TENS_DOWN, ONES_UP, ONES_DOWN];
 
+// The drawing tools, one button each, stacked from the top in this order.
+const PEN = 0;
+const BRUSH = 1;
+const ERASER = 2;
+const TOOLS = [PEN, BRUSH, ERASER];
+
 const MAX_CANVAS_SIDE = 2000;
 const CANVAS_ORIGIN = point(140, 12);
 const MARGIN = 10;
@@ -109,14 +120,44 @@ const PAINT_TRACK = new Rect(26, 44, 74, 57);
 const PAINT_SLIDER_ZERO = point(26, 46);
 const PAINT_VALUE = new Rect(80, 47, 98, 53);
 
+// The tool buttons and swatches lie this far from the canvas: its border line and bare board.
+const CONTROL_GAP = 4;
+const TOOL_SIDE = 24;
+const TOOL_PITCH = 26;
+const SWATCH_SIDE = 16;
+const SWATCH_PITCH = 18;
+const PALETTE = [
+  rgb(0, 0, 0), rgb(255, 255, 255), rgb(128, 128, 128), rgb(255, 0, 0), rgb(255, 255, 0),
+  rgb(0, 255, 0), rgb(0, 255, 255), rgb(0, 0, 255), rgb(255, 0, 255), rgb(128, 64, 0),
+];
+
 class Layout {
   constructor(kind, canvasSize) {
     this.kind = kind;
     this.canvasSize = canvasSize;
+    const lastTool = this.toolButton(TOOLS[TOOLS.length - 1]);
+    const lastSwatch = this.swatch(PALETTE.length - 1);
     this.boardSize = {
-      width: CANVAS_ORIGIN.x + canvasSize.width + MARGIN,
-      height: Math.max(CANVAS_ORIGIN.y + canvasSize.height + MARGIN, PANEL_HEIGHT),
+      width: Math.max(lastTool.right, lastSwatch.right) + 1 + MARGIN,
+      height: Math.max(lastSwatch.bottom + 1 + MARGIN, PANEL_HEIGHT),
     };
+  }
+
+  // A tool's button, in a column starting a few pixels right of the canvas, level with its top.
+  toolButton(tool) {
+    const left = this.canvasRect().right + CONTROL_GAP;
+    const top = CANVAS_ORIGIN.y + TOOL_PITCH * tool;
+    return new Rect(left, top, left + TOOL_SIDE - 1, top + TOOL_SIDE - 1);
+  }
+
+  // A swatch of the palette, in a row starting a few pixels below the canvas and the tool column,
+  // level with the canvas's left edge.
+  swatch(index) {
+    const belowCanvas = this.canvasRect().bottom + CONTROL_GAP;
+    const belowTools = CANVAS_ORIGIN.y + TOOL_PITCH * TOOLS[TOOLS.length - 1] + TOOL_SIDE - 1 + CONTROL_GAP;
+    const top = Math.max(belowCanvas, belowTools);
+    const left = CANVAS_ORIGIN.x + SWATCH_PITCH * index;
+    return new Rect(left, top, left + SWATCH_SIDE - 1, top + SWATCH_SIDE - 1);
   }
 
   canvasRect() {
@@ -181,21 +222,86 @@ function sliderValueAt(x, zeroX) {
   return Math.min(pixels * UNITS_PER_PIXEL, MAX_COMPONENT);
 }
 
-// ---- The board: canvas, current colour and controls, driven by the left button ----
+// ---- What the tools paint ----
+
+// The side of the square a tool paints, centred on each point of its line: 1 for the pen.
+function stampSide(tool) {
+  return tool === PEN ? 1 : 3;
+}
+
+// The colour a tool paints with: the eraser paints white.
+function toolInk(tool, current) {
+  return tool === ERASER ? WHITE : current;
+}
+
+// The pixels of a one-pixel line from `from` to `to`, both ends included, in the order a pen goes
+// (Bresenham's: each step moves one pixel along the longer axis and at most one along the other).
+function linePoints(from, to) {
+  const dx = Math.abs(to.x - from.x);
+  const dy = -Math.abs(to.y - from.y);
+  const stepX = from.x < to.x ? 1 : -1;
+  const stepY = from.y < to.y ? 1 : -1;
+  const points = [];
+  let error = dx + dy;
+  let x = from.x;
+  let y = from.y;
+  for (;;) {
+    points.push(point(x, y));
+    if (x === to.x && y === to.y) return points;
+    const twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += stepX;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += stepY;
+    }
+  }
+}
+
+// The line with a square of side `side` (odd) painted centred on each of its points.
+function drawLine(r, from, to, side, colour) {
+  const half = Math.floor(side / 2);
+  for (const p of linePoints(from, to)) fillRect(r, new Rect(p.x - half, p.y - half, p.x + half, p.y + half), colour);
+}
+
+// ---- The board: canvas, current colour and tool, controls, driven by the left button ----
 
 // What a press took hold of, which decides what a drag does.
 const GRIP_NOTHING = "nothing";
 const GRIP_CANVAS = "canvas";
 const GRIP_SLIDER = "slider";
 
+// Where a press landed, numbered as in the report.
+const PLACE_CANVAS = 0;
+const PLACE_COLOUR_CONTROL = 1;
+const PLACE_TOOL_BUTTON = 2;
+const PLACE_PALETTE = 3;
+const PLACE_BARE_BOARD = 4;
+
 class Board {
-  constructor(kind, canvasSize) {
+  constructor(kind, canvasSize, busy) {
     this.layout = new Layout(kind, canvasSize);
     this.canvas = new Raster(canvasSize.width, canvasSize.height, WHITE);
+    this.busy = busy;
     this.values = [0, 0, 0];
+    this.tool = PEN;
     this.held = false;
     this.grip = GRIP_NOTHING;
     this.gripped = RED;
+    this.penAt = point(0, 0);  // where the line a canvas drag paints goes on from
+    this.canvasPresses = 0;
+    this.dropped = 0;
+    this.presses = [0, 0, 0, 0, 0];  // by PLACES
+    this.strays = 0;
+    this.strayChanges = 0;
+  }
+
+  // The record of presses as the report gives it.
+  record() {
+    return ["tool " + this.tool, "presses " + this.presses.join(" "), "stray " + this.strays + " " + this.strayChanges,
+            "busy " + this.busy.every + " " + this.busy.first + " " + this.dropped];
   }
 
   colour() {
@@ -229,19 +335,48 @@ class Board {
   press(p) {
     this.grip = GRIP_NOTHING;
     if (this.layout.canvasRect().contains(p)) {
-      this.grip = GRIP_CANVAS;
-      this.paint(p);
-    } else if (this.layout.kind === OEKAKI_BBS) {
-      this.pressArrow(p);
-    } else if (this.pressSlider(p)) {
-      this.grip = GRIP_SLIDER;
+      this.recordPress(PLACE_CANVAS, false);
+      this.pressCanvas(p);
+      return;
     }
+    const colourBefore = this.colour();
+    const toolBefore = this.tool;
+    const place = this.pressElsewhere(p);
+    this.recordPress(place, this.colour() !== colourBefore || this.tool !== toolBefore);
+  }
+
+  // A press on the canvas or a colour control is what mipro means to make; any other is stray.
+  recordPress(place, changed) {
+    ++this.presses[place];
+    if (place === PLACE_CANVAS || place === PLACE_COLOUR_CONTROL) return;
+    ++this.strays;
+    if (changed) ++this.strayChanges;
+  }
+
+  pressElsewhere(p) {
+    if (this.layout.kind === OEKAKI_BBS ? this.pressArrow(p) : this.pressSlider(p)) return PLACE_COLOUR_CONTROL;
+    if (this.pressTool(p)) return PLACE_TOOL_BUTTON;
+    if (this.pressSwatch(p)) return PLACE_PALETTE;
+    return PLACE_BARE_BOARD;
+  }
+
+  // A busy board misses the press altogether: the drag that follows paints nothing either.
+  pressCanvas(p) {
+    ++this.canvasPresses;
+    const busy = this.busy;
+    if (busy.every > 0 && this.canvasPresses <= busy.first && this.canvasPresses % busy.every === 0) {
+      ++this.dropped;
+      return;
+    }
+    this.grip = GRIP_CANVAS;
+    this.penAt = p;
+    this.paintTo(p);
   }
 
   drag(p) {
     switch (this.grip) {
       case GRIP_CANVAS:
-        this.paint(p);
+        this.paintTo(p);
         break;
       case GRIP_SLIDER:
         this.values[this.gripped] = sliderValueAt(p.x, this.layout.paintControl(this.gripped).zero.x);
@@ -249,8 +384,12 @@ class Board {
     }
   }
 
-  paint(p) {
-    this.canvas.set(p.x - CANVAS_ORIGIN.x, p.y - CANVAS_ORIGIN.y, this.colour());
+  // The line from where the pen is to p, in canvas pixels; what falls outside the canvas is lost.
+  paintTo(p) {
+    const from = point(this.penAt.x - CANVAS_ORIGIN.x, this.penAt.y - CANVAS_ORIGIN.y);
+    const to = point(p.x - CANVAS_ORIGIN.x, p.y - CANVAS_ORIGIN.y);
+    drawLine(this.canvas, from, to, stampSide(this.tool), toolInk(this.tool, this.colour()));
+    this.penAt = p;
   }
 
   pressArrow(p) {
@@ -259,17 +398,38 @@ class Board {
       for (const arrow of ARROWS) {
         if (!arrows[arrow].contains(p)) continue;
         this.values[channel] = afterArrowPress(this.values[channel], arrow);
-        return;
+        return true;
       }
     }
+    return false;
   }
 
   pressSlider(p) {
     for (const channel of CHANNELS) {
       const slider = this.layout.paintControl(channel);
       if (!slider.track.contains(p)) continue;
+      this.grip = GRIP_SLIDER;
       this.gripped = channel;
       this.values[channel] = sliderValueAt(p.x, slider.zero.x);
+      return true;
+    }
+    return false;
+  }
+
+  pressTool(p) {
+    for (const tool of TOOLS) {
+      if (!this.layout.toolButton(tool).contains(p)) continue;
+      this.tool = tool;
+      return true;
+    }
+    return false;
+  }
+
+  pressSwatch(p) {
+    for (let i = 0; i < PALETTE.length; ++i) {
+      if (!this.layout.swatch(i).contains(p)) continue;
+      const colour = PALETTE[i];
+      this.values = [colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff];
       return true;
     }
     return false;
@@ -368,10 +528,16 @@ function drawDigits(r, text, topLeft, ink) {
 const PANEL_COLOUR = rgb(228, 228, 236);
 const INK_COLOUR = rgb(24, 24, 24);
 const TRACK_COLOUR = WHITE;
+const BUTTON_COLOUR = rgb(246, 246, 246);
+const CHOSEN_TOOL_COLOUR = rgb(255, 214, 120);
 const CHANNEL_COLOURS = [rgb(210, 30, 30), rgb(30, 170, 30), rgb(30, 30, 210)];
 const VALUE_DIGITS = 3;
 // The oekakiBBS bar is filled from its left end; at 0 only the first five columns are.
 const BAR_EMPTY_FILL = 5;
+// Inside a tool button: a stroke of the tool for the pen and brush, a white block for the eraser.
+const STROKE_FROM = point(6, 17);
+const STROKE_TO = point(17, 6);
+const ERASER_BLOCK = new Rect(6, 8, 17, 15);
 
 function paddedValue(value) {
   return String(value).padStart(VALUE_DIGITS, " ");
@@ -429,6 +595,30 @@ function drawCanvas(r, board) {
   blit(r, board.canvas, topLeftOf(area));
 }
 
+function drawToolButton(r, button, tool, chosen) {
+  fillRect(r, button, chosen ? CHOSEN_TOOL_COLOUR : BUTTON_COLOUR);
+  outlineRect(r, button, INK_COLOUR);
+  const at = topLeftOf(button);
+  if (tool === ERASER) {
+    const block = ERASER_BLOCK.movedBy(at);
+    fillRect(r, block, WHITE);
+    outlineRect(r, block, INK_COLOUR);
+  } else {
+    drawLine(r, plus(STROKE_FROM, at), plus(STROKE_TO, at), stampSide(tool), INK_COLOUR);
+  }
+}
+
+function drawTools(r, board) {
+  for (const tool of TOOLS) drawToolButton(r, board.layout.toolButton(tool), tool, tool === board.tool);
+}
+
+function drawPalette(r, layout) {
+  for (let i = 0; i < PALETTE.length; ++i) {
+    fillRect(r, layout.swatch(i), PALETTE[i]);
+    outlineRect(r, layout.swatch(i), INK_COLOUR);
+  }
+}
+
 function drawBoard(board) {
   const layout = board.layout;
   const r = new Raster(layout.boardSize.width, layout.boardSize.height, PANEL_COLOUR);
@@ -437,6 +627,8 @@ function drawBoard(board) {
     else drawPaintControl(r, layout, channel, board.values[channel]);
   }
   drawCanvas(r, board);
+  drawTools(r, board);
+  drawPalette(r, layout);
   return r;
 }
 
@@ -444,6 +636,7 @@ function drawBoard(board) {
 
 const DEFAULT_CANVAS = { width: 300, height: 300 };
 const DEFAULT_POSITION = point(0, 0);
+const NEVER_BUSY = { every: 0, first: 0 };
 const INT_MIN = -2147483648;
 const INT_MAX = 2147483647;
 const WHOLE_NUMBER = /^-?[0-9]+$/;
@@ -476,18 +669,28 @@ function canvasSizeFrom(text) {
   return { width: size.x, height: size.y };
 }
 
+// "N,K" with N at least 1 and K at least 0; never busy otherwise.
+function busyFrom(text) {
+  const pattern = numberPair(text, ",");
+  if (!pattern || pattern.x < 1 || pattern.y < 0) return NEVER_BUSY;
+  return { every: pattern.x, first: pattern.y };
+}
+
 function readOptions(query) {
   const params = new URLSearchParams(query);
   return {
     kind: kindFrom(params.get("board")),
     canvas: canvasSizeFrom(params.get("canvas")),
     position: numberPair(params.get("pos"), ",") || DEFAULT_POSITION,
+    busy: busyFrom(params.get("busy")),
   };
 }
 
 function boardTitle(kind) {
   return "練習ボード - " + kind;
 }
+
+const RECORD_SEPARATOR = " | ";
 
 // ---- The page: shows the board and hands it the left button's input ----
 
@@ -497,7 +700,8 @@ const LEFT_BUTTON_HELD = 1;   // its bit in MouseEvent.buttons
 class BoardPage {
   constructor(element, options) {
     this.element = element;
-    this.board = new Board(options.kind, options.canvas);
+    this.title = boardTitle(options.kind);
+    this.board = new Board(options.kind, options.canvas, options.busy);
     this.redrawPending = false;
     const size = this.board.layout.boardSize;
     element.width = size.width;
@@ -508,6 +712,7 @@ class BoardPage {
     element.style.top = options.position.y + "px";
     this.context = element.getContext("2d");
     this.listen();
+    this.showRecord();
     this.draw();
   }
 
@@ -545,12 +750,18 @@ class BoardPage {
   // Applies a change to the board and shows the board as it is then at the next frame.
   change(apply) {
     apply();
+    this.showRecord();
     if (this.redrawPending) return;
     this.redrawPending = true;
     requestAnimationFrame(() => {
       this.redrawPending = false;
       this.draw();
     });
+  }
+
+  showRecord() {
+    const title = [this.title, ...this.board.record()].join(RECORD_SEPARATOR);
+    if (document.title !== title) document.title = title;
   }
 
   draw() {
@@ -574,7 +785,6 @@ function pointOf(e) {
 
 function start() {
   const options = readOptions(window.location.search);
-  document.title = boardTitle(options.kind);
   new BoardPage(document.getElementById("board"), options);
 }
 

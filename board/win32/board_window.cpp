@@ -46,7 +46,7 @@ bool RegisterClassOf(HINSTANCE instance, const std::wstring& name, WNDPROC proce
 
 }  // namespace
 
-BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_(options_.kind, options_.canvas) {}
+BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_(options_.kind, options_.canvas, options_.busy) {}
 
 bool BoardWindow::create(HINSTANCE instance) {
     const std::wstring boardClass = Utf8Path(options_.className).wstring();

@@ -1,6 +1,6 @@
 // The practice board's C++ model as a reference for other editions of the board:
 //
-//   board_reference EVENTS OUT.bmp [--board oekakiBBS|PaintBBS] [--canvas WxH]
+//   board_reference EVENTS OUT.bmp [--board oekakiBBS|PaintBBS] [--canvas WxH] [--busy N,K]
 //
 // builds a board as practice-board.exe does for those options, applies the left-button events of the file EVENTS
 // (one a line: "down X Y", "move X Y" or "up X Y", in board pixels), saves the board's picture as
@@ -42,7 +42,7 @@ bool ApplyEvents(Board& board, std::istream& events) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: board_reference EVENTS OUT.bmp [--board oekakiBBS|PaintBBS] [--canvas WxH]\n");
+        std::fprintf(stderr, "usage: board_reference EVENTS OUT.bmp [--board oekakiBBS|PaintBBS] [--canvas WxH] [--busy N,K]\n");
         return kUsageError;
     }
     const ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 3, argv + argc));
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "board_reference: %s\n", parsed.error.c_str());
         return kUsageError;
     }
-    Board board(parsed.options.kind, parsed.options.canvas);
+    Board board(parsed.options.kind, parsed.options.canvas, parsed.options.busy);
     std::ifstream events(argv[1]);
     if (!events || !ApplyEvents(board, events)) {
         std::fprintf(stderr, "board_reference: cannot read the events in %s\n", argv[1]);

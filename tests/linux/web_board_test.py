@@ -3,7 +3,8 @@
 
 For each page below, Chromium shows the board and xdotool replays the page's scenarios one after
 the other; after each, the board on the screen must equal, pixel for pixel, the picture the C++
-model draws after all the input so far (board_reference).
+model draws after all the input so far (board_reference), and the page's title must carry the
+model's record of presses.
 
 usage: web_board_test.py BOARD_REFERENCE INDEX_HTML
 exit status: 0 all equal, 1 a difference, 77 no Chromium or X server could be started
@@ -22,6 +23,7 @@ PAGE_TIMEOUT = 30  # seconds for Chromium to show the board
 STEP_TIMEOUT = 5  # seconds for the board to show a scenario's outcome
 CLICK_GAP = "0.005"  # seconds after each click
 LISTED_DIFFERENCES = 10
+RECORD = ("tool", "presses", "stray", "busy")  # the report's lines the page's title carries
 
 # ---- Input in board pixels: (kind, (x, y)), kind "down", "up" or "move" for the left button, or a
 # click of another button, "middle" or "right" ----
@@ -61,6 +63,40 @@ class Places:
     def slider(self, channel, dx, dy=0):
         x, y = self.report[f"{channel}_slider"]
         return (x + dx, y + dy)
+
+    def tool(self, name):
+        return tuple(self.report[f"{name}_tool"])
+
+    def swatch(self, index):
+        """The middle of a palette swatch; swatches are 16 pixels wide, 18 apart."""
+        x, y = self.report["palette"][:2]
+        return (x + 18 * index + 8, y + 8)
+
+
+def line_scenarios(at):
+    """The pen's lines between drag points, fast and slanting, and what lies around the canvas."""
+    return [
+        ("a fast drag paints the whole line", drag([at.canvas(5, 100), at.canvas(150, 104)])),
+        ("diagonal and steep drags leave no gaps", drag([at.canvas(10, 20), at.canvas(60, 70), at.canvas(63, 95)])),
+        ("mipro's line for a run", click(at.canvas(40, 9)) + mipro_drag([at.canvas(41, 9), at.canvas(70, 9)])),
+        ("a stray press on the brush paints broad", click(at.tool("brush")) + drag([at.canvas(100, 30), at.canvas(120, 50)])),
+        ("the eraser whitens", click(at.tool("eraser")) + drag([at.canvas(5, 102), at.canvas(60, 102)])),
+        ("swatches set the colour", click(at.tool("pen")) + click(at.swatch(3)) + click(at.canvas(2, 2))
+         + click(at.swatch(9)) + drag([at.canvas(3, 3), at.canvas(30, 12)])),
+    ]
+
+
+def small_canvas_scenarios(at):
+    """A canvas smaller than the picture: mipro's clicks beyond it land on the tools and palette,
+    and the busy board misses some presses."""
+    return [
+        ("canvas clicks on a busy board", click(at.canvas(0, 0)) + click(at.canvas(1, 0)) + click(at.canvas(2, 0))
+         + click(at.canvas(23, 15))),
+        ("clicks below the canvas", click(at.canvas(5, 17)) + click(at.canvas(5, 80)) + click(at.canvas(40, 81))),
+        ("clicks right of the canvas", click(at.canvas(24, 3)) + click(at.canvas(27, 3)) + click(at.canvas(30, 60))
+         + click(at.canvas(31, 30))),
+        ("the canvas after the stray presses", click(at.canvas(4, 4)) + drag([at.canvas(10, 10), at.canvas(20, 5)])),
+    ]
 
 
 def oekaki_scenarios(at):
@@ -107,7 +143,10 @@ def fallback_scenarios(at):
 PAGES = [
     ("board=oekakiBBS&canvas=180x120&pos=13,7", ["--canvas", "180x120"], (13, 7), oekaki_scenarios),
     ("board=PaintBBS&pos=40,30", ["--board", "PaintBBS"], (40, 30), paint_scenarios),
-    ("board=paintbbs&canvas=0x40&pos=5,y", [], (0, 0), fallback_scenarios),
+    ("board=oekakiBBS&canvas=160x110&pos=0,0", ["--canvas", "160x110"], (0, 0), line_scenarios),
+    ("board=PaintBBS&canvas=24x16&pos=30,20&busy=2,3", ["--board", "PaintBBS", "--canvas", "24x16", "--busy", "2,3"],
+     (30, 20), small_canvas_scenarios),
+    ("board=paintbbs&canvas=0x40&pos=5,y&busy=0,4", [], (0, 0), fallback_scenarios),
 ]
 
 
@@ -196,10 +235,17 @@ class PageRun:
             raise CannotStart(gone)
         return self.shown().rgb == self.model.picture.rgb
 
+    def expected_title(self):
+        """The board's title and the model's record of presses, as the page shows them."""
+        record = [f"{name} {' '.join(map(str, self.model.report[name]))}" for name in RECORD]
+        return " | ".join([self.model.title] + record)
+
     def title_problems(self):
-        names = self.session.window_names()
-        return [] if any(self.model.title in name for name in names) else [f"window titles {names}, "
-                                                                         f"expected {self.model.title!r}"]
+        """Waits for the page's title to show the model's record; what differs when it does not."""
+        expected = self.expected_title()
+        if wait_for(lambda: any(expected in name for name in self.session.window_names()), STEP_TIMEOUT):
+            return []
+        return [f"window titles {self.session.window_names()}, expected {expected!r}"]
 
     def check(self, actions, timeout=STEP_TIMEOUT):
         """Replays the actions step by step, each time waiting for the board to equal the model's;
@@ -231,7 +277,9 @@ def run_page(session, url, page, tool, folder):
     table = scenarios(Places(model.report))
     for checked, (name, actions) in enumerate(table, 2):
         wrong = run.check(actions)
-        print(f"  {'DIFF' if wrong else 'ok  '} {name} (values {' '.join(map(str, model.report['values']))})")
+        problems += [f"{name}: {problem}" for problem in run.title_problems()]
+        print(f"  {'DIFF' if wrong else 'ok  '} {name} (values {' '.join(map(str, model.report['values']))}, "
+              f"stray presses {' '.join(map(str, model.report['stray']))})")
         if wrong:
             return checked, run.pixels, problems + [f"{name}: {len(wrong)} pixels differ"] + wrong[:LISTED_DIFFERENCES]
     return 1 + len(table), run.pixels, problems

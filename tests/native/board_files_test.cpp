@@ -117,7 +117,8 @@ TEST(Report, PaintBoardGivesSliderPointsValuesAndEvents) {
 
 TEST(Options, ReadsEveryOption) {
     const auto parsed = ParseOptions({"--board", "PaintBBS", "--canvas", "600x480", "--pos", "-20,35", "--class",
-                                      "MSAWT_Comp_Class", "--save-canvas", "C:\\t\\キャンバス.bmp", "--report", "r.txt"});
+                                      "MSAWT_Comp_Class", "--save-canvas", "C:\\t\\キャンバス.bmp", "--report", "r.txt",
+                                      "--busy", "3,120"});
     ASSERT_EQ(parsed.error, "");
     const Options& o = parsed.options;
     EXPECT_EQ(o.kind, Kind::PaintBBS);
@@ -127,6 +128,7 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_EQ(o.className, "MSAWT_Comp_Class");
     EXPECT_EQ(o.saveCanvasPath, "C:\\t\\キャンバス.bmp");
     EXPECT_EQ(o.reportPath, "r.txt");
+    EXPECT_EQ(o.busy, (BusyPattern{3, 120}));
 }
 
 TEST(Options, DefaultsWithoutArguments) {
@@ -136,13 +138,15 @@ TEST(Options, DefaultsWithoutArguments) {
     EXPECT_EQ(parsed.options.className, "SunAwtCanvas");
     EXPECT_FALSE(parsed.options.position.has_value());
     EXPECT_TRUE(parsed.options.saveCanvasPath.empty());
+    EXPECT_EQ(parsed.options.busy, BusyPattern{});
 }
 
 TEST(Options, RefusesWhatItDoesNotUnderstand) {
     const std::vector<std::vector<std::string>> bad = {
         {"--board", "oekaki"}, {"--canvas", "0x10"},    {"--canvas", "10x"},   {"--canvas", "2001x10"},
         {"--pos", "10"},       {"--pos", "1,2,3"},      {"--class", "Edit"},   {"--colour", "red"},
-        {"--board"},           {"--canvas", "10x10x"},
+        {"--board"},           {"--canvas", "10x10x"},  {"--busy", "0,5"},    {"--busy", "3"},
+        {"--busy", "2,-1"},
     };
     for (const auto& args : bad) EXPECT_NE(ParseOptions(args).error, "") << args[0] << " " << (args.size() > 1 ? args[1] : "");
 }

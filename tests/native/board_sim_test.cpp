@@ -105,6 +105,21 @@ TEST_F(SimBoardTest, PressBesideTheBoardDoesNotReachIt) {
     EXPECT_EQ(b.model().input().count(board::InputKind::ButtonUp), 0);
 }
 
+TEST_F(SimBoardTest, BusyBoardMissesMiprosClicksAndStrayClicksAreRecorded) {
+    board_ = std::make_unique<SimBoard>(desk, SimBoardOptions{Kind::OekakiBBS, {100, 80}, {16, 10}, "SunAwtCanvas", {2, 4}});
+    const ScreenPoint canvas = board_->canvasOrigin();
+    for (int x = 0; x < 6; ++x) Click({canvas.x + x, canvas.y});
+    // A picture wider than the canvas: of the clicks beyond its right edge the first three land on
+    // the canvas's border and bare board, the next five on the brush's button.
+    for (int x = 16; x < 24; ++x) Click({canvas.x + x, canvas.y + 40});
+    EXPECT_EQ(board_->model().dropped(), 2);
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(board_->canvas().at(x, 0) == board::kWhite, x == 1 || x == 3) << x;
+    EXPECT_EQ(board_->model().tool(), board::Tool::Brush);
+    EXPECT_EQ(board_->model().presses().count(board::PressPlace::ToolButton), 5);
+    EXPECT_EQ(board_->model().presses().strays(), 8);
+    EXPECT_EQ(board_->model().presses().strayChanges(), 1);
+}
+
 TEST_F(SimBoardTest, RemovedBoardLeavesTheScreen) {
     const ScreenPoint canvas = Put(Kind::OekakiBBS).canvasOrigin();
     board_.reset();

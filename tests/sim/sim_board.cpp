@@ -17,7 +17,7 @@ board::Point ToBoard(ScreenPoint p, ScreenPoint origin) { return {p.x - origin.x
 SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
     : screen_(desk.screen),
       origin_(options.screenOrigin),
-      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas)})) {
+      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas, options.busy)})) {
     window_ = screen_.addWindow(windowRect(), options.className);
 
     std::weak_ptr<Shared> weak = shared_;

@@ -19,6 +19,7 @@ struct SimBoardOptions {
     ScreenPoint screenOrigin{20, 20};  // where the board's top-left pixel lies
     board::Size canvas{300, 300};
     std::string className = "SunAwtCanvas";
+    board::BusyPattern busy{};  // never busy unless asked
 };
 
 class SimBoard {

@@ -68,15 +68,16 @@ protected:
     std::vector<long> CanvasPixel(long x, long y) const { return Offset("canvas", x, y); }
 
     // The board handles posted messages before queued input, so the save is asked for again until
-    // the board has seen all the button-downs sent.
-    board::Report ReportAfter(long downs) {
+    // the board has seen all the button-downs sent (and the button-ups, where what comes between a
+    // down and its up matters).
+    board::Report ReportAfter(long downs, long ups = 0) {
         for (int attempt = 0; attempt < 40; ++attempt) {
             const auto report = board_->requestSave();
             if (!report) break;
-            if (report->find("input").at(1) >= downs) return *report;
+            if (report->find("input").at(1) >= downs && report->find("input").at(2) >= ups) return *report;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        ADD_FAILURE() << "the board did not receive " << downs << " button-downs";
+        ADD_FAILURE() << "the board did not receive " << downs << " button-downs and " << ups << " button-ups";
         return board::Report({});
     }
 
@@ -92,6 +93,14 @@ protected:
         ASSERT_TRUE(canvas.has_value());
         for (const Painted& p : pixels) EXPECT_EQ(canvas->at(p.x, p.y), p.colour) << p.x << "," << p.y;
         EXPECT_EQ(NotWhite(*canvas), static_cast<int>(pixels.size()));
+    }
+
+    // Once the board has seen `downs` button-downs and `ups` button-ups: how many canvas pixels are painted.
+    void ExpectBoardPainted(long downs, long ups, int painted) {
+        ReportAfter(downs, ups);
+        const auto canvas = board_->canvas();
+        ASSERT_TRUE(canvas.has_value());
+        EXPECT_EQ(NotWhite(*canvas), painted);
     }
 
     static std::wstring CurrentTestName() {
@@ -172,7 +181,7 @@ TEST_F(PracticeBoardTest, SliderDragKeepsGoingBeyondTheBoardWindow) {
     MoveTo(boardRect[0] - 40, Spot("blue_slider")[1] + 60);  // off the board, left and below
     EXPECT_NE(ClassUnder(boardRect[0] - 40, Spot("blue_slider")[1] + 60), L"SunAwtCanvas");
     Up();
-    const board::Report report = ReportAfter(2);
+    const board::Report report = ReportAfter(2, 2);
     EXPECT_EQ(report.find("values"), (std::vector<long>{0, 0, 0}));
 }
 
@@ -207,6 +216,61 @@ TEST_F(PracticeBoardTest, EveryEventIsRecorded) {
     const long x = CanvasPixel(1, 1)[0], y = CanvasPixel(1, 1)[1];
     const std::vector<std::vector<long>> expected = {{1, x, y}, {2, x, y}, {1, x, y}, {2, x, y}};
     EXPECT_EQ(buttons, expected);
+}
+
+TEST_F(PracticeBoardTest, PressesOnTheToolsAndPaletteChangeTheBoardAndAreRecorded) {
+    Start(L"--board oekakiBBS --canvas 120x90 --pos 60,40");
+    EXPECT_EQ(ClassUnder(Spot("eraser_tool")[0], Spot("eraser_tool")[1]), L"SunAwtCanvas");
+    ClickAt(CanvasPixel(10, 10));
+    ClickAt(Offset("canvas", -5, 0));  // the start point: bare board
+    ClickAt(Spot("brush_tool"));
+    ClickAt(Offset("palette", 18 * 3 + 8, 8));  // the red swatch
+    ClickAt(CanvasPixel(30, 30));
+    ClickAt(Spot("red_tens_down"));
+
+    const board::Report report = ReportAfter(6);
+    EXPECT_EQ(report.find("tool"), std::vector<long>{1});
+    EXPECT_EQ(report.find("values"), (std::vector<long>{245, 0, 0}));
+    EXPECT_EQ(report.find("presses"), (std::vector<long>{2, 1, 1, 1, 1}));
+    EXPECT_EQ(report.find("stray"), (std::vector<long>{3, 2}));
+    const auto strays = report.all("stray_press");
+    ASSERT_EQ(strays.size(), 3u);
+    EXPECT_EQ(strays[0].numbers, (std::vector<long>{4, Offset("canvas", -5, 0)[0], Offset("canvas", -5, 0)[1], 0}));
+    EXPECT_EQ(strays[1].numbers, (std::vector<long>{2, Spot("brush_tool")[0], Spot("brush_tool")[1], 1}));
+    EXPECT_EQ(strays[2].numbers.at(0), 3);
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(NotWhite(*canvas), 1 + 9) << "a pixel of the pen and a square of the brush";
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) EXPECT_EQ(canvas->at(30 + dx, 30 + dy), board::Rgb(255, 0, 0));
+}
+
+TEST_F(PracticeBoardTest, FastDragPaintsTheWholeLineBetweenItsPoints) {
+    Start(L"--board PaintBBS --canvas 100x80 --pos 300,200");
+    MoveTo(CanvasPixel(5, 5)[0], CanvasPixel(5, 5)[1]);
+    Down();
+    MoveTo(CanvasPixel(80, 40)[0], CanvasPixel(80, 40)[1]);  // one jump: the board sees one move
+    Up();
+    ExpectBoardPainted(1, 1, 76);
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(canvas->at(5, 5), board::kBlack);
+    EXPECT_EQ(canvas->at(80, 40), board::kBlack);
+    for (int x = 5; x <= 80; ++x) {
+        int inColumn = 0;
+        for (int y = 0; y < 80; ++y) inColumn += canvas->at(x, y) != board::kWhite;
+        EXPECT_EQ(inColumn, 1) << "column " << x;
+    }
+}
+
+TEST_F(PracticeBoardTest, BusyBoardMissesEveryNthOfItsFirstPresses) {
+    Start(L"--board oekakiBBS --canvas 50x40 --pos 80,60 --busy 2,4");
+    for (int x = 0; x < 6; ++x) ClickAt(CanvasPixel(x, 0));
+    const board::Report report = ReportAfter(6);
+    EXPECT_EQ(report.find("busy"), (std::vector<long>{2, 4, 2}));
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(canvas->at(x, 0) == board::kWhite, x == 1 || x == 3) << x;
 }
 
 }  // namespace
