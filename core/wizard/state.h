@@ -63,8 +63,8 @@ struct State {
     std::string ImgInfoText;
     float ThumbScale = 0;
 
-    // The work files of the pixel extraction.
-    std::string BatFile, PifFile, PixFile, SortFile, DoneFile;
+    // The work files of the pixel extraction: the pixel list and the same list sorted.
+    std::string PixFile, SortFile;
     std::int32_t PixCount = 0;
 
     // Targeting and drawing.
