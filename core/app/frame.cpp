@@ -154,9 +154,10 @@ Boolean Form_QueryUnload(Wizard& w, int UnloadMode) {
 
 void Form_Unload(Wizard& w) {
     const State& st = w.st;
-    for (const std::string* file : {&st.BatFile, &st.PifFile, &st.PixFile, &st.SortFile, &st.DoneFile}) {
+    for (const std::string* file : {&st.PixFile, &st.SortFile}) {
         if (!file->empty()) w.pf.files.deleteFile(*file);
     }
+    w.pf.files.removeSortFiles();
 }
 
 void EndSession(Wizard& w) {

@@ -19,6 +19,7 @@ void ST01_StartProc(Wizard& w);
 void Form_Resize(Wizard& w);
 // Returns the Cancel value: True refuses the close.
 Boolean Form_QueryUnload(Wizard& w, int UnloadMode);
+// Deletes the work files, those the edition made for its sorts included.
 void Form_Unload(Wizard& w);
 // The session ends (logoff, shutdown) while a step's loop may be running: what the loops hold
 // (the screen, the topmost state, the timer resolution, the mouse, a running sort) is given back

@@ -1,48 +1,44 @@
-// Temporary files, file operations and the sort of the pixel list in a process of its own.
+// Temporary files, the few file operations the core needs, and the sort of the pixel list in a
+// process of its own.
 #pragma once
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace mipro {
 
-class Process {
+// One sort of the pixel list: its lines written in plain character (byte) order to the sorted
+// file by the system's sort, in a process of its own. Destroying a run that has not ended stops it.
+class SortRun {
 public:
-    virtual ~Process() = default;
+    virtual ~SortRun() = default;
+    // Whether the sort has ended, having sorted or not; the core polls it while events run.
     virtual bool hasEnded() = 0;
-};
-
-// The sort of the pixel list, done in a separate process: the marker is removed, the lines of the
-// pixel list are written in plain character (byte) order to the sorted file, and only then is the
-// marker created again, empty. The batch file holds those three commands for the command shell.
-struct SortJob {
-    std::string batchFile;
-    std::string pixFile;
-    std::string sortFile;
-    std::string doneFile;
+    // Whether it ended having written the sorted file; false while it runs.
+    virtual bool succeeded() = 0;
+    // Ends the sort and whatever it started, when it still runs, and waits a moment for them to
+    // let go of their files. It then counts as ended without success.
+    virtual void stop() = 0;
 };
 
 class Files {
 public:
     virtual ~Files() = default;
-    // The temporary directory with its trailing separator (GetTempPath).
+    // The folder the work files go into, with its trailing separator: the temporary folder
+    // (Windows), or a folder made for this run alone inside it (Linux).
     virtual std::string tempPath() = 0;
     // Creates a new empty file "<dir><prefix><hex>.TMP" and returns its path; empty on failure.
     virtual std::string tempFileName(const std::string& dir, const std::string& prefix) = 0;
-    virtual bool fileExists(const std::string& path) = 0;
-    // Fails when the target exists.
-    virtual bool renameFile(const std::string& from, const std::string& to) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
-    // The short (8.3) form of an existing path where the system has one, else the path itself.
-    virtual std::string shortPathName(const std::string& path) = 0;
-    // Writes lines ending in CR LF, encoded in the code page the command shell reads.
-    virtual bool writeShellScript(const std::string& path, const std::vector<std::string>& lines) = 0;
-    // Starts the sort, hidden, without waiting for it (Windows runs the job's batch file through
-    // the command shell); null when it could not be started.
-    virtual std::unique_ptr<Process> runSort(const SortJob& job) = 0;
-    // Ends every sort still running and waits a moment for it to let go of its files.
+    // Starts the sort of pixFile into sortFile, hidden, without waiting for it; null when the
+    // program that runs it could not be started (the command shell on Windows, sort on Linux).
+    virtual std::unique_ptr<SortRun> startSort(const std::string& pixFile, const std::string& sortFile) = 0;
+    // Ends every sort still running, as SortRun::stop does.
     virtual void stopSorts() = 0;
+    // Removes whatever the edition made for its sorts beside the core's files: the batch file,
+    // its PIF name and the marker on Windows, the run's own folder on Linux. Called last when the
+    // main window unloads, after the core has deleted its files.
+    virtual void removeSortFiles() = 0;
 };
 
 }  // namespace mipro

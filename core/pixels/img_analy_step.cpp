@@ -1,7 +1,7 @@
 #include "pixels/img_analy_step.h"
 
 #include "pixels/pixel_list.h"
-#include "pixels/sort_batch.h"
+#include "pixels/pixel_sort.h"
 #include "pixels/status_blink.h"
 #include "pixels/temp_names.h"
 #include "pixels/work_files.h"
@@ -85,7 +85,7 @@ void ST03_ImgAnaly(Wizard& w) {
 
     ShowStatus(w, std::string(kSorting) + kCrLf + kCrLf + kCannotCancel);
     win.doEvents();
-    switch (RunSortBatch(w, blink)) {
+    switch (SortPixelList(w, blink)) {
         case SortOutcome::Sorted:
             return Finish(w);
         case SortOutcome::ShellNotStarted:

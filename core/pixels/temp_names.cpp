@@ -8,6 +8,4 @@ std::string GetTempName(Wizard& w, const std::string& prefix) {
     return w.pf.files.tempFileName(GetTempDir(w), prefix);
 }
 
-Boolean FileExists(Wizard& w, const std::string& path) { return ToBoolean(w.pf.files.fileExists(path)); }
-
 }  // namespace mipro

@@ -1,4 +1,4 @@
-// Temporary file names and the existence test, through the platform's files.
+// Temporary file names, through the platform's files.
 #pragma once
 
 #include <string>
@@ -13,7 +13,5 @@ std::string GetTempDir(Wizard& w);
 // The full path of a new, empty temporary file whose name begins with `prefix`; empty when the
 // file could not be made.
 std::string GetTempName(Wizard& w, const std::string& prefix);
-
-Boolean FileExists(Wizard& w, const std::string& path);
 
 }  // namespace mipro

@@ -1,12 +1,12 @@
-// The five work-file names of the extraction, made once while the program runs.
+// The two work-file names of the extraction, made once while the program runs.
 #pragma once
 
 #include "wizard/wizard.h"
 
 namespace mipro {
 
-// Makes BatFile, PifFile, PixFile, SortFile and DoneFile unless DoneFile is already set. False,
-// with all five left empty and the files made so far removed, when a name could not be made.
+// Makes PixFile and SortFile unless SortFile is already set. False, with both left empty and the
+// file made so far removed, when a name could not be made.
 bool MakeWorkFileNames(Wizard& w);
 
 }  // namespace mipro

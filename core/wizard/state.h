@@ -77,12 +77,9 @@ struct State {
     std::string ImgInfoText;  // the size text shown in lblSTINFO(2)
     float ThumbScale = 0;  // the thumbnail's scale: 1, or 140 over the larger side
 
-    // The work files of the pixel extraction (temporary files named "MPR....TMP").
-    std::string BatFile;  // the sort's batch file, "MPR....BAT"
-    std::string PifFile;  // BatFile with ".PIF": never written, deleted at exit in case the system made it
+    // The work files of the pixel extraction (temporary files named "MPR....TMP"); empty until made.
     std::string PixFile;  // the unsorted pixel list, one 15-digit line a pixel
     std::string SortFile;  // the pixel list sorted by colour: what the draw run replays
-    std::string DoneFile;  // the marker made once the sort has ended; empty until the names are made
     std::int32_t PixCount = 0;  // the lines of the pixel list: the non-white pixels
 
     // Targeting and drawing.

@@ -21,7 +21,6 @@ const char* const kSortProgram = "sort";
 const char* const kNullDevice = "/dev/null";
 const std::string kByteOrderLocale = "LC_ALL=C";
 const std::string kLocaleVariable = "LC_ALL=";
-constexpr mode_t kPrivateFile = 0600;
 // How long a sort asked to end may take to do so, and how often it is looked at meanwhile.
 constexpr auto kEndWait = std::chrono::seconds(2);
 constexpr auto kEndPoll = std::chrono::milliseconds(10);
@@ -86,25 +85,15 @@ private:
     posix_spawnattr_t attributes_;
 };
 
-bool CreateEmptyFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kPrivateFile);
-    return fd >= 0 && close(fd) == 0;
-}
-
-class SortJobPoll : public Process {
+class SortChildPoll : public SortRun {
 public:
-    SortJobPoll(std::shared_ptr<SortChild> sort, std::string doneFile)
-        : sort_(std::move(sort)), done_file_(std::move(doneFile)) {}
-    bool hasEnded() override {
-        if (!sort_->hasEnded()) return false;
-        if (sort_->succeeded() && !marker_made_) marker_made_ = CreateEmptyFile(done_file_);
-        return true;
-    }
+    explicit SortChildPoll(std::shared_ptr<SortChild> sort) : sort_(std::move(sort)) {}
+    bool hasEnded() override { return sort_->hasEnded(); }
+    bool succeeded() override { return sort_->hasEnded() && sort_->succeeded(); }
+    void stop() override { sort_->end(); }
 
 private:
     std::shared_ptr<SortChild> sort_;
-    std::string done_file_;
-    bool marker_made_ = false;
 };
 
 }  // namespace
@@ -132,15 +121,17 @@ bool SortChild::waitForEnd() {
 void SortChild::end() {
     if (ended_) return;
     kill(pid_, SIGTERM);
-    if (waitForEnd()) return;
-    kill(pid_, SIGKILL);
-    while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+    if (!waitForEnd()) {
+        kill(pid_, SIGKILL);
+        while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+        }
     }
     ended_ = true;
+    succeeded_ = false;
 }
 
-std::shared_ptr<SortChild> StartSort(const SortJob& job) {
-    std::vector<std::string> arguments = {kSortProgram, "-o", job.sortFile, "--", job.pixFile};
+std::shared_ptr<SortChild> StartSort(const std::string& pixFile, const std::string& sortFile) {
+    std::vector<std::string> arguments = {kSortProgram, "-o", sortFile, "--", pixFile};
     std::vector<std::string> environment = SortEnvironment();
     const std::vector<char*> argv = ExecArray(arguments);
     const std::vector<char*> envp = ExecArray(environment);
@@ -152,8 +143,8 @@ std::shared_ptr<SortChild> StartSort(const SortJob& job) {
     return std::make_shared<SortChild>(pid);
 }
 
-std::unique_ptr<Process> SortJobProcess(std::shared_ptr<SortChild> sort, std::string doneFile) {
-    return std::make_unique<SortJobPoll>(std::move(sort), std::move(doneFile));
+std::unique_ptr<SortRun> SortChildRun(std::shared_ptr<SortChild> sort) {
+    return std::make_unique<SortChildPoll>(std::move(sort));
 }
 
 }  // namespace mipro::linux_x11

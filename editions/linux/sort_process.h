@@ -23,7 +23,7 @@ public:
     // Whether it ended by exiting with status 0.
     bool succeeded() const { return succeeded_; }
     // Ends it, when it still runs, and reaps it: SIGTERM, and SIGKILL when it is still there
-    // after a moment.
+    // after a moment. A sort ended so has not succeeded.
     void end();
 
 private:
@@ -38,11 +38,10 @@ private:
 // character of the paths is read as shell syntax. It sorts in plain byte order (LC_ALL=C,
 // whatever the user's locale), with the rest of the environment as the program's and no terminal
 // (standard input and output on /dev/null). Null when it could not be started.
-std::shared_ptr<SortChild> StartSort(const SortJob& job);
+std::shared_ptr<SortChild> StartSort(const std::string& pixFile, const std::string& sortFile);
 
-// The sort as the core polls it. When the sort has succeeded it creates the marker, empty, before
-// it reports the end, as the batch file's last line does on Windows; a failed or ended sort
-// reports its end without it. Destroying it while the sort runs ends the sort.
-std::unique_ptr<Process> SortJobProcess(std::shared_ptr<SortChild> sort, std::string doneFile);
+// The sort as the core polls it: it has succeeded when it exited with status 0. Destroying it
+// while the sort runs ends the sort.
+std::unique_ptr<SortRun> SortChildRun(std::shared_ptr<SortChild> sort);
 
 }  // namespace mipro::linux_x11

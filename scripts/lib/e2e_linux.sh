@@ -44,8 +44,8 @@ mipro_e2e_linux_run() {
         "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" \
         | tee "$work/driver.txt"
     [[ -n "$screenshot" ]] && import -window root "$screenshot"
-    if ls "$temporary"/MPR* >/dev/null 2>&1; then
-        echo "e2e: mipro left work files behind" >&2
+    if [[ -n "$(ls -A "$temporary")" ]]; then
+        echo "e2e: mipro left work files behind: $(ls -A "$temporary")" >&2
         exit 1
     fi
 }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -32,6 +34,13 @@ const std::string kSortFailed = "ピクセル情報の並び替えに失敗し�
 const std::string kSortProgramHint = "sort コマンドを起動できませんでした。";
 constexpr auto kPollEvery = 10ms;
 constexpr auto kLongestWait = 10s;
+
+// The names in a folder.
+std::set<std::string> Listing(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().string());
+    return names;
+}
 
 std::vector<std::string> Lines(const std::string& path) {
     std::istringstream in(ReadWholeFile(path));
@@ -94,7 +103,10 @@ TEST_F(SortStep, SortsThePixelListInByteOrderInAnAwkwardFolder) {
 
     ASSERT_EQ(w.st.StepDone(3, 0), True) << Message();
     EXPECT_TRUE(desk.dialogs.shown.empty());
-    EXPECT_EQ(w.st.PixFile.rfind(temp.path(), 0), 0u) << w.st.PixFile;
+    EXPECT_EQ(files.tempPath().rfind(temp.path() + "mipro-", 0), 0u) << files.tempPath();
+    EXPECT_EQ(w.st.PixFile.rfind(files.tempPath(), 0), 0u) << w.st.PixFile;
+    // The list and the sorted list, and nothing else: no batch file, no marker.
+    EXPECT_EQ(Listing(files.tempPath()), (std::set<std::string>{w.st.PixFile, w.st.SortFile}));
     EXPECT_EQ(w.st.PixCount, 11);
     std::vector<std::string> expected = Lines(w.st.PixFile);
     const std::vector<std::string> sorted = Lines(w.st.SortFile);
@@ -104,7 +116,6 @@ TEST_F(SortStep, SortsThePixelListInByteOrderInAnAwkwardFolder) {
     EXPECT_EQ(sorted, expected);
     EXPECT_EQ(sorted.front(), "000000000001002\r");
     EXPECT_EQ(sorted.back(), "255000000002002\r");
-    EXPECT_TRUE(files.fileExists(w.st.DoneFile));
 }
 
 TEST_F(SortStep, WithoutASortProgramTheStepFailsAndSaysSo) {
@@ -122,21 +133,21 @@ TEST_F(SortStep, WithoutASortProgramTheStepFailsAndSaysSo) {
     EXPECT_EQ(w.st.CanClose, True);
 }
 
-TEST_F(SortStep, ASortThatFailsLeavesNoMarkerAndTheStepUndone) {
+TEST_F(SortStep, ASortThatFailsLeavesTheStepUndone) {
     const TempDir bin("bin");
     const ScopedEnv path("PATH", FakeSort(bin, "exit 2"));
 
     ST03_ImgAnaly(w);
 
     EXPECT_EQ(w.st.StepDone(3, 0), False);
-    EXPECT_FALSE(files.fileExists(w.st.DoneFile));
+    EXPECT_EQ(Listing(files.tempPath()), (std::set<std::string>{w.st.PixFile, w.st.SortFile}));
     ASSERT_EQ(desk.dialogs.shown.size(), 1u);
     EXPECT_EQ(Message().rfind(kSortFailed, 0), 0u) << Message();
     EXPECT_EQ(Message().find(kSortProgramHint), std::string::npos) << "the sort did start";
 }
 
-// Polls until the process reports its end; false when it has not within the longest wait.
-bool Ends(Process& process) {
+// Polls until the sort reports its end; false when it has not within the longest wait.
+bool Ends(SortRun& process) {
     const auto give_up = std::chrono::steady_clock::now() + kLongestWait;
     while (!process.hasEnded()) {
         if (std::chrono::steady_clock::now() > give_up) return false;
@@ -154,24 +165,32 @@ TEST(SortProcess, RunsInByteOrderWithTheEnvironmentAndNoTerminal) {
     const ScopedEnv locale("LC_ALL", "ja_JP.UTF-8");
     const ScopedEnv probe("MIPRO_PROBE", "kept");
     LinuxFiles files;
-    const std::string marker = work.path() + "done";
 
-    const auto process = files.runSort({work.path() + "b", work.path() + "p", work.path() + "s", marker});
+    const auto process = files.startSort(work.path() + "p", work.path() + "s");
     ASSERT_TRUE(process);
     ASSERT_TRUE(Ends(*process));
 
     EXPECT_EQ(Lines(report), (std::vector<std::string>{"C", "kept", "/dev/null", "/dev/null", "/dev/null"}));
-    EXPECT_TRUE(files.fileExists(marker)) << "a sort that succeeded leaves the marker";
-    EXPECT_TRUE(ReadWholeFile(marker).empty());
+    EXPECT_TRUE(process->succeeded());
+}
+
+TEST(SortProcess, AnExitStatusOtherThanZeroIsNoSuccess) {
+    const TempDir bin("bin");
+    const ScopedEnv path("PATH", FakeSort(bin, "exit 1"));
+    LinuxFiles files;
+    const auto process = files.startSort("/nonexistent/p", "/nonexistent/s");
+    ASSERT_TRUE(process);
+    ASSERT_TRUE(Ends(*process));
+    EXPECT_FALSE(process->succeeded());
 }
 
 // A sort that writes its process id and then runs on; the id once it is written.
 class RunningSort : public ::testing::Test {
 protected:
-    std::unique_ptr<Process> Start(const std::string& before) {
+    std::unique_ptr<SortRun> Start(const std::string& before) {
         const std::string runOn = "while :; do /bin/sleep 1; done";
         const ScopedEnv path("PATH", FakeSort(bin, before + "echo $$ > '" + pidFile + "'; " + runOn));
-        auto process = files.runSort({work.path() + "b", work.path() + "p", work.path() + "s", marker});
+        auto process = files.startSort(work.path() + "p", work.path() + "s");
         const auto give_up = std::chrono::steady_clock::now() + kLongestWait;
         while (ReadWholeFile(pidFile).empty() && std::chrono::steady_clock::now() < give_up) {
             std::this_thread::sleep_for(kPollEvery);
@@ -184,7 +203,6 @@ protected:
 
     TempDir work{"work"}, bin{"bin"};
     const std::string pidFile = work.path() + "pid";
-    const std::string marker = work.path() + "done";
     LinuxFiles files;
     pid_t sort = 0;
 };
@@ -198,7 +216,18 @@ TEST_F(RunningSort, EndsWithTheProcessThatPollsIt) {
     process.reset();
 
     EXPECT_TRUE(Gone()) << "the sort should be ended and reaped";
-    EXPECT_FALSE(files.fileExists(marker));
+}
+
+TEST_F(RunningSort, StopEndsTheSortWhichHasThenNotSucceeded) {
+    auto process = Start("");
+    ASSERT_TRUE(process);
+    ASSERT_GT(sort, 0);
+
+    process->stop();
+
+    EXPECT_TRUE(Gone());
+    EXPECT_TRUE(process->hasEnded());
+    EXPECT_FALSE(process->succeeded());
 }
 
 // At the session's end every sort is stopped, one that ignores SIGTERM too.
@@ -211,7 +240,7 @@ TEST_F(RunningSort, StopSortsEndsEvenASortThatIgnoresTheRequest) {
 
     EXPECT_TRUE(Gone());
     EXPECT_TRUE(process->hasEnded());
-    EXPECT_FALSE(files.fileExists(marker)) << "a stopped sort has not sorted";
+    EXPECT_FALSE(process->succeeded()) << "a stopped sort has not sorted";
     process.reset();
 }
 

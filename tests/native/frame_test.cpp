@@ -235,15 +235,12 @@ TEST_F(Frame, UnloadWithoutWorkFilesDoesNothingHarmful) {
 TEST_F(Frame, UnloadDeletesEveryWorkFileEvenWhenSomeAreMissing) {
     InitProc(w);
     const std::string dir = desk.files.tempPath();
-    w.st.BatFile = dir + "MPR1.BAT";
-    w.st.PifFile = dir + "MPR1.PIF";  // never written
     w.st.PixFile = dir + "MPR2.TMP";
-    w.st.SortFile = dir + "MPR3.TMP";
-    w.st.DoneFile = dir + "MPR4.TMP";
-    for (const std::string* f : {&w.st.BatFile, &w.st.PixFile, &w.st.DoneFile}) std::ofstream(*f) << "x";
+    w.st.SortFile = dir + "MPR3.TMP";  // never written
+    std::ofstream(w.st.PixFile) << "x";
     Form_Unload(w);
-    for (const std::string* f : {&w.st.BatFile, &w.st.PifFile, &w.st.PixFile, &w.st.SortFile, &w.st.DoneFile})
-        EXPECT_FALSE(std::filesystem::exists(*f)) << *f;
+    for (const std::string* f : {&w.st.PixFile, &w.st.SortFile}) EXPECT_FALSE(std::filesystem::exists(*f)) << *f;
+    EXPECT_EQ(desk.files.sortFilesRemoved, 1);
 }
 
 TEST_F(Frame, VersionLabelOpensTheAboutWindowModally) {

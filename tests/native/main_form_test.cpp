@@ -94,9 +94,10 @@ TEST_F(MainFormEvents, TheCloseBoxIsRefusedOnlyWhileTheWindowCannotClose) {
     w.st.CanClose = False;
     EXPECT_FALSE(desk.window.userCloses());
     w.st.CanClose = True;
-    w.st.DoneFile = desk.files.tempFileName(desk.files.tempPath(), "MPR");
+    w.st.SortFile = desk.files.tempFileName(desk.files.tempPath(), "MPR");
     EXPECT_TRUE(desk.window.userCloses());
-    EXPECT_FALSE(desk.files.fileExists(w.st.DoneFile));
+    EXPECT_FALSE(desk.files.fileExists(w.st.SortFile));
+    EXPECT_EQ(desk.files.sortFilesRemoved, 1);
 }
 
 TEST_F(MainFormEvents, AMouseUpFixesTheDesktopPlaceOnlyWhileOneIsAwaited) {

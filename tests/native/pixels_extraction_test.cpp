@@ -106,7 +106,7 @@ TEST_F(Extraction, AllWhitePictureGivesEmptyListsAndCompletes) {
     EXPECT_TRUE(ReadBytes(w.st.PixFile).empty());
     EXPECT_TRUE(ReadBytes(w.st.SortFile).empty());
     EXPECT_EQ(w.st.StepDone(3, 0), True);
-    EXPECT_EQ(desk.files.processesStarted, 1);
+    EXPECT_EQ(desk.files.sortsStarted, 1);
 }
 
 TEST_F(Extraction, FinishesWithTheEndCueAndTheDoneText) {
@@ -202,17 +202,11 @@ TEST_F(Extraction, WorkFilesAreNamedOnceInTheTemporaryDirectory) {
     Extract(Picture(4, 4, 0));
     const State& st = w.st;
     const std::string dir = TempDir();
-    for (const std::string* f : {&st.BatFile, &st.PifFile, &st.PixFile, &st.SortFile, &st.DoneFile}) {
+    for (const std::string* f : {&st.PixFile, &st.SortFile}) {
         EXPECT_EQ(f->rfind(dir + "MPR", 0), 0u) << *f;
-    }
-    EXPECT_EQ(st.BatFile.substr(st.BatFile.size() - 4), ".BAT");
-    EXPECT_EQ(st.PifFile, st.BatFile.substr(0, st.BatFile.size() - 3) + "PIF");
-    for (const std::string* f : {&st.PixFile, &st.SortFile, &st.DoneFile}) {
         EXPECT_EQ(f->substr(f->size() - 4), ".TMP") << *f;
     }
     EXPECT_NE(st.PixFile, st.SortFile);
-    EXPECT_NE(st.SortFile, st.DoneFile);
-    EXPECT_TRUE(desk.files.fileExists(st.DoneFile));
 }
 
 TEST_F(Extraction, EnteringAgainChangesNothing) {
@@ -221,7 +215,7 @@ TEST_F(Extraction, EnteringAgainChangesNothing) {
     const std::string status = Status();
     cmdBACK_Click(w);
     cmdNEXT_Click(w);
-    EXPECT_EQ(desk.files.processesStarted, 1);
+    EXPECT_EQ(desk.files.sortsStarted, 1);
     EXPECT_EQ(Status(), status);
     EXPECT_EQ(w.st.PixCount, 16);
 }
@@ -232,22 +226,20 @@ TEST_F(Extraction, NewPictureIsExtractedAgainUnderTheSameNames) {
     cmdBACK_Click(w);
     ChoosePicture(Picture(3, 1, Colour(9, 8, 7)), "second.bmp");
     cmdNEXT_Click(w);
-    EXPECT_EQ(desk.files.processesStarted, 2);
-    EXPECT_EQ(w.st.BatFile, before.BatFile);
-    EXPECT_EQ(w.st.PifFile, before.PifFile);
+    EXPECT_EQ(desk.files.sortsStarted, 2);
     EXPECT_EQ(w.st.PixFile, before.PixFile);
     EXPECT_EQ(w.st.SortFile, before.SortFile);
-    EXPECT_EQ(w.st.DoneFile, before.DoneFile);
     EXPECT_EQ(w.st.PixCount, 3);
     EXPECT_EQ(Sorted(), (std::vector<std::string>{Line(9, 8, 7, 0, 0), Line(9, 8, 7, 0, 1), Line(9, 8, 7, 0, 2)}));
 }
 
-TEST_F(Extraction, UnloadDeletesTheFiveWorkFiles) {
+TEST_F(Extraction, UnloadDeletesTheWorkFilesAndThoseOfTheSort) {
     Extract(Picture(4, 4, 0));
     Form_Unload(w);
-    for (const std::string* f : {&w.st.BatFile, &w.st.PixFile, &w.st.SortFile, &w.st.DoneFile}) {
+    for (const std::string* f : {&w.st.PixFile, &w.st.SortFile}) {
         EXPECT_FALSE(desk.files.fileExists(*f)) << *f;
     }
+    EXPECT_EQ(desk.files.sortFilesRemoved, 1);
 }
 
 }  // namespace

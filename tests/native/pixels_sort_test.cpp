@@ -3,7 +3,6 @@
 #include "app/main_form.h"
 #include "base/utf8_path.h"
 #include "picture/image_get_step.h"
-#include "pixels/sort_batch.h"
 #include "pixels_test_fixture.h"
 
 namespace mipro::testing {
@@ -62,14 +61,6 @@ protected:
     }
 };
 
-TEST(SortBatch, PathsAreQuotedWithPercentSignsDoubled) {
-    EXPECT_EQ(BatchArgument("C:\\Temp\\MPR1.TMP"), "\"C:\\Temp\\MPR1.TMP\"");
-    EXPECT_EQ(BatchArgument("C:\\100% & more\\A.TMP"), "\"C:\\100%% & more\\A.TMP\"");
-    EXPECT_EQ(BatchArgument("%TEMP%"), "\"%%TEMP%%\"");
-    EXPECT_EQ(SortBatchLines("D", "P", "S"),
-              (std::vector<std::string>{"del \"D\"", "sort \"P\" > \"S\"", "type nul > \"D\""}));
-}
-
 TEST_F(Sort, PlainTemporaryDirectory) {
     Extract(ThreeColours());
     ExpectSortedCorrectly();
@@ -92,52 +83,52 @@ TEST_F(AwkwardTempDir, BlanksAmpersandPercentAndJapaneseDoNotBreakTheSort) {
     ExpectSortedCorrectly();
 }
 
-TEST_F(AwkwardTempDir, ShortFormOfTheDirectoryIsUsedWhereTheSystemHasOne) {
-    const std::string shortDir = FreshTempDir(CurrentTestName() + "-short") + "TEMP~1/";
-    fs::create_directory_symlink(Utf8Path(TempDir()), Utf8Path(shortDir.substr(0, shortDir.size() - 1)));
-    desk.files.shortNames[TempDir()] = shortDir;
-    Extract(ThreeColours());
-    ExpectSortedCorrectly();
-    const auto batch = ReadCrLfLines(w.st.BatFile);
-    ASSERT_EQ(batch.size(), 3u);
-    const std::string done = shortDir + fs::path(w.st.DoneFile).filename().string();
-    EXPECT_EQ(batch[0], "del \"" + done + "\"");
-    EXPECT_EQ(batch[2], "type nul > \"" + done + "\"");
-    EXPECT_EQ(batch[1].find("一時"), std::string::npos) << batch[1];
-}
-
-TEST_F(Sort, MarkerFromBeforeIsNotTakenForTheEndOfTheSort) {
-    // The shell does nothing: only the program's own removal of the marker reveals that.
-    desk.files.shell.runsCommands = false;
+TEST_F(Sort, ASortThatEndsWithoutSuccessIsAFailure) {
+    desk.files.sorter.succeeds = false;
     Extract(ThreeColours());
     ExpectFailedWith("一時フォルダ");
-    EXPECT_EQ(desk.files.processesStarted, 1);
+    EXPECT_EQ(desk.files.sortsStarted, 1);
 }
 
 TEST_F(Sort, SortedFileWithLinesMissingIsAFailure) {
-    desk.files.shell.sortDropsLines = 1;
+    desk.files.sorter.sortDropsLines = 1;
     Extract(ThreeColours());
     ExpectFailedWith("一時フォルダ");
 }
 
 TEST_F(Sort, ShellThatCannotStartIsAFailure) {
-    desk.files.shell.starts = false;
+    desk.files.sorter.starts = false;
     Extract(ThreeColours());
     ExpectFailedWith("cmd.exe");
 }
 
 TEST_F(Sort, OnX11TheSortItselfIsWhatCouldNotStart) {
     desk.platform.windowSystem = WindowSystem::X11;
-    desk.files.shell.starts = false;
+    desk.files.sorter.starts = false;
     Extract(ThreeColours());
     ExpectFailedWith("sort コマンド");
 }
 
-TEST_F(Sort, ASortThatNeverEndsIsGivenUpAfterFiveMinutes) {
-    desk.files.shell.pollsBeforeEnd = 1'000'000;
+// The sort is stopped, not only left behind: nothing it does late can touch the files of the
+// next try, which then succeeds.
+TEST_F(Sort, ASortThatNeverEndsIsStoppedAfterFiveMinutes) {
+    desk.files.sorter.pollsBeforeEnd = 1'000'000;
     Extract(ThreeColours());
     ExpectFailedWith("一時フォルダ");
     EXPECT_EQ(desk.clock.nowMs(), 500 + 5 * 60 * 1000);
+    EXPECT_EQ(desk.files.runsStopped, 1);
+
+    desk.files.sorter.pollsBeforeEnd = 0;
+    Retry();
+    ExpectSortedCorrectly();
+    EXPECT_EQ(desk.files.runsStopped, 1);
+}
+
+TEST_F(Sort, ASortThatEndsJustBeforeTheLimitCounts) {
+    desk.files.sorter.pollsBeforeEnd = 5 * 60 * 1000 / 200;
+    Extract(ThreeColours());
+    ExpectSortedCorrectly();
+    EXPECT_EQ(desk.files.runsStopped, 0);
 }
 
 // A logoff while the sort runs: the sort is stopped and every work file deleted before the program
@@ -146,22 +137,23 @@ TEST_F(Sort, TheSessionEndingWhileTheSortRunsStopsItAndDeletesTheWorkFiles) {
     struct SessionEnded {};
     MainForm form(w);
     desk.window.attach(form);
-    desk.files.shell.pollsBeforeEnd = 1000;
+    desk.files.sorter.pollsBeforeEnd = 1000;
     desk.window.onDoEvents = [&] {
-        if (Status().find("並び替え") == std::string::npos || desk.files.processesStarted == 0) return;
+        if (Status().find("並び替え") == std::string::npos || desk.files.sortsStarted == 0) return;
         desk.window.sessionEnds();
         throw SessionEnded{};
     };
     EXPECT_THROW(Extract(ThreeColours()), SessionEnded);
     EXPECT_EQ(desk.files.sortsStopped, 1);
-    for (const std::string& file : {w.st.BatFile, w.st.PixFile, w.st.SortFile, w.st.DoneFile}) {
+    EXPECT_EQ(desk.files.sortFilesRemoved, 1);
+    for (const std::string& file : {w.st.PixFile, w.st.SortFile}) {
         EXPECT_FALSE(desk.files.fileExists(file)) << file;
     }
     EXPECT_EQ(desk.pointer.shape(), PointerShape::Default);
 }
 
-TEST_F(Sort, WaitPollsEveryTwoHundredMillisecondsUntilTheBatchEnds) {
-    desk.files.shell.pollsBeforeEnd = 5;
+TEST_F(Sort, WaitPollsEveryTwoHundredMillisecondsUntilTheSortEnds) {
+    desk.files.sorter.pollsBeforeEnd = 5;
     int pumpsWhileWaiting = 0;
     desk.window.onDoEvents = [&] {
         if (Status().find("並び替え") != std::string::npos) ++pumpsWhileWaiting;
@@ -171,14 +163,14 @@ TEST_F(Sort, WaitPollsEveryTwoHundredMillisecondsUntilTheBatchEnds) {
     std::vector<int> sleeps;
     for (const auto& e : desk.log.only(sim::EventKind::Sleep)) sleeps.push_back(e.value);
     EXPECT_EQ(sleeps, (std::vector<int>{500, 200, 200, 200, 200, 200}));
-    EXPECT_EQ(pumpsWhileWaiting, 1 + 5);  // before the batch is written, then once per poll
+    EXPECT_EQ(pumpsWhileWaiting, 1 + 5);  // before the sort starts, then once per poll
 }
 
 TEST_F(Sort, FailedStepRunsAgainWhenEnteredAgain) {
-    desk.files.shell.starts = false;
+    desk.files.sorter.starts = false;
     Extract(ThreeColours());
     ASSERT_EQ(w.st.StepDone(3, 0), False);
-    desk.files.shell.starts = true;
+    desk.files.sorter.starts = true;
     Retry();
     ExpectSortedCorrectly();
     EXPECT_TRUE(desk.dialogs.shown.empty());
@@ -192,37 +184,14 @@ TEST_F(Sort, UnwritableTemporaryDirectoryIsReportedAndCanBeRetried) {
     EXPECT_EQ(w.st.StepDone(3, 0), False);
     ASSERT_EQ(desk.dialogs.shown.size(), 1u);
     EXPECT_EQ(desk.dialogs.shown[0].text.rfind("ピクセル情報の書き出しに失敗しました。", 0), 0u);
-    EXPECT_TRUE(w.st.DoneFile.empty());
-    EXPECT_TRUE(w.st.BatFile.empty());
+    EXPECT_TRUE(w.st.PixFile.empty());
+    EXPECT_TRUE(w.st.SortFile.empty());
     EXPECT_EQ(w.st.CanClose, True);
     EXPECT_TRUE(desk.window.isEnabled({Control::cmdBACK}));
 
     fs::create_directories(TempDir());
     Retry();
     ExpectSortedCorrectly();
-}
-
-TEST_F(Sort, StaleFileUnderTheBatchNameDoesNotStopTheRename) {
-    Extract(ThreeColours());
-    const std::string batchName = w.st.BatFile;
-    Form_Unload(w);
-    WriteBytes(batchName, {'e', 'c', 'h', 'o', '\r', '\n'});
-
-    // A second run of the program in the same directory is handed the same temporary name.
-    sim::DesktopOptions o;
-    o.tempDir = TempDir();
-    sim::SimDesktop again(o);
-    Wizard w2(again.platform);
-    Form_Load(w2);
-    tmrWakeup_Timer(w2);
-    cmdNEXT_Click(w2);
-    again.dialogs.files.push_back(TempDir() + "picture.bmp");
-    cmdOPEN_Click(w2);
-    cmdNEXT_Click(w2);
-    EXPECT_EQ(w2.st.BatFile, batchName);
-    EXPECT_EQ(w2.st.StepDone(3, 0), True);
-    EXPECT_EQ(ReadCrLfLines(batchName).size(), 3u);
-    EXPECT_EQ(ReadCrLfLines(w2.st.SortFile).size(), 11u);
 }
 
 }  // namespace

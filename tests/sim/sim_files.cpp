@@ -25,89 +25,53 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
-// "%%" becomes '%'; "%NAME%" and a lone '%' expand to nothing (no variable is set).
-std::string ExpandPercents(const std::string& line) {
-    std::string out;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] != '%') {
-            out += line[i];
-        } else if (i + 1 < line.size() && line[i + 1] == '%') {
-            out += '%';
-            ++i;
-        } else {
-            const std::size_t close = line.find('%', i + 1);
-            if (close != std::string::npos) i = close;
-        }
-    }
-    return out;
-}
-
-// The words of a command line; '&' outside quotation marks ends the first command.
-std::vector<std::string> Words(const std::string& line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false, inWord = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (!quoted && c == '&') {
-            break;
-        } else if (!quoted && (c == ' ' || c == '>')) {
-            if (inWord) words.push_back(word);
-            if (c == '>') words.push_back(">");
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) words.push_back(word);
-    return words;
-}
-
 void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     for (const std::string& l : lines) out << l << "\r\n";
 }
 
-void RunCommand(const std::vector<std::string>& w, int sortDropsLines) {
-    if (w.empty()) return;
-    std::string command = w[0];
-    std::transform(command.begin(), command.end(), command.begin(), ::tolower);
-    std::error_code ec;
-    if (command == "del" && w.size() == 2) {
-        fs::remove(Utf8Path(w[1]), ec);
-    } else if (command == "sort" && w.size() == 4 && w[2] == ">") {
-        if (!fs::exists(Utf8Path(w[1]), ec)) return;
-        std::vector<std::string> lines = ReadLines(w[1]);
-        std::sort(lines.begin(), lines.end());
-        lines.resize(lines.size() - std::min<std::size_t>(lines.size(), sortDropsLines));
-        WriteLines(w[3], lines);
-    } else if (command == "type" && w.size() == 4 && w[1] == "nul" && w[2] == ">") {
-        WriteLines(w[3], {});
-    }
-}
-
-class SimProcess : public Process {
+// The lines of the pixel list in byte order, ended by CR LF as the system's sort writes them.
+class SimSortRun : public SortRun {
 public:
-    SimProcess(std::string batchFile, SimShell shell) : batch_(std::move(batchFile)), shell_(shell) {}
+    SimSortRun(std::string pixFile, std::string sortFile, SimSorter sorter, int& runsStopped)
+        : pix_(std::move(pixFile)), sort_(std::move(sortFile)), sorter_(sorter), runs_stopped_(runsStopped) {}
+    ~SimSortRun() override {
+        if (!ended_) stop();
+    }
+    SimSortRun(const SimSortRun&) = delete;
+    SimSortRun& operator=(const SimSortRun&) = delete;
 
-    // The batch's commands take effect when the process ends.
     bool hasEnded() override {
         if (ended_) return true;
-        if (polls_++ < shell_.pollsBeforeEnd) return false;
-        if (shell_.runsCommands) RunBatchCommands(batch_, shell_.sortDropsLines);
+        if (polls_++ < sorter_.pollsBeforeEnd) return false;
         ended_ = true;
+        succeeded_ = sorter_.succeeds && Sort();
         return true;
+    }
+    bool succeeded() override { return succeeded_; }
+    void stop() override {
+        if (ended_) return;
+        ended_ = true;
+        ++runs_stopped_;
     }
 
 private:
-    std::string batch_;
-    SimShell shell_;
+    bool Sort() {
+        std::error_code ec;
+        if (!fs::exists(Utf8Path(pix_), ec)) return false;
+        std::vector<std::string> lines = ReadLines(pix_);
+        std::sort(lines.begin(), lines.end());
+        lines.resize(lines.size() - std::min<std::size_t>(lines.size(), sorter_.sortDropsLines));
+        WriteLines(sort_, lines);
+        return true;
+    }
+
+    std::string pix_, sort_;
+    SimSorter sorter_;
+    int& runs_stopped_;
     int polls_ = 0;
     bool ended_ = false;
+    bool succeeded_ = false;
 };
 
 }  // namespace
@@ -133,37 +97,15 @@ bool SimFiles::fileExists(const std::string& path) {
     return !path.empty() && fs::exists(Utf8Path(path), ec);
 }
 
-bool SimFiles::renameFile(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    if (fs::exists(Utf8Path(to), ec)) return false;
-    fs::rename(Utf8Path(from), Utf8Path(to), ec);
-    return !ec;
-}
-
 bool SimFiles::deleteFile(const std::string& path) {
     std::error_code ec;
     return fs::remove(Utf8Path(path), ec);
 }
 
-std::string SimFiles::shortPathName(const std::string& path) {
-    const auto known = shortNames.find(path);
-    return known == shortNames.end() ? path : known->second;
-}
-
-bool SimFiles::writeShellScript(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines) out << line << "\r\n";
-    return static_cast<bool>(out);
-}
-
-std::unique_ptr<Process> SimFiles::runSort(const SortJob& job) {
-    if (!shell.starts) return nullptr;
-    ++processesStarted;
-    return std::make_unique<SimProcess>(job.batchFile, shell);
-}
-
-void RunBatchCommands(const std::string& batchFile, int sortDropsLines) {
-    for (const std::string& line : ReadLines(batchFile)) RunCommand(Words(ExpandPercents(line)), sortDropsLines);
+std::unique_ptr<SortRun> SimFiles::startSort(const std::string& pixFile, const std::string& sortFile) {
+    if (!sorter.starts) return nullptr;
+    ++sortsStarted;
+    return std::make_unique<SimSortRun>(pixFile, sortFile, sorter, runsStopped);
 }
 
 }  // namespace mipro::sim
