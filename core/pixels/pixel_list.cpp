@@ -12,7 +12,6 @@ namespace mipro {
 namespace {
 
 constexpr int kWhite = 255;
-constexpr int kThumbRows = 140;
 const char kLineEnd[] = "\r\n";
 
 void PutThreeDigits(char* at, int value) {
@@ -21,15 +20,15 @@ void PutThreeDigits(char* at, int value) {
     at[2] = static_cast<char>('0' + value % 10);
 }
 
-// Reveals one more strip of the step-2 thumbnail per rows-per-step rows, at most 140, and lets
-// events run each time; once every strip is shown events run after each row.
+// Reveals one more strip of the step-2 thumbnail per rows-per-step rows, at most kThumbnailSide,
+// and lets events run each time; once every strip is shown events run after each row.
 class ProgressStrips {
 public:
     explicit ProgressStrips(Wizard& w) : w_(w), rows_per_step_(RowsPerStep(w.st.ImgHeight, w.st.ThumbScale)) {}
 
     void rowDone() {
         ++rows_since_strip_;
-        if (strip_ < kThumbRows) {
+        if (strip_ < kThumbnailSide) {
             if (rows_since_strip_ < rows_per_step_) return;
             w_.pf.window.copyThumbnailRow(w_.st.StepNo - 1, w_.st.StepNo, strip_);
             ++strip_;
