@@ -39,8 +39,12 @@ mipro_e2e_linux_run() {
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
-    # No session bus here: GTK keeps its settings in memory and leaves accessibility out.
-    TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
+    # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run
+    # has a runtime folder of its own, so that a mipro of the same user running elsewhere (it
+    # holds the single-instance lock there) does not keep this one from starting.
+    local runtime="$work/runtime"
+    mkdir -m 700 "$runtime"
+    XDG_RUNTIME_DIR="$runtime" TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
         "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" \
         | tee "$work/driver.txt"
     [[ -n "$screenshot" ]] && import -window root "$screenshot"

@@ -1,6 +1,6 @@
 # The Windows edition's part of scripts/e2e: practice-board.exe and mipro.exe under Wine, driven by
 # tests/windows/e2e/e2e_driver.exe. Uses the variables scripts/e2e sets (work, picture, canvas,
-# board, speed, screenshot, here).
+# board, speed, screenshot, hand_at_percent, here).
 
 MIPRO_E2E_SHOT_PID=""
 
@@ -28,8 +28,10 @@ mipro_e2e_windows_run() {
         ) &
         MIPRO_E2E_SHOT_PID=$!
     fi
+    local hand=()
+    [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
     "$here/wine-run" "$driver" "$(winepath -w "$picture_copy")" "$(winepath -w "$canvas")" "$board" "$speed" \
-        | tr -d '\r' | tee "$work/driver.txt"
+        "${hand[@]}" | tr -d '\r' | tee "$work/driver.txt"
 }
 
 mipro_e2e_windows_cleanup() {

@@ -6,6 +6,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <chrono>
 #include <thread>
 
 namespace mipro::testing {
@@ -17,7 +18,6 @@ constexpr auto kButtonHold = std::chrono::milliseconds(20);
 // Long enough for the programs on the display to take in a changed keyboard mapping.
 constexpr auto kKeymapSettle = std::chrono::milliseconds(80);
 constexpr auto kBetweenKeys = std::chrono::milliseconds(10);
-constexpr auto kPoll = std::chrono::milliseconds(20);
 constexpr unsigned long kUnicodeKeysyms = 0x01000000;
 constexpr char32_t kLatin1End = 0x100;
 
@@ -219,15 +219,6 @@ void XUser::close(XWindowId id) {
     e.xclient.data.l[1] = CurrentTime;
     XSendEvent(display_, id, False, NoEventMask, &e);
     sync();
-}
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < end) {
-        if (done()) return true;
-        std::this_thread::sleep_for(kPoll);
-    }
-    return done();
 }
 
 }  // namespace mipro::testing

@@ -2,7 +2,6 @@
 // (XTest, as a real device delivers), eyes on the screen, and the top-level windows it sees.
 #pragma once
 
-#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -60,8 +59,5 @@ private:
 
     Display* display_;
 };
-
-// Polls `done` every 20 ms until it holds or `timeout` has passed.
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
 }  // namespace mipro::testing

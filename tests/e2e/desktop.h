@@ -1,0 +1,86 @@
+// What the scripted user of a whole run asks of a desktop. Each edition's driver answers with its
+// own system calls: tests/windows/e2e (Win32 under Wine) and tests/linux/e2e (X11 with XTest).
+// The user itself (scripted_user.h) is written once, in these words.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/types.h"
+#include "interfaces/main_window.h"
+
+namespace mipro::testing {
+
+// The board on the screen as the captures must find it.
+struct BoardOnScreen {
+    // The top-left corners of the magnified squares the user lines up the magnifier's guide with:
+    // the red, green and blue controls, then the canvas.
+    std::array<ScreenPoint, 3> colourSquares;
+    ScreenPoint canvasSquare;
+    ScreenPoint canvasOrigin;  // the canvas's first pixel
+    ScreenRect board;          // the board's window, or the canvas alone for a board of somebody else's
+    ScreenRect canvas;
+    ScreenRect keepClear;      // the part of the screen the run works in: mipro's window stays off it
+};
+
+// A message box of mipro's as the user sees it.
+struct MessageBoxSeen {
+    std::uintptr_t id = 0;
+    ScreenRect rect;
+    std::string text;  // its title and message (UTF-8); empty where the edition cannot read them
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The board: shown (or found) before mipro starts, its canvas saved after the run.
+    virtual BoardOnScreen showBoard() = 0;
+    virtual bool saveCanvas(const std::string& bmpPath) = 0;
+    // Tells on stderr what the board last saw, when a run stops where it should not; a board
+    // that keeps no record of its input has nothing to tell.
+    virtual void describeBoard() {}
+
+    // mipro and its main window.
+    virtual void startMipro() = 0;
+    virtual bool mainWindowShown() = 0;
+    virtual void endMipro() = 0;
+    virtual std::optional<ScreenRect> mainWindowRect() = 0;
+    virtual void moveMainWindow(ScreenPoint topLeft) = 0;
+    virtual std::string caption() = 0;  // the main window's title (UTF-8)
+    // Whether the window holds itself above the others, as it does during a run; nullopt where
+    // the edition cannot tell.
+    virtual std::optional<bool> keptAbove() = 0;
+    // The window in front with its title bar painted active, for a screenshot; nothing to do
+    // where title bars are painted as they should be.
+    virtual void showMainActive() {}
+
+    // The controls of frmMAIN: shown and enabled, and pressed as a user does.
+    virtual bool available(ControlRef c) = 0;
+    virtual void press(ControlRef c) = 0;
+
+    // The file dialog: open, and a path typed into it and confirmed.
+    virtual bool fileDialogOpen() = 0;
+    virtual void typePathAndConfirm(const std::string& utf8Path) = 0;
+
+    // The magnifier.
+    virtual std::optional<ScreenRect> magnifierRect() = 0;  // nullopt while it is not shown
+    virtual int twipsPerPixel() = 0;
+
+    // Message boxes: the open one, answered Yes or No.
+    virtual std::optional<MessageBoxSeen> messageBox() = 0;
+    virtual void answer(const MessageBoxSeen& box, bool yes) = 0;
+    virtual void showActive(const MessageBoxSeen&) {}  // as showMainActive, for a message box
+    // Whether a run may ask to go on though nobody moved the mouse (a pointer read that lags).
+    virtual bool asksWithoutAHand() const = 0;
+
+    // The hand and the eyes.
+    virtual ScreenRect screen() = 0;
+    virtual ScreenPoint pointer() = 0;
+    virtual void moveTo(ScreenPoint p) = 0;
+    virtual void pressEnter() = 0;
+};
+
+}  // namespace mipro::testing

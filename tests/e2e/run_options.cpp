@@ -1,0 +1,67 @@
+#include "tests/e2e/run_options.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "tests/e2e/require.h"
+
+namespace mipro::testing {
+
+namespace {
+
+const std::array<std::string, 2> kBoards = {"oekakiBBS", "PaintBBS"};
+const std::array<std::string, 3> kSpeeds = {"fast", "normal", "slow"};
+constexpr std::size_t kPositionals = 4;
+
+// The option button for `name` among `names`.
+template <std::size_t N>
+int IndexOf(const std::array<std::string, N>& names, const std::string& name, const std::string& what) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (names[i] == name) return static_cast<int>(i);
+    }
+    Fail(what + " is not one of the known: " + name);
+}
+
+int NumberOf(const std::string& text, const std::string& option) {
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    Require(!text.empty() && *end == '\0', option + " takes a number, not " + text);
+    return static_cast<int>(n);
+}
+
+// The options every edition knows.
+std::vector<OptionRow> CommonOptions(RunOptions& o) {
+    return {
+        {"--hand-at-percent", true, [&o](const std::string& v) { o.handAtPercent = NumberOf(v, "--hand-at-percent"); }},
+    };
+}
+
+}  // namespace
+
+RunOptions ParseRunOptions(const std::vector<std::string>& args, const std::vector<OptionRow>& editionOptions) {
+    Require(args.size() >= kPositionals, "usage: PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow [OPTIONS]");
+    RunOptions o;
+    o.picture = args[0];
+    o.canvasFile = args[1];
+    o.boardName = args[2];
+    o.boardIndex = IndexOf(kBoards, args[2], "the board");
+    o.speedIndex = IndexOf(kSpeeds, args[3], "the speed");
+    std::vector<OptionRow> table = CommonOptions(o);
+    table.insert(table.end(), editionOptions.begin(), editionOptions.end());
+    for (std::size_t i = kPositionals; i < args.size(); ++i) {
+        const OptionRow* row = nullptr;
+        for (const OptionRow& r : table) {
+            if (r.name == args[i]) row = &r;
+        }
+        Require(row != nullptr, "unknown option " + args[i]);
+        Require(!row->takesValue || i + 1 < args.size(), args[i] + " lacks its value");
+        row->apply(row->takesValue ? args[++i] : std::string());
+    }
+    return o;
+}
+
+std::filesystem::path PathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace mipro::testing

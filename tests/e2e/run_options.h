@@ -1,0 +1,43 @@
+// The run a driver is asked for, read from its command line the same way by both editions:
+//
+//   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
+//          [--hand-at-percent P] [the edition's own options]
+//
+// An option every edition knows is one row of the table in run_options.cpp and one field here;
+// an edition passes the options only it knows (where its board lies) as extra rows.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace mipro::testing {
+
+struct RunOptions {
+    std::string picture;     // UTF-8, as the user types it into the file dialog
+    std::string canvasFile;  // where the board's canvas is saved after the run (24-bit BMP)
+    std::string boardName;   // oekakiBBS or PaintBBS
+    int boardIndex = 0;      // its option button on step 4
+    int speedIndex = 0;      // fast, normal, slow: the option button on step 7
+    // Once the caption shows this per cent, a hand moves the mouse; -1: nobody touches it.
+    int handAtPercent = -1;
+    // With these set (from E2E_STEP_SHOT_DIR and E2E_SHOT_DIR), the user stops for screenshots.
+    std::filesystem::path stepShotDir;
+    std::filesystem::path endShotDir;
+};
+
+// One option of the command line: its name, whether a value follows it, what it sets.
+struct OptionRow {
+    std::string name;
+    bool takesValue;
+    std::function<void(const std::string& value)> apply;
+};
+
+// Reads the four positional arguments and the options; fails with the usage on anything else.
+RunOptions ParseRunOptions(const std::vector<std::string>& args, const std::vector<OptionRow>& editionOptions);
+
+// A path given in UTF-8, as the file system of either edition takes it.
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+
+}  // namespace mipro::testing

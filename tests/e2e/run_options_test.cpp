@@ -1,0 +1,60 @@
+// The drivers' command line: the positional arguments, the options every edition knows, an
+// edition's own, and the mistakes that must stop a driver before it starts anything.
+#include "tests/e2e/run_options.h"
+
+#include <gtest/gtest.h>
+
+namespace mipro::testing {
+namespace {
+
+std::vector<std::string> Args(std::initializer_list<std::string> extra) {
+    std::vector<std::string> args = {"絵 & 1%.gif", "canvas.bmp", "PaintBBS", "slow"};
+    args.insert(args.end(), extra);
+    return args;
+}
+
+TEST(RunOptions, ReadsThePositionalArgumentsAndTheCommonOptions) {
+    const RunOptions o = ParseRunOptions(Args({"--hand-at-percent", "50"}), {});
+    EXPECT_EQ(o.picture, "絵 & 1%.gif");
+    EXPECT_EQ(o.canvasFile, "canvas.bmp");
+    EXPECT_EQ(o.boardName, "PaintBBS");
+    EXPECT_EQ(o.boardIndex, 1);
+    EXPECT_EQ(o.speedIndex, 2);
+    EXPECT_EQ(o.handAtPercent, 50);
+}
+
+TEST(RunOptions, NobodyTouchesTheMouseUnlessAsked) {
+    EXPECT_EQ(ParseRunOptions(Args({}), {}).handAtPercent, -1);
+}
+
+TEST(RunOptions, PassesAnEditionsOwnOptionsToIt) {
+    std::string origin;
+    bool flag = false;
+    const std::vector<OptionRow> rows = {{"--board-origin", true, [&](const std::string& v) { origin = v; }},
+                                         {"--flag", false, [&](const std::string&) { flag = true; }}};
+    ParseRunOptions(Args({"--flag", "--board-origin", "20,20"}), rows);
+    EXPECT_EQ(origin, "20,20");
+    EXPECT_TRUE(flag);
+}
+
+struct Mistake {
+    std::vector<std::string> args;
+    const char* says;
+};
+
+TEST(RunOptions, StopsTheDriverOnAMistake) {
+    const Mistake mistakes[] = {
+        {{"a.gif", "c.bmp", "oekakiBBS"}, "usage"},
+        {{"a.gif", "c.bmp", "Shi", "fast"}, "the board"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "quick"}, "the speed"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--strokes"}, "unknown option --strokes"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent"}, "lacks its value"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent", "half"}, "takes a number"},
+    };
+    for (const Mistake& m : mistakes) {
+        EXPECT_EXIT(ParseRunOptions(m.args, {}), ::testing::ExitedWithCode(1), m.says) << m.says;
+    }
+}
+
+}  // namespace
+}  // namespace mipro::testing

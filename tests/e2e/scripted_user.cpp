@@ -1,0 +1,284 @@
+#include "tests/e2e/scripted_user.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "targeting/magnifier_geometry.h"
+#include "tests/e2e/require.h"
+#include "tests/e2e/wait_until.h"
+
+namespace mipro::testing {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kStepTimeout = 60s;
+constexpr auto kRunTimeout = std::chrono::duration_cast<std::chrono::milliseconds>(30min);
+constexpr auto kSettle = 400ms;
+constexpr int kPlacingTries = 5;
+constexpr const char* kFinalCaption = " 描画 100% 完了...";
+constexpr const char* kPercentLead = "描画 ";
+const std::string kGoOnQuestion = "描画を続けますか？";
+const std::string kStopQuestion = "描画を止めますか？";
+// The run parks the pointer this far left of the canvas's first pixel when it ends.
+constexpr int kStartPointLeftOfCanvas = 5;
+// The hand: small moves over a few hundred milliseconds, starting below the canvas.
+constexpr int kHandSteps = 20;
+constexpr int kHandStepPx = 3;
+constexpr auto kHandStepPause = 15ms;
+constexpr int kHandClear = 40;
+// mipro's window keeps this far from the board and the screen's edges.
+constexpr int kAside = 10;
+
+void Settle() { std::this_thread::sleep_for(kSettle); }
+
+int PercentIn(const std::string& caption) {
+    const std::size_t at = caption.find(kPercentLead);
+    return at == std::string::npos ? -1 : std::atoi(caption.c_str() + at + std::string(kPercentLead).size());
+}
+
+bool Overlap(const ScreenRect& a, const ScreenRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+ScriptedUser::ScriptedUser(Desktop& desktop, const RunOptions& options)
+    : desktop_(desktop), options_(options), stepShots_(options.stepShotDir), endShot_(options.endShotDir) {}
+
+void ScriptedUser::run() {
+    board_ = desktop_.showBoard();
+    startMipro();
+    choosePicture();
+    extractPixels();
+    chooseBoard();
+    captureColourControls();
+    captureCanvas();
+    const long long elapsedMs = draw();
+
+    endShot_.offerEnd();
+    stepShots_.offer("done", board_.board);
+    Require(desktop_.saveCanvas(options_.canvasFile), "the canvas was not saved to " + options_.canvasFile);
+    desktop_.endMipro();
+    const ScreenRect b = board_.board;
+    std::printf("board_window %d %d %d %d\n", b.left, b.top, b.right - b.left, b.bottom - b.top);
+    std::printf("go_on_answers %d\n", goOnAnswers_);
+    std::printf("elapsed_ms %lld\n", elapsedMs);
+    std::fflush(stdout);
+}
+
+// Step 1: mipro opens on the sound switch and offers Next.
+void ScriptedUser::startMipro() {
+    desktop_.startMipro();
+    Require(WaitUntil([&] { return desktop_.mainWindowShown(); }, kStepTimeout), "mipro's window did not open");
+    Require(WaitUntil([&] { return desktop_.available({Control::cmdNEXT}); }, kStepTimeout),
+            "step 1 did not offer Next");
+    offerMain("step1");
+}
+
+// Step 2: the picture, chosen in the file dialog by typing its path.
+void ScriptedUser::choosePicture() {
+    pressNext();
+    press({Control::cmdOPEN});
+    Require(WaitUntil([&] { return desktop_.fileDialogOpen(); }, kStepTimeout), "the file dialog did not open");
+    desktop_.typePathAndConfirm(options_.picture);
+    Require(WaitUntil([&] { return !desktop_.fileDialogOpen(); }, kStepTimeout), "the file dialog did not close");
+    waitForNext("the picture was not loaded");
+    offerMain("step2");
+}
+
+// Step 3: the extraction runs on entering the step and keeps Next off until it has ended.
+void ScriptedUser::extractPixels() {
+    pressNext();
+    waitForNext("the extraction did not end");
+    offerMain("step3");
+}
+
+// Step 4: the board's option button.
+void ScriptedUser::chooseBoard() {
+    pressNext();
+    press({Control::optBOARD, options_.boardIndex});
+    waitForNext("step 4 did not offer Next");
+    offerMain("step4");
+}
+
+// Step 5: the red, green and blue controls, one after the other in the magnifier.
+void ScriptedUser::captureColourControls() {
+    pressNext();
+    offerMain("step5");
+    press({Control::cmdGETRGB});
+    lineUp({board_.colourSquares.begin(), board_.colourSquares.end()}, "magnifier-colour");
+    waitForNext("the colour controls were not captured");
+}
+
+// Step 6: the canvas's origin.
+void ScriptedUser::captureCanvas() {
+    pressNext();
+    offerMain("step6");
+    press({Control::cmdGETHOME});
+    lineUp({board_.canvasSquare}, "magnifier-canvas");
+    waitForNext("the origin was not captured");
+}
+
+// Step 7: the speed, mipro's window put aside, "描画開始", and the run watched to its end.
+// Returns the run's time in milliseconds.
+long long ScriptedUser::draw() {
+    pressNext();
+    press({Control::optSPEED, options_.speedIndex});
+    offerMain("step7");
+    moveMainClear();
+    const auto start = std::chrono::steady_clock::now();
+    press({Control::cmdDRAW});
+    if (desktop_.keptAbove().has_value()) {
+        Require(WaitUntil([&] { return desktop_.keptAbove() == true || desktop_.messageBox(); }, kStepTimeout),
+                "the run did not start");
+    }
+    auto end = start;
+    const bool ended = WaitUntil(
+        [&] {
+            if (const auto question = desktop_.messageBox()) {
+                answerQuestion(*question);
+                return false;
+            }
+            if (options_.handAtPercent >= 0 && !handMoved_ && PercentIn(desktop_.caption()) >= options_.handAtPercent) {
+                handMoves();
+            }
+            end = std::chrono::steady_clock::now();
+            return runEnded();
+        },
+        kRunTimeout);
+    if (!ended) desktop_.describeBoard();
+    Require(ended, "the run did not end; the caption reads \"" + desktop_.caption() + "\"");
+    return std::chrono::duration_cast<std::chrono::milliseconds>(end - start).count();
+}
+
+// The run gives the window's place above the others back as it ends; where the edition cannot
+// see that, the end shows as the last caption with the pointer parked left of the canvas.
+bool ScriptedUser::runEnded() {
+    if (const auto above = desktop_.keptAbove()) return !*above;
+    const ScreenPoint parked{board_.canvasOrigin.x - kStartPointLeftOfCanvas, board_.canvasOrigin.y};
+    return desktop_.caption() == kFinalCaption && desktop_.pointer() == parked;
+}
+
+// "描画を続けますか？", after the hand took the mouse, is answered Yes. "描画を止めますか？", asked when
+// a pointer read during the colour reset lags, is answered No, so the preparation is tried again.
+// Any other message ends the run.
+void ScriptedUser::answerQuestion(const MessageBoxSeen& question) {
+    if (question.text.find(kStopQuestion) != std::string::npos) {
+        std::printf("retry_answer %s\n", question.text.c_str());
+        desktop_.answer(question, false);
+        return;
+    }
+    const bool goOn = question.text.empty() || question.text.find(kGoOnQuestion) != std::string::npos;
+    if (!goOn) desktop_.describeBoard();
+    Require(goOn, "the run stopped with a question: " + question.text);
+    Require(handMoved_ || desktop_.asksWithoutAHand(), "the run stopped with a question nobody's hand caused");
+    if (stepShots_.wanted()) {
+        desktop_.showActive(question);
+        stepShots_.offer("go-on-question", question.rect);
+    }
+    desktop_.answer(question, true);
+    ++goOnAnswers_;
+}
+
+// The hand takes the mouse off the canvas and moves on in small steps. Its first movement lands
+// beside the canvas: a movement while a click's button is held (3 ms of every pixel) is a drag on
+// the board, which would paint where the hand went, and no program can stop that.
+void ScriptedUser::handMoves() {
+    const ScreenPoint from{board_.canvas.left, board_.canvas.bottom + kHandClear};
+    for (int step = 0; step < kHandSteps; ++step) {
+        desktop_.moveTo({from.x + kHandStepPx * step, from.y + kHandStepPx * step});
+        std::this_thread::sleep_for(kHandStepPause);
+    }
+    handMoved_ = true;
+    // The guide's pictures need the question the hand causes.
+    if (stepShots_.wanted()) {
+        Require(WaitUntil([&] { return desktop_.messageBox().has_value(); }, kStepTimeout),
+                "moving the mouse did not interrupt the run");
+    }
+}
+
+// A desktop without a window manager cannot minimise a window out of sight, so during the run
+// mipro's window would stay where it is, perhaps over the board. The user puts it beside the
+// board, else in a corner of the screen clear of it, as one would on a crowded desktop.
+void ScriptedUser::moveMainClear() {
+    const auto own = desktop_.mainWindowRect();
+    Require(own.has_value(), "mipro's window is not on the screen");
+    const int width = own->right - own->left, height = own->bottom - own->top;
+    const ScreenRect s = desktop_.screen();
+    const ScreenPoint places[] = {
+        {board_.keepClear.left - width - kAside, own->top},
+        {s.right - width - kAside, s.bottom - height - kAside},
+        {kAside, s.bottom - height - kAside},
+        {s.right - width - kAside, kAside},
+        {kAside, kAside},
+    };
+    for (const ScreenPoint p : places) {
+        const ScreenRect there{p.x, p.y, p.x + width, p.y + height};
+        if (p.x < 0 || p.y < 0 || Overlap(there, board_.keepClear)) continue;
+        desktop_.moveMainWindow(p);
+        Settle();
+        return;
+    }
+    Fail("no place on the screen is clear of the board");
+}
+
+void ScriptedUser::press(ControlRef c) {
+    Require(WaitUntil([&] { return desktop_.available(c); }, kStepTimeout), "a control did not become available");
+    desktop_.press(c);
+    Settle();
+}
+
+void ScriptedUser::pressNext() { press({Control::cmdNEXT}); }
+
+// Next comes on when the step is done; a message box instead says why it is not.
+void ScriptedUser::waitForNext(const std::string& what) {
+    WaitUntil([&] { return desktop_.available({Control::cmdNEXT}) || desktop_.messageBox(); }, kStepTimeout);
+    if (const auto box = desktop_.messageBox()) Fail(what + ": " + box->text);
+    Require(desktop_.available({Control::cmdNEXT}), what);
+}
+
+// For each square in turn: waits for the magnifier, puts the pointer where its guide lines up with
+// the square's corner, and presses Enter. The first lined-up view is offered as `shot` with the
+// board around it. The magnifier closes after the last.
+void ScriptedUser::lineUp(const std::vector<ScreenPoint>& squares, const std::string& shot) {
+    const MagnifierGeometry g = MagnifierGeometryFor(desktop_.twipsPerPixel(), desktop_.twipsPerPixel());
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        Require(WaitUntil([&] { return desktop_.magnifierRect().has_value(); }, kStepTimeout),
+                "the magnifier did not open");
+        // The magnifier puts the pointer where it opens: the hand moves only after that.
+        Settle();
+        // The window is centred on the pointer and the square lies SrcDX pixels from its left
+        // edge and SrcDY from its top.
+        const ScreenPoint p{squares[i].x - g.SrcDX + g.HalfWPx, squares[i].y - g.SrcDY + g.HalfHPx};
+        for (int tries = 0; tries < kPlacingTries && !(desktop_.pointer() == p); ++tries) {
+            desktop_.moveTo(p);
+            Settle();
+        }
+        if (i == 0 && stepShots_.wanted()) {
+            // The view is drawn when the pointer moves: a step aside and back draws the board as
+            // it is now, repainted where the main window lay before it hid.
+            desktop_.moveTo({p.x + 1, p.y});
+            Settle();
+            desktop_.moveTo(p);
+            stepShots_.offer(shot, Union(*desktop_.magnifierRect(), board_.board));
+        }
+        desktop_.pressEnter();
+        Settle();
+    }
+    Require(WaitUntil([&] { return !desktop_.magnifierRect() && desktop_.mainWindowShown(); }, kStepTimeout),
+            "the magnifier did not close");
+}
+
+// The main window in front, for the guide's picture of a step.
+void ScriptedUser::offerMain(const std::string& shot) {
+    if (!stepShots_.wanted()) return;
+    desktop_.showMainActive();
+    const auto rect = desktop_.mainWindowRect();
+    Require(rect.has_value(), "mipro's window is not on the screen");
+    stepShots_.offer(shot, *rect);
+}
+
+}  // namespace mipro::testing

@@ -1,0 +1,61 @@
+// The user of a whole run, written once for both editions: it goes through the seven steps as a
+// user does (Next, the file dialog with the path typed, the extraction, the board's option
+// button, both captures lined up in the magnifier and confirmed with Enter, the speed and
+// "描画開始"), puts mipro's window clear of the board, waits for the run to end answering its
+// questions, and saves the board's canvas. What it does it asks of a Desktop (desktop.h), which
+// each edition's driver implements.
+//
+// It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
+// "elapsed_ms N" (from the press of "描画開始" to the end of the run) and, for each question
+// "描画を止めますか？" answered No so that the preparation is tried again, "retry_answer TEXT".
+// The comparison of the canvas with the picture is left to the caller (scripts/e2e).
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/desktop.h"
+#include "tests/e2e/run_options.h"
+#include "tests/e2e/step_shots.h"
+
+namespace mipro::testing {
+
+class ScriptedUser {
+public:
+    ScriptedUser(Desktop& desktop, const RunOptions& options);
+
+    // The whole run, from showing the board to the outputs; a failure ends the driver (Fail).
+    void run();
+
+private:
+    void startMipro();
+    void choosePicture();
+    void extractPixels();
+    void chooseBoard();
+    void captureColourControls();
+    void captureCanvas();
+    long long draw();
+
+    // During the run.
+    bool runEnded();
+    void answerQuestion(const MessageBoxSeen& question);
+    void handMoves();
+    void moveMainClear();
+
+    // The hand on the controls and the magnifier.
+    void press(ControlRef c);
+    void pressNext();
+    void waitForNext(const std::string& what);
+    void lineUp(const std::vector<ScreenPoint>& squares, const std::string& shot);
+    void offerMain(const std::string& shot);
+
+    Desktop& desktop_;
+    const RunOptions& options_;
+    StepShots stepShots_, endShot_;
+    BoardOnScreen board_;
+    bool handMoved_ = false;
+    int goOnAnswers_ = 0;
+};
+
+}  // namespace mipro::testing

@@ -1,0 +1,197 @@
+#include "tests/linux/e2e/x_desktop.h"
+
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <thread>
+
+#include "app/form_layout.h"
+#include "base/nearest_int.h"
+#include "base/twips.h"
+#include "board/bmp_file.h"
+#include "board/board_picture.h"
+#include "targeting/capture_record.h"
+#include "tests/e2e/require.h"
+#include "tests/e2e/wait_until.h"
+
+namespace mipro::testing {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kStepTimeout = 60s;
+constexpr auto kEndTimeout = 10s;
+constexpr auto kSettle = 300ms;
+constexpr const char* kMiproClass = "Mipro";
+constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
+constexpr const char* kChooserTitle = "開く";
+constexpr const char* kMagnifierTitle = "frmMAG";
+// A button's label is dark while it can be pressed and grey while it cannot.
+constexpr int kDarkText = 0x50;
+constexpr int kDarkPixelsOfALabel = 8;
+
+// The square corner whose capture yields `point`: the guide's derived point lies that far into it.
+ScreenPoint CornerFor(ScreenPoint point, std::int32_t dx, std::int32_t dy) { return {point.x - dx, point.y - dy}; }
+
+// The smallest rectangle holding the board and every point the captures must yield.
+ScreenRect Span(const BoardPlace& p) {
+    ScreenRect r = p.boardRect;
+    for (const ScreenPoint q : {p.channels[0], p.channels[1], p.channels[2], p.canvas}) {
+        r = {std::min(r.left, q.x), std::min(r.top, q.y), std::max(r.right, q.x + 1), std::max(r.bottom, q.y + 1)};
+    }
+    return r;
+}
+
+ScreenPoint Centre(ScreenRect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+}  // namespace
+
+XDesktop::XDesktop(XUser& x, std::string miproPath, const BoardPlace& place)
+    : x_(x), miproPath_(std::move(miproPath)), place_(place) {}
+
+// The practice board's page has drawn its board once its panel shows at the board's corner.
+BoardOnScreen XDesktop::showBoard() {
+    if (place_.practiceBoard) {
+        const ScreenRect corner{place_.boardRect.left, place_.boardRect.top, place_.boardRect.left + 1,
+                                place_.boardRect.top + 1};
+        Require(WaitUntil([&] { return x_.look(corner).at(0, 0) == board::kPanelColour; }, kStepTimeout),
+                "the practice board did not show");
+    }
+    BoardOnScreen b;
+    for (std::size_t i = 0; i < place_.channels.size(); ++i) {
+        b.colourSquares[i] = place_.oekaki ? CornerFor(place_.channels[i], kUpButtonDX, kUpButtonDY)
+                                           : CornerFor(place_.channels[i], kSliderDX, kSliderDY);
+    }
+    b.canvasSquare = CornerFor(place_.canvas, kCanvasDX, kCanvasDY);
+    b.canvasOrigin = place_.canvas;
+    b.board = place_.boardRect;
+    b.canvas = place_.canvasRect;
+    b.keepClear = Span(place_);
+    return b;
+}
+
+bool XDesktop::saveCanvas(const std::string& bmpPath) { return board::SaveBmp24(bmpPath, x_.look(place_.canvasRect)); }
+
+// mipro ends with the driver even when the driver dies without a word (a crash, a kill), so it is
+// never left on the display holding the output the script waits on.
+void XDesktop::startMipro() {
+    const pid_t driver = getpid();
+    pid_ = fork();
+    if (pid_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() == driver) execl(miproPath_.c_str(), miproPath_.c_str(), nullptr);
+        _exit(127);
+    }
+    Require(pid_ > 0, "mipro did not start");
+}
+
+// frmMAIN is the first window of the program's title; message boxes, which share it, come later.
+bool XDesktop::mainWindowShown() {
+    if (main_) return mainWindow().has_value();
+    const auto w = x_.window([](const TopWindow& t) {
+        return t.wmClass == kMiproClass && t.title.rfind(kTitlePrefix, 0) == 0;
+    });
+    if (w) main_ = w->id;
+    return w.has_value();
+}
+
+void XDesktop::endMipro() {
+    x_.close(main_);
+    int status = 0;
+    const bool gone = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, kEndTimeout);
+    if (!gone) kill(pid_, SIGKILL);
+}
+
+std::optional<TopWindow> XDesktop::mainWindow() {
+    return x_.window([&](const TopWindow& t) { return t.id == main_; });
+}
+
+std::optional<ScreenRect> XDesktop::mainWindowRect() {
+    const auto w = mainWindow();
+    if (!w) return std::nullopt;
+    return w->rect;
+}
+
+void XDesktop::moveMainWindow(ScreenPoint topLeft) { x_.moveWindow(main_, topLeft); }
+
+std::string XDesktop::caption() {
+    const auto w = mainWindow();
+    return w ? w->title : "";
+}
+
+std::optional<TopWindow> XDesktop::titled(const std::string& title) {
+    return x_.window([&](const TopWindow& t) { return t.wmClass == kMiproClass && t.title == title; });
+}
+
+// The control's rectangle on the screen, from the form's design and where frmMAIN lies.
+ScreenRect XDesktop::rectOf(ControlRef c) {
+    const auto w = mainWindowRect();
+    Require(w.has_value(), "frmMAIN is not on the screen");
+    const double twips = twipsPerPixel();
+    const ControlDesign& d = DesignOf(c);
+    const int left = w->left + NearestInt(d.left / twips), top = w->top + NearestInt(d.top / twips);
+    return {left, top, left + NearestInt(d.width / twips), top + NearestInt(d.height / twips)};
+}
+
+// The control's label is dark: the screen shows it can be pressed.
+bool XDesktop::available(ControlRef c) {
+    if (!mainWindow()) return false;
+    const board::Raster seen = x_.look(rectOf(c));
+    int dark = 0;
+    for (int y = 0; y < seen.height(); ++y) {
+        for (int x = 0; x < seen.width(); ++x) {
+            const board::Colour p = seen.at(x, y);
+            dark += board::RedOf(p) < kDarkText && board::GreenOf(p) < kDarkText && board::BlueOf(p) < kDarkText;
+        }
+    }
+    return dark >= kDarkPixelsOfALabel;
+}
+
+void XDesktop::press(ControlRef c) { x_.clickAt(Centre(rectOf(c))); }
+
+bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }
+
+// The chooser's location bar (Control+L) takes the whole path.
+void XDesktop::typePathAndConfirm(const std::string& utf8Path) {
+    std::this_thread::sleep_for(kSettle);
+    x_.key("l", true);
+    std::this_thread::sleep_for(kSettle);
+    x_.type(utf8Path);
+    std::this_thread::sleep_for(kSettle);
+    x_.key("Return");
+}
+
+std::optional<ScreenRect> XDesktop::magnifierRect() {
+    const auto w = titled(kMagnifierTitle);
+    if (!w) return std::nullopt;
+    return w->rect;
+}
+
+// The display of the tests has no Xft.dpi: 96 dots per inch, as mipro takes it too.
+int XDesktop::twipsPerPixel() { return TwipsPerPixelAt(kStandardDotsPerInch); }
+
+// A message box: a window of the program titled with its title, other than frmMAIN. What it says
+// is drawn, not told: the text stays empty.
+std::optional<MessageBoxSeen> XDesktop::messageBox() {
+    const auto w = x_.window([&](const TopWindow& t) {
+        return t.wmClass == kMiproClass && t.id != main_ && t.title.rfind(kTitlePrefix, 0) == 0;
+    });
+    if (!w) return std::nullopt;
+    return MessageBoxSeen{w->id, w->rect, ""};
+}
+
+// The hand comes to the question and answers with Enter, which takes its default: Yes.
+void XDesktop::answer(const MessageBoxSeen& box, bool yes) {
+    Require(yes, "a message box here is answered only with its default, Yes");
+    x_.moveTo(Centre(box.rect));
+    std::this_thread::sleep_for(kSettle);
+    x_.key("Return");
+    Require(WaitUntil([&] { return !x_.window([&](const TopWindow& t) { return t.id == box.id; }); }, kEndTimeout),
+            "the question did not close");
+}
+
+}  // namespace mipro::testing

@@ -1,0 +1,178 @@
+#include "wine_desktop.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "app/form_layout.h"
+#include "base/nearest_int.h"
+#include "editions/win32/display_units.h"
+#include "tests/e2e/require.h"
+#include "tests/e2e/wait_until.h"
+
+namespace mipro::testing {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr auto kStepTimeout = 60s;
+constexpr int kFileNameCombo = 0x47C;  // the file dialog's file-name box
+const wchar_t* const kDialogClass = L"#32770";
+const wchar_t* const kBoardPosition = L"--pos 560,80";
+// Low enough for the magnifier to lie wholly on the screen when it shows the board's controls.
+const wchar_t* const kShotBoardPosition = L"--pos 560,240";
+
+std::string Utf8(const std::wstring& text) {
+    const std::u8string u8 = fs::path(text).u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+ScreenRect RectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+ScreenRect ReportRect(const board::Report& r, const std::string& name) {
+    const std::vector<long> n = r.find(name);
+    Require(n.size() == 4, "the board's report has no " + name);
+    return {static_cast<std::int32_t>(n[0]), static_cast<std::int32_t>(n[1]), static_cast<std::int32_t>(n[0] + n[2]),
+            static_cast<std::int32_t>(n[1] + n[3])};
+}
+
+ScreenPoint ReportPoint(const board::Report& r, const std::string& name) {
+    const ScreenPoint p = PointOf(r, name);
+    Require(p.x >= 0, "the board's report has no " + name);
+    return p;
+}
+
+}  // namespace
+
+WineDesktop::WineDesktop(const RunOptions& options) : options_(options) {}
+
+BoardOnScreen WineDesktop::showBoard() {
+    const std::wstring position = options_.stepShotDir.empty() ? kBoardPosition : kShotBoardPosition;
+    board_.emplace(L"--board " + fs::path(options_.boardName).wstring() + L" " + position, L"e2e");
+    const auto shown = board_->waitUntilShown();
+    Require(shown.has_value(), "the practice board did not start");
+    BoardOnScreen b;
+    b.colourSquares = {ReportPoint(*shown, "red_guide"), ReportPoint(*shown, "green_guide"),
+                       ReportPoint(*shown, "blue_guide")};
+    b.canvasSquare = ReportPoint(*shown, "canvas_guide");
+    b.board = b.keepClear = ReportRect(*shown, "board");
+    b.canvas = ReportRect(*shown, "canvas");
+    b.canvasOrigin = {b.canvas.left, b.canvas.top};
+    return b;
+}
+
+bool WineDesktop::saveCanvas(const std::string& bmpPath) {
+    if (!board_->requestSave()) return false;
+    std::error_code ec;
+    fs::copy_file(board_->canvasPath(), PathFromUtf8(bmpPath), fs::copy_options::overwrite_existing, ec);
+    return !ec;
+}
+
+void WineDesktop::describeBoard() {
+    const auto r = board_->requestSave();
+    if (!r) return;
+    for (const auto& item : r->items()) {
+        if (item.name != "input" && item.name != "event" && item.name != "values") continue;
+        std::fprintf(stderr, "board %s", item.name.c_str());
+        for (long n : item.numbers) std::fprintf(stderr, " %ld", n);
+        std::fprintf(stderr, "\n");
+    }
+}
+
+void WineDesktop::startMipro() {
+    mipro_.emplace();
+    Require(mipro_->started(), "mipro.exe did not start");
+}
+
+bool WineDesktop::mainWindowShown() {
+    if (!main_) main_ = mipro_->findWindow(win32::kMainWindowClass);
+    return main_ && IsWindowVisible(main_);
+}
+
+void WineDesktop::endMipro() { mipro_.reset(); }
+
+std::optional<ScreenRect> WineDesktop::mainWindowRect() {
+    if (!mainWindowShown()) return std::nullopt;
+    return RectOf(main_);
+}
+
+void WineDesktop::moveMainWindow(ScreenPoint topLeft) {
+    SetWindowPos(main_, nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string WineDesktop::caption() { return Utf8(TextOf(main_)); }
+
+std::optional<bool> WineDesktop::keptAbove() { return (GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// Wine without a window manager leaves title bars painted inactive after a dialog closes or
+// opens, although the window is in front; Windows paints them active.
+void WineDesktop::showMainActive() {
+    SetForegroundWindow(main_);
+    SendMessageW(main_, WM_NCACTIVATE, TRUE, 0);
+}
+
+// A control of frmMAIN: the frame's own controls sit on the client area, the others on their page.
+HWND WineDesktop::control(ControlRef c) { return FormControl(main_, c, DesignOf(c).page); }
+
+bool WineDesktop::available(ControlRef c) {
+    const HWND h = control(c);
+    return h && IsWindowVisible(h) && IsWindowEnabled(h);
+}
+
+void WineDesktop::press(ControlRef c) { PostMessageW(control(c), BM_CLICK, 0, 0); }
+
+HWND WineDesktop::dialog() { return mipro_->findWindow(kDialogClass); }
+
+bool WineDesktop::fileDialogOpen() { return dialog() != nullptr; }
+
+void WineDesktop::typePathAndConfirm(const std::string& utf8Path) {
+    const HWND d = dialog();
+    const HWND name = GetDlgItem(d, kFileNameCombo);
+    Require(name != nullptr, "the file dialog has no file-name box");
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(PathFromUtf8(utf8Path).wstring().c_str()));
+    PostMessageW(d, WM_COMMAND, IDOK, 0);
+}
+
+std::optional<ScreenRect> WineDesktop::magnifierRect() {
+    const HWND m = ShownMagnifier();
+    if (!m) return std::nullopt;
+    return RectOf(m);
+}
+
+int WineDesktop::twipsPerPixel() { return NearestInt(win32::TwipsPerPixelX()); }
+
+std::optional<MessageBoxSeen> WineDesktop::messageBox() {
+    const HWND d = dialog();
+    if (!d) return std::nullopt;
+    return MessageBoxSeen{reinterpret_cast<std::uintptr_t>(d), RectOf(d), Utf8(MessageBoxText(d))};
+}
+
+void WineDesktop::answer(const MessageBoxSeen& box, bool yes) {
+    const HWND d = reinterpret_cast<HWND>(box.id);
+    PostMessageW(GetDlgItem(d, yes ? IDYES : IDNO), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(d); }, kStepTimeout);
+}
+
+void WineDesktop::showActive(const MessageBoxSeen& box) {
+    SendMessageW(reinterpret_cast<HWND>(box.id), WM_NCACTIVATE, TRUE, 0);
+}
+
+ScreenRect WineDesktop::screen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+ScreenPoint WineDesktop::pointer() {
+    POINT now{};
+    GetCursorPos(&now);
+    return {now.x, now.y};
+}
+
+void WineDesktop::moveTo(ScreenPoint p) { SetCursorPos(p.x, p.y); }
+
+void WineDesktop::pressEnter() { PressEnter(); }
+
+}  // namespace mipro::testing
