@@ -30,6 +30,11 @@ enum class Control {
     cmdGETHOME,
     optSPEED,
     cmdDRAW,
+    lblCANVAS,   // page 6: the words around the canvas size (0 before the width, 1 between)
+    txtCANVASW,  // page 6: the canvas's width and height, found from the screen and correctable
+    txtCANVASH,
+    chkCHECK,    // page 7: read the canvas back after the run and mend what differs
+    chkSTROKE,   // page 7: a row of one colour drawn as one line
 };
 
 struct ControlRef {

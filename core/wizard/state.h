@@ -14,6 +14,14 @@ namespace mipro {
 constexpr int kBoardOekaki = 0;
 constexpr int kBoardPaint = 1;
 
+// The size of a board's canvas in pixels; 0 while it is not known.
+struct CanvasSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool known() const { return width > 0 && height > 0; }
+    friend bool operator==(const CanvasSize&, const CanvasSize&) = default;
+};
+
 // Screen positions captured with the magnifier, for both board kinds. A ...Mag member whose x is 0
 // counts as never captured.
 struct CaptureRecord {
@@ -25,17 +33,23 @@ struct CaptureRecord {
     ScreenPoint ShiRMag, ShiRBar;
     ScreenPoint ShiGMag, ShiGBar;
     ScreenPoint ShiBMag, ShiBBar;
+    // The canvas's size, found from the screen when its origin is captured and corrected by the user.
+    CanvasSize PooCanvas, ShiCanvas;
 };
 
-// The digits last set on oekakiBBS's colour controls.
+// The digits last set on oekakiBBS's colour controls. Not known once a click may have missed its
+// button or reached it unplanned: the board's colour must then be reset before it is trusted.
 struct PooDigits {
     std::int32_t PooRTens = 0, PooGTens = 0, PooBTens = 0;
     std::int32_t PooROnes = 0, PooGOnes = 0, PooBOnes = 0;
+    bool known = true;
 };
 
-// The values last set on PaintBBS's sliders.
+// The values last set on PaintBBS's sliders; not known as with PooDigits, and then every slider is
+// set again.
 struct ShiSliders {
     std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;
+    bool known = true;
 };
 
 struct State {
@@ -79,6 +93,10 @@ struct State {
     Boolean DeskWaiting = False;
     // Whether the note on the browser's zoom has been shown since the program started.
     Boolean ZoomNoteShown = False;
+    // The choices of step 7: read the canvas back after a board run and mend what differs, and
+    // draw a row of neighbouring pixels of one colour as one line.
+    Boolean CheckAfterDraw = True;
+    Boolean StrokeRuns = False;
 };
 
 }  // namespace mipro

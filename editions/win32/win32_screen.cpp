@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "editions/win32/display_units.h"
 #include "editions/win32/unicode_text.h"
 
@@ -14,6 +16,55 @@ constexpr int kClassNameChars = 257;
 
 HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
 HDC ToHdc(DeviceContext dc) { return reinterpret_cast<HDC>(dc); }
+
+constexpr WORD kBitsPerPixel = 32;
+
+// A 32-bit top-down bitmap header: rows from the top, each pixel blue, green, red, unused.
+BITMAPINFO TopDownHeader(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kBitsPerPixel;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// The screen's device context and a bitmap to copy into, given back on every way out.
+class ScreenCopy {
+public:
+    ScreenCopy(int width, int height)
+        : screen_(GetDC(nullptr)),
+          memory_(screen_ ? CreateCompatibleDC(screen_) : nullptr),
+          bitmap_(screen_ ? CreateCompatibleBitmap(screen_, width, height) : nullptr) {
+        if (memory_ && bitmap_) previous_ = SelectObject(memory_, bitmap_);
+    }
+    ~ScreenCopy() {
+        if (previous_) SelectObject(memory_, previous_);
+        if (bitmap_) DeleteObject(bitmap_);
+        if (memory_) DeleteDC(memory_);
+        if (screen_) ReleaseDC(nullptr, screen_);
+    }
+    ScreenCopy(const ScreenCopy&) = delete;
+    ScreenCopy& operator=(const ScreenCopy&) = delete;
+
+    bool ready() const { return previous_ != nullptr; }
+    // Takes the bitmap out of the memory context, as GetDIBits wants it.
+    void detachBitmap() {
+        if (previous_) SelectObject(memory_, previous_);
+        previous_ = nullptr;
+    }
+    HDC screen() const { return screen_; }
+    HDC memory() const { return memory_; }
+    HBITMAP bitmap() const { return bitmap_; }
+
+private:
+    HDC screen_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_ = nullptr;
+};
 
 }  // namespace
 
@@ -49,6 +100,30 @@ void Win32Screen::drawFocusRect(DeviceContext dc, ScreenRect r) {
 // The colour value has red in the low byte, as a COLORREF does.
 void Win32Screen::setPixel(DeviceContext dc, int x, int y, ColourValue colour) {
     SetPixel(ToHdc(dc), x, y, static_cast<COLORREF>(colour));
+}
+
+std::optional<Picture> Win32Screen::readPixels(ScreenRect area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return Picture();
+    ScreenCopy copy(width, height);
+    if (!copy.ready()) return std::nullopt;
+    if (!BitBlt(copy.memory(), 0, 0, width, height, copy.screen(), area.left, area.top, SRCCOPY | CAPTUREBLT)) {
+        return std::nullopt;
+    }
+    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
+    BITMAPINFO info = TopDownHeader(width, height);
+    copy.detachBitmap();
+    const int rows = GetDIBits(copy.screen(), copy.bitmap(), 0, static_cast<UINT>(height), pixels.data(), &info,
+                               DIB_RGB_COLORS);
+    if (rows != height) return std::nullopt;
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const RGBQUAD& q = pixels[static_cast<std::size_t>(y) * width + x];
+            picture.setPoint(x, y, RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+        }
+    }
+    return picture;
 }
 
 }  // namespace mipro::win32

@@ -1,43 +1,78 @@
 #include "tests/sim/sim_board.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "board/board_picture.h"
+
 namespace mipro::sim {
 
 // The part the pointer listener reaches through a weak pointer, so a board that is gone is ignored.
 struct SimBoard::Shared {
     board::Board model;
     bool captured = false;
+    board::Point last;  // where the held button was last reported
+    int canvasPresses = 0;
+    int missed = 0;
 };
 
 namespace {
 
 board::Point ToBoard(ScreenPoint p, ScreenPoint origin) { return {p.x - origin.x, p.y - origin.y}; }
 
+// Every point of the line from `from` (left out) to `to`, one pixel apart.
+template <typename Visit>
+void AlongLine(board::Point from, board::Point to, Visit visit) {
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    for (int i = 1; i <= steps; ++i) {
+        visit(board::Point{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    }
+}
+
+// Whether a busy board misses this press on its canvas.
+bool Misses(const SimBoardOptions& o, int canvasPress) {
+    return o.missEvery > 0 && canvasPress <= o.busyPresses && canvasPress % o.missEvery == 0;
+}
+
 }  // namespace
 
 SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
     : screen_(desk.screen),
       origin_(options.screenOrigin),
-      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas)})) {
+      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas), false, {}, 0, 0})),
+      face_(board::DrawBoard(shared_->model)) {
     window_ = screen_.addWindow(windowRect(), options.className);
+    screen_.setPixelSource(window_, [this](ScreenPoint at) { return pixelAt(at); });
 
     std::weak_ptr<Shared> weak = shared_;
     SimScreen& screen = screen_;
     const WindowHandle window = window_;
     const ScreenPoint origin = origin_;
-    desk.pointer.addListener([weak, &screen, window, origin](EventKind kind, ScreenPoint at) {
+    desk.pointer.addListener([weak, &screen, window, origin, options](EventKind kind, ScreenPoint at) {
         const std::shared_ptr<Shared> s = weak.lock();
         if (!s) return;
         const board::Point p = ToBoard(at, origin);
         if (kind == EventKind::ButtonDown && !s->captured) {
             if (screen.windowFromPoint(at) != window) return;
+            if (s->model.layout().canvasRect().contains(p) && Misses(options, ++s->canvasPresses)) {
+                ++s->missed;
+                return;
+            }
             s->captured = true;
+            s->last = p;
             s->model.buttonDown(p);
         } else if (!s->captured) {
             if (kind == EventKind::Move && screen.windowFromPoint(at) == window) s->model.move(p);
         } else if (kind == EventKind::ButtonDown) {
             s->model.buttonDown(p);
+            s->last = p;
         } else if (kind == EventKind::Move) {
-            s->model.move(p);
+            if (options.penJoinsDragPoints) {
+                AlongLine(s->last, p, [&](board::Point q) { s->model.move(q); });
+            } else {
+                s->model.move(p);
+            }
+            s->last = p;
         } else if (kind == EventKind::ButtonUp) {
             s->captured = false;
             s->model.buttonUp(p);
@@ -48,6 +83,15 @@ SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
 SimBoard::~SimBoard() { screen_.removeWindow(window_); }
 
 const board::Board& SimBoard::model() const { return shared_->model; }
+
+int SimBoard::missedPresses() const { return shared_->missed; }
+
+ColourValue SimBoard::pixelAt(ScreenPoint at) const {
+    const board::Point p = ToBoard(at, origin_);
+    const board::Rect canvas = model().layout().canvasRect();
+    if (canvas.contains(p)) return model().canvas().at(p.x - canvas.left, p.y - canvas.top);
+    return face_.inside(p.x, p.y) ? face_.at(p.x, p.y) : board::kPanelColour;
+}
 
 ScreenRect SimBoard::windowRect() const {
     const board::Size size = model().layout().boardSize();

@@ -19,6 +19,11 @@ struct SimBoardOptions {
     ScreenPoint screenOrigin{20, 20};  // where the board's top-left pixel lies
     board::Size canvas{300, 300};
     std::string className = "SunAwtCanvas";
+    // The pen draws a line between the points of a drag, as the boards' pens do.
+    bool penJoinsDragPoints = false;
+    // A busy board: of the first busyPresses presses on the canvas, every missEvery-th is missed.
+    int missEvery = 0;
+    int busyPresses = 0;
 };
 
 class SimBoard {
@@ -33,6 +38,7 @@ public:
     const board::Raster& canvas() const { return model().canvas(); }
     board::Colour colour() const { return model().colour(); }
     int value(board::Channel c) const { return model().value(c); }
+    int missedPresses() const;
 
     WindowHandle window() const { return window_; }
     ScreenRect windowRect() const;
@@ -51,10 +57,14 @@ public:
 private:
     struct Shared;
 
+    // What the board shows at a screen point inside its window.
+    ColourValue pixelAt(ScreenPoint at) const;
+
     SimScreen& screen_;
     ScreenPoint origin_;
     WindowHandle window_;
     std::shared_ptr<Shared> shared_;
+    board::Raster face_;  // the board as drawn when it was put up, around its live canvas
 };
 
 }  // namespace mipro::sim
