@@ -46,6 +46,8 @@ std::optional<CanvasSize> InsideFrame(const Picture& p, ColourValue frame, int r
 
 // A canvas on a plain background: the first full column and row of the background colour.
 std::optional<CanvasSize> OnBackground(const Picture& p, ColourValue background, int rightEnd, int bottomEnd) {
+    // A first pixel like its surroundings: no canvas to be told from them.
+    if (p.point(kOriginAt, kOriginAt) == background) return std::nullopt;
     int right = kOriginAt + 1;
     while (right <= rightEnd && !ColumnIs(p, right, kOriginAt, bottomEnd, background)) ++right;
     int bottom = kOriginAt + 1;
