@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
 
 #include "editions/win32/display_units.h"
 #include "editions/win32/unicode_text.h"
@@ -31,13 +30,15 @@ BITMAPINFO TopDownHeader(int width, int height) {
     return info;
 }
 
-// The screen's device context and a bitmap to copy into, given back on every way out.
+// The screen's device context and a 32-bit top-down bitmap whose pixels the program reads
+// directly, given back on every way out.
 class ScreenCopy {
 public:
-    ScreenCopy(int width, int height)
-        : screen_(GetDC(nullptr)),
-          memory_(screen_ ? CreateCompatibleDC(screen_) : nullptr),
-          bitmap_(screen_ ? CreateCompatibleBitmap(screen_, width, height) : nullptr) {
+    ScreenCopy(int width, int height) : screen_(GetDC(nullptr)) {
+        if (!screen_) return;
+        memory_ = CreateCompatibleDC(screen_);
+        const BITMAPINFO info = TopDownHeader(width, height);
+        bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         if (memory_ && bitmap_) previous_ = SelectObject(memory_, bitmap_);
     }
     ~ScreenCopy() {
@@ -49,20 +50,17 @@ public:
     ScreenCopy(const ScreenCopy&) = delete;
     ScreenCopy& operator=(const ScreenCopy&) = delete;
 
-    bool ready() const { return previous_ != nullptr; }
-    // Takes the bitmap out of the memory context, as GetDIBits wants it.
-    void detachBitmap() {
-        if (previous_) SelectObject(memory_, previous_);
-        previous_ = nullptr;
-    }
+    bool ready() const { return previous_ != nullptr && bits_ != nullptr; }
     HDC screen() const { return screen_; }
     HDC memory() const { return memory_; }
-    HBITMAP bitmap() const { return bitmap_; }
+    // Row by row from the top, each pixel blue, green, red, unused.
+    const RGBQUAD* pixels() const { return static_cast<const RGBQUAD*>(bits_); }
 
 private:
     HDC screen_;
-    HDC memory_;
-    HBITMAP bitmap_;
+    HDC memory_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    void* bits_ = nullptr;
     HGDIOBJ previous_ = nullptr;
 };
 
@@ -110,13 +108,10 @@ std::optional<Picture> Win32Screen::readPixels(ScreenRect area) {
     if (!BitBlt(copy.memory(), 0, 0, width, height, copy.screen(), area.left, area.top, SRCCOPY | CAPTUREBLT)) {
         return std::nullopt;
     }
-    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
-    BITMAPINFO info = TopDownHeader(width, height);
-    copy.detachBitmap();
-    const int rows = GetDIBits(copy.screen(), copy.bitmap(), 0, static_cast<UINT>(height), pixels.data(), &info,
-                               DIB_RGB_COLORS);
-    if (rows != height) return std::nullopt;
+    // The copy is complete in the bitmap's memory once GDI has done its batched work.
+    GdiFlush();
     Picture picture(width, height);
+    const RGBQUAD* pixels = copy.pixels();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const RGBQUAD& q = pixels[static_cast<std::size_t>(y) * width + x];
