@@ -34,8 +34,8 @@ ControlDesign PageText(int step, int top, int height, const char* text) {
     return {{Control::lblSTLBL, step}, ControlKind::Label, step, 2580, top, 4515, height, text};
 }
 
-ControlDesign StatusLabel(int step) {
-    return {{Control::lblSTINFO, step}, ControlKind::Label, step, 2580, 2520, 4695, 1035, "",
+ControlDesign StatusLabel(int step, int top = 2520, int height = 1035) {
+    return {{Control::lblSTINFO, step}, ControlKind::Label, step, 2580, top, 4695, height, "",
             true, true, TextColour::Blue};
 }
 
@@ -103,6 +103,10 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(Illustration(5, 6, false));
     d.push_back(PageText(6, 480, 1440, kPageText6));
     d.push_back(Button(Control::cmdGETHOME, 6, 5220, 1980, "設定..."));
+    d.push_back({{Control::lblCANVAS, 0}, ControlKind::Label, 6, 2580, 2040, 720, 255, "大きさ:"});
+    d.push_back({{Control::txtCANVASW}, ControlKind::TextBox, 6, 3300, 1995, 615, 300, ""});
+    d.push_back({{Control::lblCANVAS, 1}, ControlKind::Label, 6, 3990, 2040, 195, 255, "x"});
+    d.push_back({{Control::txtCANVASH}, ControlKind::TextBox, 6, 4230, 1995, 615, 300, ""});
     d.push_back(StatusLabel(6));
 
     // Page 7: drawing.
@@ -113,7 +117,10 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1920, "普通？", 2295));
     d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2280, "ゆっくり描く♪", 2295));
     d.push_back(Button(Control::cmdDRAW, 7, 5220, 1980, "描画開始"));
-    d.push_back(StatusLabel(7));
+    d.push_back({{Control::chkCHECK}, ControlKind::CheckBox, 7, 2820, 2640, 4335, 255, "描き終わったら確かめて直す"});
+    d.push_back({{Control::chkSTROKE}, ControlKind::CheckBox, 7, 2820, 2940, 4335, 255, "同じ色の横並びを線で描く"});
+    // Below the two check boxes.
+    d.push_back(StatusLabel(7, 3300, 255));
     return d;
 }
 

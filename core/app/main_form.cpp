@@ -32,6 +32,8 @@ const ClickRoute kClickRoutes[] = {
     {Control::cmdGETRGB, [](Wizard& w, int) { cmdGETRGB_Click(w); }},
     {Control::cmdGETHOME, [](Wizard& w, int) { cmdGETHOME_Click(w); }},
     {Control::cmdDRAW, [](Wizard& w, int) { cmdDRAW_Click(w); }},
+    {Control::chkCHECK, [](Wizard& w, int) { chkCHECK_Click(w); }},
+    {Control::chkSTROKE, [](Wizard& w, int) { chkSTROKE_Click(w); }},
 };
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "drawing/draw_run.h"
 
-#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "base/nearest_int.h"
+#include "drawing/after_check.h"
+#include "drawing/board_colour.h"
 #include "drawing/desk_position.h"
-#include "drawing/pixel_line.h"
+#include "drawing/list_drawing.h"
 #include "drawing/pixel_list_reader.h"
 #include "drawing/poo_colour.h"
 #include "drawing/shi_colour.h"
@@ -22,7 +24,6 @@ constexpr int kSettleMs = 1500;           // after minimising, between retries, 
 constexpr int kFirstAttemptPauseMs = 10;
 constexpr int kStartClickHoldMs = 10;
 constexpr int kStartClickAfterMs = 100;
-constexpr int kRefocusClickMs = 100;
 constexpr int kEndCuePauseMs = 500;
 constexpr std::int32_t kStartPointLeftOfCanvas = 5;
 constexpr std::int32_t kResetInterrupted = -1;
@@ -34,7 +35,6 @@ const std::string kNoBoardShown = "お絵描き掲示板が表示されていな
 const std::string kDrawOnDesktop = "デスクトップに描画しますか？";
 const std::string kStopDrawing = "描画を止めますか？";
 const std::string kPickDesktopPlace = "デスクトップに描画する位置を指定してください";
-const std::string kGoOnDrawing = "描画を続けますか？";
 const std::string kListUnreadable =
     "ピクセル情報のファイルを開けませんでした。" + kCrLf + "描画を中止します。";
 
@@ -47,22 +47,35 @@ enum class Route {
     Leave,    // stopped by the user while drawing: the window stays minimised
 };
 
+// What one run carries from phase to phase.
+struct Run {
+    ScreenPoint P;                     // where the pointer was last sent for a pixel
+    std::optional<CanvasCheck> check;  // the canvas as read before the first click
+    bool checkUnavailable = false;     // the check was wanted but the canvas could not be read
+};
+
 bool AskYes(Wizard& w, const std::string& text, int icon) {
     return w.pf.dialogs.messageBox(text, MsgBox::YesNo | icon, w.st.AppTitle) == MsgBox::AnswerYes;
 }
 
 bool OnOekaki(const State& st) { return st.BoardKind == kBoardOekaki; }
+bool OnDesktop(const State& st) { return st.DeskTopMode != False; }
 
-void ShowProgressCaption(Wizard& w, int percent) {
-    w.pf.window.setWindowCaption(" 描画 " + std::to_string(percent) + "% 完了...");
-}
+std::string ProgressCaption(int percent) { return " 描画 " + std::to_string(percent) + "% 完了..."; }
 
-// A left click where the pointer is, with a pause after the press and after the release.
-void ClickHere(Wizard& w, int holdMs, int afterMs) {
-    w.pf.pointer.leftButtonDown();
-    w.pf.clock.sleep(holdMs);
-    w.pf.pointer.leftButtonUp();
-    w.pf.clock.sleep(afterMs);
+const CanvasSize& ChosenCanvasSize(const State& st) { return OnOekaki(st) ? st.capture.PooCanvas : st.capture.ShiCanvas; }
+
+// Board mode: a pixel inside the canvas, when its size is known. Desktop mode: a pixel on the screen.
+bool Drawable(Wizard& w, const PixelLine& px) {
+    if (OnDesktop(w.st)) {
+        const ScreenPoint p = DesktopPoint(w.st, px);
+        const ScreenPoint corner{NearestInt(w.pf.screen.widthTwips() / w.st.TwipsX),
+                                 NearestInt(w.pf.screen.heightTwips() / w.st.TwipsY)};
+        return p.x >= 0 && p.y >= 0 && p.x < corner.x && p.y < corner.y;
+    }
+    const CanvasSize& canvas = ChosenCanvasSize(w.st);
+    if (!canvas.known()) return true;
+    return px.x >= 0 && px.y >= 0 && px.x < canvas.width && px.y < canvas.height;
 }
 
 void StartRun(Wizard& w) {
@@ -116,6 +129,38 @@ Route Decide(Wizard& w) {
     return Route::Prepare;
 }
 
+// The question when part of the picture lies outside the canvas: how much of it will be drawn.
+std::string CoverageQuestion(const CanvasSize& canvas, std::int64_t inside, std::int64_t total) {
+    const std::int64_t percent = inside * kFullPercent / total;
+    return "絵の一部が描画エリア (" + std::to_string(canvas.width) + " x " + std::to_string(canvas.height) +
+           ") からはみ出しています。" + kCrLf + "描画エリアの外の " + std::to_string(total - inside) +
+           " ピクセルは描かず、絵の " + std::to_string(percent) + "% (" + std::to_string(inside) + " / " +
+           std::to_string(total) + " ピクセル) を描画します。" + kCrLf + "描画しますか？";
+}
+
+// Board mode: one question before the run when some pixels of the list lie outside the canvas.
+Route AskCoverage(Wizard& w) {
+    const CanvasSize& canvas = ChosenCanvasSize(w.st);
+    if (!canvas.known()) return Route::Prepare;
+    PixelListReader list(w.st.SortFile);
+    std::int64_t total = 0, inside = 0;
+    std::string text;
+    while (list.next(text)) {
+        ++total;
+        inside += Drawable(w, ParsePixelLine(text)) ? 1 : 0;
+    }
+    if (inside == total) return Route::Prepare;
+    return AskYes(w, CoverageQuestion(canvas, inside, total), MsgBox::Question) ? Route::Prepare : Route::Stop;
+}
+
+// What the canvas showed before the first click, for the check after the last.
+void ReadCanvasFirst(Wizard& w, Run& run) {
+    const ScreenRect canvas = CheckedRect(w.st);
+    if (w.st.CheckAfterDraw == False || canvas.right <= canvas.left || canvas.bottom <= canvas.top) return;
+    run.check = ReadCanvasBefore(w);
+    run.checkUnavailable = !run.check;
+}
+
 // Brings the board's colour controls to black; false when the user's hand stopped it.
 bool ResetBoardColour(Wizard& w) {
     if (OnOekaki(w.st)) return pooResetRGB(w, True) != kResetInterrupted;
@@ -127,85 +172,17 @@ bool ResetBoardColour(Wizard& w) {
 
 // Clicks the board just left of its canvas and resets its colour, until that succeeds or the
 // user gives up.
-Route Prepare(Wizard& w, ScreenPoint& P) {
+Route Prepare(Wizard& w, Run& run) {
     int pause = kFirstAttemptPauseMs;
     for (;;) {
         w.pf.clock.sleep(pause);
         pause = kSettleMs;
-        P = StartPoint(w.st);
-        w.pf.pointer.setCursorPos(P);
+        run.P = StartPoint(w.st);
+        w.pf.pointer.setCursorPos(run.P);
         ClickHere(w, kStartClickHoldMs, kStartClickAfterMs);
-        if (InterruptDraw(w, P.x, P.y) == kGoOn && ResetBoardColour(w)) return Route::Draw;
+        if (InterruptDraw(w, run.P.x, run.P.y) == kGoOn && ResetBoardColour(w)) return Route::Draw;
         if (AskYes(w, kStopDrawing, MsgBox::Question)) return Route::Stop;
     }
-}
-
-ColourValue ColourOf(const PixelLine& px) {
-    const auto component = [](const std::string& s) { return std::clamp(NumericValue(s), 0, 255); };
-    return component(px.red) | component(px.green) << 8 | component(px.blue) << 16;
-}
-
-void DrawPixel(Wizard& w, const PixelLine& px, ScreenPoint& P) {
-    if (w.st.DeskTopMode != False) {
-        P = {w.st.DeskPnt.x + px.x, w.st.DeskPnt.y + px.y};
-        w.pf.pointer.setCursorPos(P);
-        w.pf.screen.setPixel(w.st.ScreenDC, P.x, P.y, ColourOf(px));
-        return;
-    }
-    w.pf.pointer.setCursorPos(P);
-    w.pf.pointer.leftButtonDown();
-    w.pf.clock.sleep(w.st.SpeedWait);
-    w.pf.pointer.setCursorPos(P);
-    w.pf.pointer.leftButtonUp();
-    w.pf.clock.sleep(w.st.SpeedWait);
-}
-
-// The whole per cent drawn so far. An empty list counts as all drawn.
-int PercentDone(std::int32_t counter, std::int32_t total) {
-    if (total <= 0) return kFullPercent;
-    return static_cast<int>(static_cast<long long>(counter) * kFullPercent / total);
-}
-
-// False when the user chose not to go on; true after refocusing the board when they did.
-bool GoOnAfterHandMoved(Wizard& w) {
-    if (!AskYes(w, kGoOnDrawing, MsgBox::Exclamation)) return false;
-    w.pf.clock.sleep(kSettleMs);
-    if (w.st.DeskTopMode == False) {
-        w.pf.pointer.setCursorPos(StartPoint(w.st));
-        ClickHere(w, kRefocusClickMs, kRefocusClickMs);
-    }
-    return true;
-}
-
-Route DrawList(Wizard& w, PixelListReader& list, ScreenPoint& P) {
-    std::int32_t counter = 0;
-    int shownPercent = 0;
-    std::string text;
-    while (list.next(text)) {
-        ++counter;
-        const PixelLine px = ParsePixelLine(text);
-        if (w.st.DeskTopMode == False) {
-            if (OnOekaki(w.st)) {
-                pooSetRGBCtrl(w, px.red, px.green, px.blue);
-            } else {
-                shiSetRGBCtrl(w, px.red, px.green, px.blue);
-            }
-            const ScreenPoint origin = CanvasOrigin(w.st);
-            P = {origin.x + px.x, origin.y + px.y};
-        }
-        w.pf.pointer.setCursorPos(P);
-        w.pf.clock.sleep(w.st.SpeedWait);
-        if (InterruptDraw(w, P.x, P.y) != kGoOn && !GoOnAfterHandMoved(w)) return Route::Leave;
-        DrawPixel(w, px, P);
-
-        const int percent = PercentDone(counter, w.st.PixCount);
-        if (percent != shownPercent) {
-            ShowProgressCaption(w, percent);
-            shownPercent = percent;
-            w.pf.window.doEvents();
-        }
-    }
-    return Route::Finish;
 }
 
 // The window comes back first so the message is not hidden behind the minimised owner.
@@ -215,29 +192,45 @@ Route ReportUnreadableList(Wizard& w) {
     return Route::Leave;
 }
 
-Route ReplayList(Wizard& w, ScreenPoint& P) {
+Route ReplayList(Wizard& w, Run& run) {
     PixelListReader list(w.st.SortFile);
     if (!list.isOpen()) return ReportUnreadableList(w);
-    return DrawList(w, list, P);
+    FileSource source(list);
+    ListDrawing how;
+    how.total = w.st.PixCount;
+    how.caption = ProgressCaption;
+    how.keep = [&w](const PixelLine& px) { return Drawable(w, px); };
+    if (run.check) how.seen = [&run](const PixelLine& px) { run.check->expect(px); };
+    return DrawPixelList(w, source, how, run.P) ? Route::Finish : Route::Leave;
 }
 
-void FinishList(Wizard& w) {
-    ShowProgressCaption(w, kFullPercent);
-    if (w.st.DeskTopMode == False) {
-        if (OnOekaki(w.st)) {
-            pooResetRGB(w, False);
-        } else {
-            // Only the sliders not yet at 0 move.
-            shiSetRGBCtrl(w, "000", "000", "000");
-        }
+// Brings the colour back to black; only what is not yet there moves.
+void ResetColourAtEnd(Wizard& w) {
+    if (OnOekaki(w.st)) {
+        pooResetRGB(w, False);
+    } else {
+        shiSetRGBCtrl(w, "000", "000", "000");
     }
+}
+
+Route FinishList(Wizard& w, Run& run) {
+    w.pf.window.setWindowCaption(ProgressCaption(kFullPercent));
+    std::optional<CheckResult> checked;
+    if (!OnDesktop(w.st) && run.check) {
+        checked = CheckAndRepair(w, *run.check, run.P);
+        if (checked->end == CheckEnd::Stopped) return Route::Leave;
+    }
+    if (!OnDesktop(w.st)) ResetColourAtEnd(w);
     PlaySnd(w, "END");
     w.pf.clock.sleep(kEndCuePauseMs);
+    if (checked) ReportCheck(w, *checked);
+    if (!OnDesktop(w.st) && run.checkUnavailable) ReportCheck(w, {CheckEnd::Unreadable, {}});
+    return Route::Leave;
 }
 
 // Every way out of the run passes here and gives back what the run took.
 void ExitRun(Wizard& w) {
-    const ScreenPoint park = w.st.DeskTopMode != False ? ScreenCentre(w) : StartPoint(w.st);
+    const ScreenPoint park = OnDesktop(w.st) ? ScreenCentre(w) : StartPoint(w.st);
     w.pf.pointer.setCursorPos(park);
     w.pf.window.setTopmost(false);
     w.pf.screen.releaseDC(kWholeScreen, w.st.ScreenDC);
@@ -262,11 +255,13 @@ std::int32_t CheckStartDraw(Wizard& w) {
 
 void RunDraw(Wizard& w) {
     StartRun(w);
-    ScreenPoint P{};
+    Run run;
     Route route = Decide(w);
-    if (route == Route::Prepare) route = Prepare(w, P);
-    if (route == Route::Draw) route = ReplayList(w, P);
-    if (route == Route::Finish) FinishList(w);
+    if (route == Route::Prepare) route = AskCoverage(w);
+    if (route == Route::Prepare) ReadCanvasFirst(w, run);
+    if (route == Route::Prepare) route = Prepare(w, run);
+    if (route == Route::Draw) route = ReplayList(w, run);
+    if (route == Route::Finish) route = FinishList(w, run);
     if (route == Route::Stop) w.pf.window.restore();
     ExitRun(w);
 }

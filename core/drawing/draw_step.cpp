@@ -1,6 +1,7 @@
 #include "drawing/draw_step.h"
 
 #include "drawing/draw_run.h"
+#include "targeting/capture_steps.h"
 #include "wizard/option_group.h"
 #include "wizard/step_controls.h"
 
@@ -20,6 +21,10 @@ void ST07_DrawProc(Wizard& w) {
     // Selecting the button applies its speed, as a click on it would.
     SelectOption(win, {Control::optSPEED, w.st.SpeedIndex});
     optSPEED_Click(w, w.st.SpeedIndex);
+    win.setValue({Control::chkCHECK}, w.st.CheckAfterDraw != False ? 1 : 0);
+    win.setValue({Control::chkSTROKE}, w.st.StrokeRuns != False ? 1 : 0);
+    // Page 6 is left behind: what the user made of the canvas size there holds from now on.
+    TakeCanvasSizeFromPage(w);
     win.setFocus({Control::cmdDRAW});
 }
 
@@ -39,5 +44,9 @@ void optSPEED_Click(Wizard& w, int Index) {
 }
 
 void cmdDRAW_Click(Wizard& w) { RunDraw(w); }
+
+void chkCHECK_Click(Wizard& w) { w.st.CheckAfterDraw = ToBoolean(w.pf.window.value({Control::chkCHECK}) != 0); }
+
+void chkSTROKE_Click(Wizard& w) { w.st.StrokeRuns = ToBoolean(w.pf.window.value({Control::chkSTROKE}) != 0); }
 
 }  // namespace mipro

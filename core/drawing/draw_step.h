@@ -10,5 +10,8 @@ void ST07_DrawProc(Wizard& w);
 // SpeedWait for the speed button Index: 3 ms fast, 15 ms normal, 80 ms slow.
 void optSPEED_Click(Wizard& w, int Index);
 void cmdDRAW_Click(Wizard& w);
+// The two choices of page 7, taken from their boxes.
+void chkCHECK_Click(Wizard& w);
+void chkSTROKE_Click(Wizard& w);
 
 }  // namespace mipro

@@ -1,5 +1,6 @@
 #include "drawing/poo_colour.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "drawing/pixel_line.h"
@@ -86,11 +87,20 @@ std::int32_t pooResetRGB(Wizard& w, std::int32_t /*sw*/) {
     const CaptureRecord& c = w.st.capture;
     for (const auto& [btn1, btn2] : {std::pair{c.PooRBtn1, c.PooRBtn2}, std::pair{c.PooGBtn1, c.PooGBtn2},
                                      std::pair{c.PooBBtn1, c.PooBBtn2}}) {
-        if (!ClickDownToZero(w, {btn1.x, btn2.y}, kTensResetClicks)) return kResetStopped;
-        if (!ClickDownToZero(w, {btn2.x, btn2.y}, kOnesResetClicks)) return kResetStopped;
+        const bool done = ClickDownToZero(w, {btn1.x, btn2.y}, kTensResetClicks) &&
+                          ClickDownToZero(w, {btn2.x, btn2.y}, kOnesResetClicks);
+        if (!done) {
+            w.st.poo.known = false;
+            return kResetStopped;
+        }
     }
     w.st.poo = PooDigits{};
     return kResetDone;
+}
+
+std::int32_t pooShownValue(const std::string& s) {
+    constexpr std::int32_t kTop = 255;
+    return std::clamp(NumericValue(LeadingDigits(s)) * 10 + NumericValue(LastDigit(s)), 0, kTop);
 }
 
 }  // namespace mipro

@@ -18,8 +18,11 @@ void pooSetRGB(Wizard& w, std::int32_t& SavePnt, std::int32_t NowPnt, std::int32
                std::int32_t btnY2);
 
 // Brings every component to 0 with 111 down-clicks, checking for the user's hand after each.
-// Returns 0 when done, -1 when stopped (the digit state then keeps its old values). sw does not
-// change what the reset does.
+// Returns 0 when done, -1 when stopped; a stopped reset has moved some digits, so the digit state
+// is then no longer known. sw does not change what the reset does.
 std::int32_t pooResetRGB(Wizard& w, std::int32_t sw);
+
+// The value a component string leaves on the board: its tens and ones digits, within 0 to 255.
+std::int32_t pooShownValue(const std::string& s);
 
 }  // namespace mipro

@@ -50,10 +50,10 @@ private:
     int wait_;
 };
 
-// Moves one slider when its value changes and records the new value.
-void SetSlider(Wizard& w, std::int32_t& now, ScreenPoint bar, const std::string& component) {
+// Moves one slider when its value changes, or when it is not known, and records the new value.
+void SetSlider(Wizard& w, std::int32_t& now, bool known, ScreenPoint bar, const std::string& component) {
     const std::int32_t value = shiRgbValueADJ(component);
-    if (value != now) shiSetRGB(w, bar.x, bar.y, value);
+    if (value != now || !known) shiSetRGB(w, bar.x, bar.y, value);
     now = value;
 }
 
@@ -95,9 +95,10 @@ void shiSetRGB(Wizard& w, std::int32_t rx, std::int32_t ry, std::int32_t iro) {
 void shiSetRGBCtrl(Wizard& w, const std::string& srr, const std::string& sgg, const std::string& sbb) {
     ShiSliders& s = w.st.shi;
     const CaptureRecord& c = w.st.capture;
-    SetSlider(w, s.ShiRNow, c.ShiRBar, srr);
-    SetSlider(w, s.ShiGNow, c.ShiGBar, sgg);
-    SetSlider(w, s.ShiBNow, c.ShiBBar, sbb);
+    SetSlider(w, s.ShiRNow, s.known, c.ShiRBar, srr);
+    SetSlider(w, s.ShiGNow, s.known, c.ShiGBar, sgg);
+    SetSlider(w, s.ShiBNow, s.known, c.ShiBBar, sbb);
+    s.known = true;
 }
 
 }  // namespace mipro

@@ -8,7 +8,8 @@
 
 namespace mipro {
 
-// Moves only the sliders whose value changes, then records the three values.
+// Moves only the sliders whose value changes (every slider while the recorded values are not
+// known), then records the three values.
 void shiSetRGBCtrl(Wizard& w, const std::string& srr, const std::string& sgg, const std::string& sbb);
 
 // The slider value for a 3-digit component string: the nearest multiple of 5 (253 and 254 give 255).

@@ -32,6 +32,11 @@ enum class Control {
     cmdGETHOME,      // "設定...": the magnifier for the canvas origin (step 6)
     optSPEED,        // optSPEED(0) fast, (1) normal, (2) slow (step 7)
     cmdDRAW,         // "描画開始": the draw run (step 7)
+    lblCANVAS,       // lblCANVAS(0) "大きさ:" and (1) "x": the words around the canvas size (step 6)
+    txtCANVASW,      // the canvas's width, found from the screen and correctable (step 6)
+    txtCANVASH,      // the canvas's height, found from the screen and correctable (step 6)
+    chkCHECK,        // "描き終わったら確かめて直す": read the canvas back after a board run and mend (step 7)
+    chkSTROKE,       // "同じ色の横並びを線で描く": a row of one colour drawn as one line (step 7)
 };
 
 struct ControlRef {

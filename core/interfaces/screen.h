@@ -2,8 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "base/picture.h"
 #include "base/types.h"
 #include "interfaces/magnifier_window.h"
 
@@ -37,6 +39,10 @@ public:
     virtual void releaseDC(WindowHandle h, DeviceContext dc) = 0;
     virtual void drawFocusRect(DeviceContext dc, ScreenRect r) = 0;
     virtual void setPixel(DeviceContext dc, int x, int y, ColourValue colour) = 0;
+    // What the screen shows in the rectangle (right and bottom exclusive), red in the low byte:
+    // pixel (0, 0) is the rectangle's top-left corner, black where it reaches past the screen.
+    // Nothing when the screen could not be read.
+    virtual std::optional<Picture> readPixels(ScreenRect area) = 0;
 
     virtual std::unique_ptr<MagnifierWindow> loadMagnifier(MagnifierEvents& events) = 0;
 };

@@ -1,7 +1,10 @@
 #include "targeting/capture_steps.h"
 
+#include <optional>
 #include <string>
 
+#include "targeting/canvas_extent.h"
+#include "targeting/capture_record.h"
 #include "targeting/magnifier.h"
 #include "wizard/pointer_places.h"
 #include "wizard/sound_cues.h"
@@ -22,6 +25,10 @@ constexpr int kHideSettleMs = 100;
 
 constexpr const char* kParagraphBreak = "\r\n\r\n";
 
+ScreenPoint ChosenOrigin(const CaptureRecord& c, const State& st) {
+    return st.BoardKind == kBoardOekaki ? c.PooHome : c.ShiHome;
+}
+
 void ShowIllustration(Wizard& w, int oekakiImage, int paintImage) {
     w.pf.window.setVisible({Control::imgSTIMG, oekakiImage}, w.st.BoardKind == kBoardOekaki);
     w.pf.window.setVisible({Control::imgSTIMG, paintImage}, w.st.BoardKind == kBoardPaint);
@@ -39,6 +46,36 @@ void PrepareCapturePage(Wizard& w, Boolean backFlag, Control setButton) {
     }
 }
 
+// The page's boxes show the record's canvas size, empty while it is not known.
+void ShowCanvasSize(Wizard& w) {
+    const CanvasSize size = ChosenCanvas(w.st);
+    w.pf.window.setCaption({Control::txtCANVASW}, size.known() ? std::to_string(size.width) : "");
+    w.pf.window.setCaption({Control::txtCANVASH}, size.known() ? std::to_string(size.height) : "");
+}
+
+// A side typed by the user: plain digits, 1 to kMaxCanvasSide; nothing otherwise.
+std::optional<std::int32_t> SideFrom(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    if (first == std::string::npos || last - first >= 5) return std::nullopt;
+    std::int32_t value = 0;
+    for (std::size_t i = first; i <= last; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    if (value < 1 || value > kMaxCanvasSide) return std::nullopt;
+    return value;
+}
+
+// After a new origin: the canvas's size as the screen shows it, or the picture's size when no edge
+// is found there.
+void FindCanvasAfterCapture(Wizard& w) {
+    const ScreenPoint origin = w.st.BoardKind == kBoardOekaki ? w.st.capture.PooHome : w.st.capture.ShiHome;
+    const std::optional<CanvasSize> found = FindCanvasSize(w, origin);
+    ChosenCanvas(w.st) = found ? *found : CanvasSize{w.st.ImgWidth, w.st.ImgHeight};
+    ShowCanvasSize(w);
+}
+
 // Hides the main window, lets the user position the magnifier, and comes back.
 void RunCapture(Wizard& w) {
     MainWindow& win = w.pf.window;
@@ -48,7 +85,14 @@ void RunCapture(Wizard& w) {
     win.doEvents();
     w.pf.clock.sleep(kHideSettleMs);
 
+    const CaptureRecord before = w.st.capture;
+    const Boolean doneBefore = w.st.StepDone(w.st.StepNo, w.st.BoardKind);
     RunMagnifier(w);
+    const bool originConfirmed = w.st.StepNo != kColourControlStep &&
+                                 w.st.StepDone(w.st.StepNo, w.st.BoardKind) != False &&
+                                 (doneBefore == False || ChosenOrigin(before, w.st) != ChosenOrigin(w.st.capture, w.st));
+    // The main window is still hidden, so the screen shows the board alone.
+    if (originConfirmed) FindCanvasAfterCapture(w);
 
     win.showWindow(true);
     win.focusWindow();
@@ -61,6 +105,16 @@ void RunCapture(Wizard& w) {
 }
 
 }  // namespace
+
+CanvasSize& ChosenCanvas(State& st) {
+    return st.BoardKind == kBoardOekaki ? st.capture.PooCanvas : st.capture.ShiCanvas;
+}
+
+void TakeCanvasSizeFromPage(Wizard& w) {
+    CanvasSize& size = ChosenCanvas(w.st);
+    if (const auto width = SideFrom(w.pf.window.caption({Control::txtCANVASW}))) size.width = *width;
+    if (const auto height = SideFrom(w.pf.window.caption({Control::txtCANVASH}))) size.height = *height;
+}
 
 std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind) {
     const std::string board = boardKind == kBoardOekaki ? "oekakiBBS" : "PaintBBS";
@@ -81,6 +135,7 @@ void ST05_GetRgbPos(Wizard& w) {
 
 void ST06_GetHomePos(Wizard& w) {
     ShowIllustration(w, kHomeImageOekaki, kHomeImagePaint);
+    ShowCanvasSize(w);
     PrepareCapturePage(w, w.st.StepDone(w.st.StepNo - 1, w.st.BoardKind), Control::cmdGETHOME);
     StInfoSetCaption(w);
 }

@@ -11,6 +11,13 @@ namespace mipro {
 // The explanation on the step 5 page for a picture of the given size and the chosen board.
 std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind);
 
+// The chosen board's canvas size, as the record holds it.
+CanvasSize& ChosenCanvas(State& st);
+
+// Takes the canvas size the user left in page 6's boxes into the record; a box that does not hold
+// a whole number from 1 to kMaxCanvasSide leaves its side as it was.
+void TakeCanvasSizeFromPage(Wizard& w);
+
 void ST05_GetRgbPos(Wizard& w);
 void ST06_GetHomePos(Wizard& w);
 void cmdGETRGB_Click(Wizard& w);

@@ -15,6 +15,14 @@ namespace mipro {
 constexpr int kBoardOekaki = 0;
 constexpr int kBoardPaint = 1;
 
+// The size of a board's canvas in pixels; 0 while it is not known.
+struct CanvasSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool known() const { return width > 0 && height > 0; }
+    friend bool operator==(const CanvasSize&, const CanvasSize&) = default;
+};
+
 // Screen positions captured with the magnifier, for both board kinds (Poo: oekakiBBS, Shi:
 // PaintBBS). A ...Mag member is where the pointer was when the user confirmed, and where the
 // magnifier reopens; one whose x is 0 counts as never captured. The others are derived from it.
@@ -38,17 +46,24 @@ struct CaptureRecord {
     ScreenPoint ShiGBar;     // the zero end of the green slider
     ScreenPoint ShiBMag;     // the pointer when PaintBBS's blue slider was confirmed
     ScreenPoint ShiBBar;     // the zero end of the blue slider
+    CanvasSize PooCanvas;    // oekakiBBS's canvas size, found from the screen when its origin is captured
+    CanvasSize ShiCanvas;    // PaintBBS's canvas size, likewise; the user may correct either
 };
 
 // The digits last set on oekakiBBS's colour controls, so only the digits that change are clicked.
+// Not known once a click may have missed its button or reached it unplanned: the board's colour
+// must then be reset before it is trusted.
 struct PooDigits {
     std::int32_t PooRTens = 0, PooGTens = 0, PooBTens = 0;  // tens digit of red, green, blue (0 to 25)
     std::int32_t PooROnes = 0, PooGOnes = 0, PooBOnes = 0;  // ones digit of red, green, blue (0 to 9)
+    bool known = true;  // false when the board's colour may differ from the digits
 };
 
-// The values last set on PaintBBS's sliders, so only the sliders that change are moved.
+// The values last set on PaintBBS's sliders, so only the sliders that change are moved; not known
+// as with PooDigits, and then every slider is set again.
 struct ShiSliders {
     std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;  // red, green, blue: a multiple of 5, 0 to 255
+    bool known = true;  // false when a slider may not stand where its value says
 };
 
 struct State {
@@ -93,6 +108,8 @@ struct State {
     ScreenRect DeskRect;  // the focus rectangle showing the picture's place on the desktop
     Boolean DeskWaiting = False;  // True while the desktop place is chosen; the main window's mouse-up ends it
     Boolean ZoomNoteShown = False;  // True once the note on the browser's zoom has been shown since start
+    Boolean CheckAfterDraw = True;  // chkCHECK: read the canvas back after a board run and mend what differs
+    Boolean StrokeRuns = False;  // chkSTROKE: a row of neighbouring pixels of one colour drawn as one line
 };
 
 }  // namespace mipro

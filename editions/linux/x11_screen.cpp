@@ -168,20 +168,27 @@ void X11Screen::setPixel(DeviceContext dc, int x, int y, ColourValue colour) {
 
 Picture X11Screen::grab(int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return {};
+    const std::optional<Picture> read = readPixels({x, y, x + width, y + height});
+    return read ? *read : Picture(width, height, kBlack);
+}
+
+std::optional<Picture> X11Screen::readPixels(ScreenRect area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return Picture();
     Picture picture(width, height, kBlack);
     const ScreenSize screen = SizeOf(x_.display(), x_.root());
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + width, screen.width), bottom = std::min(y + height, screen.height);
+    const int left = std::max(area.left, 0), top = std::max(area.top, 0);
+    const int right = std::min(area.right, screen.width), bottom = std::min(area.bottom, screen.height);
     if (left >= right || top >= bottom) return picture;
 
     const auto columns = static_cast<unsigned>(right - left), rows = static_cast<unsigned>(bottom - top);
     const std::unique_ptr<XImage, ImageDeleter> image(
         XGetImage(x_.display(), x_.root(), left, top, columns, rows, AllPlanes, ZPixmap));
-    if (!image) return picture;
+    if (!image) return std::nullopt;
     for (int row = top; row < bottom; ++row) {
         for (int column = left; column < right; ++column) {
             const unsigned long pixel = XGetPixel(image.get(), column - left, row - top);
-            picture.setPoint(column - x, row - y, ColourOf(pixel, masks_));
+            picture.setPoint(column - area.left, row - area.top, ColourOf(pixel, masks_));
         }
     }
     return picture;

@@ -43,12 +43,14 @@ public:
     // rectangle again gives the screen back as it was.
     void drawFocusRect(DeviceContext dc, ScreenRect r) override;
     void setPixel(DeviceContext dc, int x, int y, ColourValue colour) override;
+    // XGetImage of the root window; nothing when the server refuses it.
+    std::optional<Picture> readPixels(ScreenRect area) override;
 
     // Defined with the GTK magnifier window, in gtk_magnifier_window.cpp.
     std::unique_ptr<MagnifierWindow> loadMagnifier(MagnifierEvents& events) override;
 
     // The screen's pixels in the rectangle at (x, y), red in the low byte; black where the
-    // rectangle reaches past the screen's edges.
+    // rectangle reaches past the screen's edges or the screen could not be read.
     Picture grab(int x, int y, int width, int height);
 
 private:

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+
 #include "editions/win32/display_units.h"
 #include "editions/win32/unicode_text.h"
 
@@ -14,6 +15,54 @@ constexpr int kClassNameChars = 257;
 
 HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
 HDC ToHdc(DeviceContext dc) { return reinterpret_cast<HDC>(dc); }
+
+constexpr WORD kBitsPerPixel = 32;
+
+// A 32-bit top-down bitmap header: rows from the top, each pixel blue, green, red, unused.
+BITMAPINFO TopDownHeader(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kBitsPerPixel;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// The screen's device context and a 32-bit top-down bitmap whose pixels the program reads
+// directly, given back on every way out.
+class ScreenCopy {
+public:
+    ScreenCopy(int width, int height) : screen_(GetDC(nullptr)) {
+        if (!screen_) return;
+        memory_ = CreateCompatibleDC(screen_);
+        const BITMAPINFO info = TopDownHeader(width, height);
+        bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (memory_ && bitmap_) previous_ = SelectObject(memory_, bitmap_);
+    }
+    ~ScreenCopy() {
+        if (previous_) SelectObject(memory_, previous_);
+        if (bitmap_) DeleteObject(bitmap_);
+        if (memory_) DeleteDC(memory_);
+        if (screen_) ReleaseDC(nullptr, screen_);
+    }
+    ScreenCopy(const ScreenCopy&) = delete;
+    ScreenCopy& operator=(const ScreenCopy&) = delete;
+
+    bool ready() const { return previous_ != nullptr && bits_ != nullptr; }
+    HDC screen() const { return screen_; }
+    HDC memory() const { return memory_; }
+    // Row by row from the top, each pixel blue, green, red, unused.
+    const RGBQUAD* pixels() const { return static_cast<const RGBQUAD*>(bits_); }
+
+private:
+    HDC screen_;
+    HDC memory_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    void* bits_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
 
 }  // namespace
 
@@ -49,6 +98,27 @@ void Win32Screen::drawFocusRect(DeviceContext dc, ScreenRect r) {
 // The colour value has red in the low byte, as a COLORREF does.
 void Win32Screen::setPixel(DeviceContext dc, int x, int y, ColourValue colour) {
     SetPixel(ToHdc(dc), x, y, static_cast<COLORREF>(colour));
+}
+
+std::optional<Picture> Win32Screen::readPixels(ScreenRect area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return Picture();
+    ScreenCopy copy(width, height);
+    if (!copy.ready()) return std::nullopt;
+    if (!BitBlt(copy.memory(), 0, 0, width, height, copy.screen(), area.left, area.top, SRCCOPY | CAPTUREBLT)) {
+        return std::nullopt;
+    }
+    // The copy is complete in the bitmap's memory once GDI has done its batched work.
+    GdiFlush();
+    Picture picture(width, height);
+    const RGBQUAD* pixels = copy.pixels();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const RGBQUAD& q = pixels[static_cast<std::size_t>(y) * width + x];
+            picture.setPoint(x, y, RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+        }
+    }
+    return picture;
 }
 
 }  // namespace mipro::win32

@@ -22,6 +22,8 @@ public:
     void releaseDC(WindowHandle h, DeviceContext dc) override;
     void drawFocusRect(DeviceContext dc, ScreenRect r) override;
     void setPixel(DeviceContext dc, int x, int y, ColourValue colour) override;
+    // BitBlt from the screen's device context into a bitmap whose pixels are read in place.
+    std::optional<Picture> readPixels(ScreenRect area) override;
 
     // Defined in win32_magnifier_window.cpp.
     std::unique_ptr<MagnifierWindow> loadMagnifier(MagnifierEvents& events) override;

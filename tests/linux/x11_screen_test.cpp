@@ -1,7 +1,11 @@
 // The X11 screen: which window is under a point and what it is called, the screen's scale from
 // Xft.dpi, and drawing on and reading from the screen.
+#include "drawing/canvas_check.h"
 #include "editions/linux/x11_screen.h"
 
+#include <chrono>
+#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "x_test_display.h"
@@ -102,6 +106,38 @@ TEST_F(Drawing, GrabReadsColoursWithRedInTheLowByte) {
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) ASSERT_EQ(canvas.point(x, y), kCanvasColour) << x << "," << y;
     }
+}
+
+TEST_F(Drawing, ReadPixelsGivesTheRectangleAndBlackPastTheScreensEdge) {
+    X11Screen screen(system);
+    const std::optional<Picture> read = screen.readPixels({kCanvas.x - 5, kCanvas.y, kCanvas.x + 5, kCanvas.y + 2});
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->width(), 10);
+    EXPECT_EQ(read->point(5, 1), kCanvasColour);
+    EXPECT_NE(read->point(4, 1), kCanvasColour);
+    const std::optional<Picture> edge = screen.readPixels({-3, -3, 2, 2});
+    ASSERT_TRUE(edge);
+    EXPECT_EQ(edge->point(0, 0), 0x000000);
+}
+
+// Not a test: the cost of the check after a run, the read of a 600 x 600 canvas and its
+// comparison. Run with --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
+TEST_F(Drawing, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
+    constexpr int kSide = 600, kRounds = 20;
+    MakeWindow({0, 0, kSide, kSide}, PixelFor(0xFF, 0xFF, 0xFF));
+    X11Screen screen(system);
+    const std::optional<Picture> before = screen.readPixels({0, 0, kSide, kSide});
+    ASSERT_TRUE(before);
+    CanvasCheck check(*before, 0);
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t faults = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        const std::optional<Picture> now = screen.readPixels({0, 0, kSide, kSide});
+        ASSERT_TRUE(now);
+        faults += check.faults(*now).size();
+    }
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("read + compare of %d x %d: %.1f ms (%zu faults)\n", kSide, kSide, ms / kRounds, faults);
 }
 
 TEST_F(Drawing, SetPixelPaintsTheColour) {

@@ -21,6 +21,9 @@ protected:
         w.st.TwipsY = 15;
         w.st.SoundOn = 1;
         w.st.SpeedWait = kFastWait;
+        // The plain board window here shows no canvas to read back; whole runs into the simulated
+        // practice boards check theirs.
+        w.st.CheckAfterDraw = False;
         LoadSounds(w);
         CaptureRecord& c = w.st.capture;
         c.PooHome = {300, 200};

@@ -45,6 +45,9 @@ const Route kRoutes[] = {
      [](Wizard&, sim::SimDesktop& d) { return d.screen.magnifiers.size() == 1; }},
     {"the origin's 設定...", {Control::cmdGETHOME}, 6,
      [](Wizard&, sim::SimDesktop& d) { return d.screen.magnifiers.size() == 1; }},
+    {"the check after the run", {Control::chkCHECK}, 7,
+     [](Wizard& w, auto&) { return w.st.CheckAfterDraw == False; }},
+    {"lines for runs", {Control::chkSTROKE}, 7, [](Wizard& w, auto&) { return w.st.StrokeRuns == True; }},
     {"描画開始", {Control::cmdDRAW}, 7,
      [](Wizard&, sim::SimDesktop& d) { return d.dialogs.shown.size() == 1; }},
 };

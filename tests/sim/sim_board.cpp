@@ -1,5 +1,7 @@
 #include "tests/sim/sim_board.h"
 
+#include "board/board_picture.h"
+
 namespace mipro::sim {
 
 // The part the pointer listener reaches through a weak pointer, so a board that is gone is ignored.
@@ -17,8 +19,10 @@ board::Point ToBoard(ScreenPoint p, ScreenPoint origin) { return {p.x - origin.x
 SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
     : screen_(desk.screen),
       origin_(options.screenOrigin),
-      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas, options.busy)})) {
+      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas, options.busy)})),
+      face_(board::DrawBoard(shared_->model)) {
     window_ = screen_.addWindow(windowRect(), options.className);
+    screen_.setPixelSource(window_, [this](ScreenPoint at) { return pixelAt(at); });
 
     std::weak_ptr<Shared> weak = shared_;
     SimScreen& screen = screen_;
@@ -48,6 +52,13 @@ SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
 SimBoard::~SimBoard() { screen_.removeWindow(window_); }
 
 const board::Board& SimBoard::model() const { return shared_->model; }
+
+ColourValue SimBoard::pixelAt(ScreenPoint at) const {
+    const board::Point p = ToBoard(at, origin_);
+    const board::Rect canvas = model().layout().canvasRect();
+    if (canvas.contains(p)) return model().canvas().at(p.x - canvas.left, p.y - canvas.top);
+    return face_.inside(p.x, p.y) ? face_.at(p.x, p.y) : board::kPanelColour;
+}
 
 ScreenRect SimBoard::windowRect() const {
     const board::Size size = model().layout().boardSize();

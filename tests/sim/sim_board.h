@@ -34,6 +34,8 @@ public:
     const board::Raster& canvas() const { return model().canvas(); }
     board::Colour colour() const { return model().colour(); }
     int value(board::Channel c) const { return model().value(c); }
+    // Canvas presses the busy board missed.
+    long missedPresses() const { return model().dropped(); }
 
     WindowHandle window() const { return window_; }
     ScreenRect windowRect() const;
@@ -52,10 +54,14 @@ public:
 private:
     struct Shared;
 
+    // What the board shows at a screen point inside its window.
+    ColourValue pixelAt(ScreenPoint at) const;
+
     SimScreen& screen_;
     ScreenPoint origin_;
     WindowHandle window_;
     std::shared_ptr<Shared> shared_;
+    board::Raster face_;  // the board as drawn when it was put up, around its live canvas
 };
 
 }  // namespace mipro::sim

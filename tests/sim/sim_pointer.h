@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/hand_guard.h"
 #include "interfaces/pointer.h"
 #include "tests/sim/sim_log.h"
 
@@ -18,20 +19,21 @@ public:
 
     void setCursorPos(ScreenPoint p) override {
         pos_ = clampToScreen(p);
+        guard_.placed(pos_);
         log_.add({EventKind::Move, pos_});
         notify(EventKind::Move);
     }
     ScreenPoint getCursorPos() override {
         if (onRead) onRead();
-        return pos_;
+        return guardsHand ? guard_.reading(pos_) : pos_;
     }
     void leftButtonDown() override {
-        log_.add({EventKind::ButtonDown, pos_});
-        notify(EventKind::ButtonDown);
+        if (onButton) onButton();
+        button(EventKind::ButtonDown, guardsHand ? guard_.press(pos_) : HandGuard::Send::Here);
     }
     void leftButtonUp() override {
-        log_.add({EventKind::ButtonUp, pos_});
-        notify(EventKind::ButtonUp);
+        if (onButton) onButton();
+        button(EventKind::ButtonUp, guardsHand ? guard_.release(pos_) : HandGuard::Send::Here);
     }
     void setShape(PointerShape shape) override { shape_ = shape; }
 
@@ -43,8 +45,20 @@ public:
 
     // Runs before every read of the pointer: lets a test play the user's hand.
     std::function<void()> onRead;
+    // Runs before every injected button event, for the same purpose.
+    std::function<void()> onButton;
+    // Button events pass the editions' hand guard: a press is withheld while a hand has the mouse,
+    // a release goes where its press went, and the next reading tells where the hand was seen.
+    bool guardsHand = false;
 
 private:
+    void button(EventKind kind, HandGuard::Send send) {
+        if (send == HandGuard::Send::Nothing) return;
+        // The event carries the placement with it, as the editions send it.
+        if (send == HandGuard::Send::AtPlacement) pos_ = *guard_.placement();
+        log_.add({kind, pos_});
+        notify(kind);
+    }
     ScreenPoint clampToScreen(ScreenPoint p) const {
         if (p.x < screen_.left) p.x = screen_.left;
         if (p.y < screen_.top) p.y = screen_.top;
@@ -59,6 +73,7 @@ private:
     Log& log_;
     ScreenRect screen_;
     ScreenPoint pos_;
+    HandGuard guard_;
     PointerShape shape_ = PointerShape::Default;
     std::vector<Listener> listeners_;
 };

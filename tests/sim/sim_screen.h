@@ -3,6 +3,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -14,10 +16,14 @@
 
 namespace mipro::sim {
 
+// What a window shows at a screen point inside it.
+using PixelSource = std::function<ColourValue(ScreenPoint)>;
+
 struct SimWindow {
     WindowHandle handle;
     ScreenRect rect;
     std::string className;
+    PixelSource pixels;  // empty: the window is one plain colour
 };
 
 // Any strict order, so that focus rectangles can be kept in a set.
@@ -97,7 +103,7 @@ public:
     // Windows added later lie above those added earlier.
     WindowHandle addWindow(ScreenRect rect, std::string className) {
         const WindowHandle h = next_handle_++;
-        windows_.push_back({h, rect, std::move(className)});
+        windows_.push_back({h, rect, std::move(className), {}});
         return h;
     }
     void removeWindow(WindowHandle h) { std::erase_if(windows_, [h](const SimWindow& w) { return w.handle == h; }); }
@@ -136,6 +142,25 @@ public:
         log_.add({EventKind::SetPixel, {x, y}, colour});
     }
 
+    // The topmost window's pixel at every point, the desktop's colour where no window is, black
+    // past the screen's edges.
+    std::optional<Picture> readPixels(ScreenRect area) override {
+        ++reads;
+        if (readsFail) return std::nullopt;
+        Picture picture(area.right - area.left, area.bottom - area.top, kBlack);
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (x < 0 || y < 0 || x >= width_px_ || y >= height_px_) continue;
+                picture.setPoint(x - area.left, y - area.top, pixelAt({x, y}));
+            }
+        }
+        return picture;
+    }
+    void setPixelSource(WindowHandle h, PixelSource source) {
+        for (SimWindow& w : windows_)
+            if (w.handle == h) w.pixels = std::move(source);
+    }
+
     std::unique_ptr<MagnifierWindow> loadMagnifier(MagnifierEvents& events) override {
         magnifiers.emplace_back();
         magnifiers.back().refusesGuide = magnifiersRefuseGuide;
@@ -148,8 +173,23 @@ public:
     bool magnifiersRefuseGuide = false;
 
     static constexpr WindowHandle kDesktop = 1;
+    static constexpr ColourValue kBlack = 0x000000;
+    static constexpr ColourValue kDesktopColour = 0x808000;
+    static constexpr ColourValue kPlainWindowColour = 0xC8D0D4;
+
+    int reads = 0;           // screen reads asked for
+    bool readsFail = false;  // a test plays a screen that cannot be read
 
 private:
+    ColourValue pixelAt(ScreenPoint p) const {
+        for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+            const ScreenRect& r = it->rect;
+            if (p.x < r.left || p.x >= r.right || p.y < r.top || p.y >= r.bottom) continue;
+            return it->pixels ? it->pixels(p) : kPlainWindowColour;
+        }
+        return kDesktopColour;
+    }
+
     Log& log_;
     int width_px_, height_px_;
     double twips_;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <cstdio>
 #include <set>
 #include <utility>
 
@@ -16,7 +18,9 @@
 #include "editions/win32/unicode_text.h"
 #include "editions/win32/win32_clock.h"
 #include "editions/win32/win32_desktop.h"
+#include "drawing/canvas_check.h"
 #include "editions/win32/win32_pointer.h"
+#include "editions/win32/win32_screen.h"
 #include "editions/win32/win32_sound.h"
 #include "wizard/wizard.h"
 
@@ -187,6 +191,68 @@ TEST(Win32Pointer, APointerMovedAfterThePlacementIsReportedWhereItWent) {
 }
 
 // This test program carries mipro.exe's resources, so it reads them as mipro.exe does.
+// A window of one colour on the screen, shown until the end of the test.
+class PlainWindow {
+public:
+    PlainWindow(RECT r, COLORREF colour) : brush_(CreateSolidBrush(colour)) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = brush_;
+        wc.lpszClassName = L"miproReadPixelsTest";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+        UpdateWindow(window_);
+        MSG msg;
+        for (int i = 0; i < 20; ++i) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            Sleep(10);
+        }
+    }
+    ~PlainWindow() {
+        DestroyWindow(window_);
+        UnregisterClassW(L"miproReadPixelsTest", GetModuleHandleW(nullptr));
+        DeleteObject(brush_);
+    }
+
+private:
+    HBRUSH brush_;
+    HWND window_ = nullptr;
+};
+
+TEST(Win32Screen, ReadsTheScreenWithRedInTheLowByte) {
+    PlainWindow shown({40, 50, 140, 110}, RGB(0x33, 0x66, 0x99));
+    win32::Win32Screen screen;
+    const std::optional<Picture> read = screen.readPixels({30, 40, 150, 120});
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->width(), 120);
+    ASSERT_EQ(read->height(), 80);
+    EXPECT_EQ(read->point(10, 10), 0x996633);
+    EXPECT_EQ(read->point(109, 69), 0x996633);
+    EXPECT_NE(read->point(9, 10), 0x996633);
+}
+
+// Not a test: the cost of the check after a run, the read of a 600 x 600 canvas and its
+// comparison. Run with --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
+TEST(Win32Screen, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
+    constexpr int kSide = 600, kRounds = 20;
+    PlainWindow shown({0, 0, kSide, kSide}, RGB(255, 255, 255));
+    win32::Win32Screen screen;
+    const std::optional<Picture> before = screen.readPixels({0, 0, kSide, kSide});
+    ASSERT_TRUE(before);
+    CanvasCheck check(*before, 0);
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t faults = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        const std::optional<Picture> now = screen.readPixels({0, 0, kSide, kSide});
+        ASSERT_TRUE(now);
+        faults += check.faults(*now).size();
+    }
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("read + compare of %d x %d: %.1f ms (%zu faults)\n", kSide, kSide, ms / kRounds, faults);
+}
+
 TEST(Win32Sound, LoadsEachCueWhateverTheCaseOfItsName) {
     Win32Sound sound;
     const std::pair<const char*, std::size_t> cues[] = {

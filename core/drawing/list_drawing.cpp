@@ -1,0 +1,155 @@
+#include "drawing/list_drawing.h"
+
+#include <algorithm>
+
+#include "drawing/board_colour.h"
+#include "drawing/draw_run.h"
+#include "interfaces/dialogs.h"
+#include "targeting/window_checks.h"
+
+namespace mipro {
+
+namespace {
+
+constexpr int kSettleMs = 1500;
+constexpr int kRefocusClickMs = 100;
+constexpr int kFullPercent = 100;
+constexpr std::int32_t kTop = 255;
+
+const std::string kGoOnDrawing = "描画を続けますか？";
+
+bool OnDesktop(const State& st) { return st.DeskTopMode != False; }
+
+ColourValue ColourOf(const PixelLine& px) {
+    const auto component = [](const std::string& s) { return std::clamp(NumericValue(s), 0, kTop); };
+    return component(px.red) | component(px.green) << 8 | component(px.blue) << 16;
+}
+
+// The whole per cent drawn so far. An empty list counts as all drawn.
+int PercentDone(std::int64_t counter, std::int32_t total) {
+    if (total <= 0) return kFullPercent;
+    return static_cast<int>(counter * kFullPercent / total);
+}
+
+ScreenPoint OnCanvas(const State& st, const PixelLine& px, std::int32_t x) {
+    const ScreenPoint origin = CanvasOrigin(st);
+    return {origin.x + x, origin.y + px.y};
+}
+
+// Sets the stroke's colour and puts the pointer on its first pixel; true when no hand was seen on
+// the way. Desktop mode has no colour to set, and P stays on the previous pixel.
+bool ReadyFor(Wizard& w, const Stroke& s, ScreenPoint& P) {
+    if (!OnDesktop(w.st)) {
+        if (!RecoverBoardColour(w)) return false;
+        SetBoardColour(w, s.first);
+        P = OnCanvas(w.st, s.first, s.first.x);
+    }
+    w.pf.pointer.setCursorPos(P);
+    w.pf.clock.sleep(w.st.SpeedWait);
+    return InterruptDraw(w, P.x, P.y) == kGoOn;
+}
+
+void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
+    P = DesktopPoint(w.st, px);
+    w.pf.pointer.setCursorPos(P);
+    w.pf.screen.setPixel(w.st.ScreenDC, P.x, P.y, ColourOf(px));
+}
+
+void ClickPixel(Wizard& w, ScreenPoint P) {
+    w.pf.pointer.setCursorPos(P);
+    w.pf.pointer.leftButtonDown();
+    w.pf.clock.sleep(w.st.SpeedWait);
+    w.pf.pointer.setCursorPos(P);
+    w.pf.pointer.leftButtonUp();
+    w.pf.clock.sleep(w.st.SpeedWait);
+}
+
+// Press on the first pixel, move to the last, release there, with the speed's pause after each
+// event. A hand seen while the button is down ends the drag at once, released on its own row;
+// false then.
+bool DragRow(Wizard& w, const Stroke& s, ScreenPoint P) {
+    const ScreenPoint last = OnCanvas(w.st, s.first, s.lastX);
+    w.pf.pointer.setCursorPos(P);
+    w.pf.pointer.leftButtonDown();
+    w.pf.clock.sleep(w.st.SpeedWait);
+    const bool handAway = InterruptDraw(w, P.x, P.y) != kGoOn;
+    if (!handAway) {
+        w.pf.pointer.setCursorPos(last);
+        w.pf.clock.sleep(w.st.SpeedWait);
+    }
+    w.pf.pointer.leftButtonUp();
+    w.pf.clock.sleep(w.st.SpeedWait);
+    return !handAway;
+}
+
+// False when a hand was seen during a drag.
+bool DrawStroke(Wizard& w, const Stroke& s, ScreenPoint& P) {
+    if (OnDesktop(w.st)) {
+        PaintOnDesktop(w, s.first, P);
+        return true;
+    }
+    if (s.single()) {
+        ClickPixel(w, P);
+        return true;
+    }
+    return DragRow(w, s, P);
+}
+
+// Draws one stroke, asking the user whenever a hand is seen; false when they chose to stop.
+bool DrawWithHandCheck(Wizard& w, const Stroke& s, ScreenPoint& P) {
+    for (;;) {
+        if (ReadyFor(w, s, P) && DrawStroke(w, s, P)) return true;
+        // Some click may have been withheld or taken by the hand.
+        ForgetBoardColour(w);
+        if (!GoOnAfterHandMoved(w)) return false;
+        // The desktop has nothing to set again: its pixel is painted as the line asks.
+        if (OnDesktop(w.st)) {
+            PaintOnDesktop(w, s.first, P);
+            return true;
+        }
+    }
+}
+
+}  // namespace
+
+ScreenPoint DesktopPoint(const State& st, const PixelLine& px) { return {st.DeskPnt.x + px.x, st.DeskPnt.y + px.y}; }
+
+void ClickHere(Wizard& w, int holdMs, int afterMs) {
+    w.pf.pointer.leftButtonDown();
+    w.pf.clock.sleep(holdMs);
+    w.pf.pointer.leftButtonUp();
+    w.pf.clock.sleep(afterMs);
+}
+
+bool GoOnAfterHandMoved(Wizard& w) {
+    const int answer = w.pf.dialogs.messageBox(kGoOnDrawing, MsgBox::YesNo | MsgBox::Exclamation, w.st.AppTitle);
+    if (answer != MsgBox::AnswerYes) return false;
+    w.pf.clock.sleep(kSettleMs);
+    if (!OnDesktop(w.st)) {
+        w.pf.pointer.setCursorPos(StartPoint(w.st));
+        ClickHere(w, kRefocusClickMs, kRefocusClickMs);
+    }
+    return true;
+}
+
+bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, ScreenPoint& P) {
+    StrokeReader strokes(source, w.st.StrokeRuns != False && !OnDesktop(w.st), how.keep);
+    strokes.seen = how.seen;
+    std::int64_t counter = 0;
+    int shownPercent = 0;
+    Stroke s;
+    while (strokes.next(s)) {
+        counter += s.lines;
+        if (!DrawWithHandCheck(w, s, P)) return false;
+
+        const int percent = PercentDone(counter, how.total);
+        if (percent != shownPercent) {
+            w.pf.window.setWindowCaption(how.caption(percent));
+            shownPercent = percent;
+            w.pf.window.doEvents();
+        }
+    }
+    return true;
+}
+
+}  // namespace mipro

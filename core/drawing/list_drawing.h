@@ -1,0 +1,36 @@
+// Drawing a pixel list: for each stroke the board's colour is set, the pointer put on the first
+// pixel, the user's hand looked for, and the pixel clicked or the row dragged; or, on the desktop,
+// the pixel painted. Used for the list itself and for the repairs after the check.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "base/types.h"
+#include "drawing/strokes.h"
+#include "wizard/wizard.h"
+
+namespace mipro {
+
+struct ListDrawing {
+    std::int32_t total = 0;                      // lines in the list, for the percentage
+    std::function<std::string(int)> caption;     // the progress caption for a whole percentage
+    std::function<bool(const PixelLine&)> keep;  // the pixels drawn; the others are passed over
+    std::function<void(const PixelLine&)> seen;  // told of every line read, kept or not
+};
+
+// False when the user chose to stop after moving the mouse.
+bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, ScreenPoint& P);
+
+// The pixel's place on the screen in desktop mode.
+ScreenPoint DesktopPoint(const State& st, const PixelLine& px);
+
+// "描画を続けますか？": false when the user chose not to go on; true after refocusing the board
+// when they did.
+bool GoOnAfterHandMoved(Wizard& w);
+
+// A left click where the pointer is, with a pause after the press and after the release.
+void ClickHere(Wizard& w, int holdMs, int afterMs);
+
+}  // namespace mipro

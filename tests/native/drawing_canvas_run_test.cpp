@@ -1,0 +1,413 @@
+// Whole runs into the simulated practice boards with the canvas's rectangle found on the screen:
+// the check and repair passes, a hand in the middle of a colour change or a reset, a busy board
+// that misses presses, lines for runs, a canvas smaller than the picture, and the canvas size on
+// page 6.
+#include "board_run_fixture.h"
+
+#include "board/board_picture.h"
+#include "drawing/canvas_check.h"
+#include "drawing/desk_position.h"
+#include "magnifier_driver.h"
+#include "targeting/canvas_extent.h"
+#include "targeting/capture_steps.h"
+
+namespace mipro::testing {
+namespace {
+
+using board::Kind;
+
+constexpr int kYes = MsgBox::AnswerYes;
+constexpr int kNo = MsgBox::AnswerNo;
+const std::string kGoOn = "描画を続けますか？";
+const std::string kStop = "描画を止めますか？";
+
+enum class Event { None, HandInColourChange, HandInReset, Busy };
+
+const char* NameOf(Event e) {
+    switch (e) {
+        case Event::None: return "nothing";
+        case Event::HandInColourChange: return "a hand in a colour change";
+        case Event::HandInReset: return "a hand in the reset";
+        case Event::Busy: return "a busy board";
+    }
+    return "";
+}
+
+class CanvasRunTest : public BoardRunTest {
+protected:
+    CanvasRunTest() {
+        desk.pointer.guardsHand = true;
+        w.st.CheckAfterDraw = True;
+    }
+
+    // The board, its controls captured and its canvas found on the screen as page 6 finds it.
+    void PutUp(sim::SimBoardOptions options) {
+        PutBoard(options);
+        const std::optional<CanvasSize> found = FindCanvasSize(w, board->canvasOrigin());
+        ASSERT_TRUE(found);
+        EXPECT_EQ(*found, (CanvasSize{options.canvas.width, options.canvas.height}));
+        ChosenCanvas(w.st) = *found;
+    }
+    void DrawPicture(const Picture& p) {
+        w.st.ImgWidth = p.width();
+        w.st.ImgHeight = p.height();
+        Draw(p);
+    }
+
+    bool OnCanvas(ScreenPoint p) const {
+        const ScreenPoint o = board->canvasOrigin();
+        return p.x >= o.x && p.y >= o.y && p.x < o.x + board->canvas().width() && p.y < o.y + board->canvas().height();
+    }
+    // Presses that reached neither the canvas nor the colour controls left of it: the board's
+    // window right of or below the canvas.
+    int PressesBesideTheCanvas() const {
+        int beside = 0;
+        for (const ScreenPoint& p : Presses()) beside += !OnCanvas(p) && p.x >= board->canvasOrigin().x;
+        return beside;
+    }
+    int CanvasPresses() const {
+        int on = 0;
+        for (const ScreenPoint& p : Presses()) on += OnCanvas(p);
+        return on;
+    }
+
+    // The user's hand takes the mouse once, just before the n-th press on the colour controls
+    // counted from `afterCanvasPresses` presses on the canvas.
+    void HandAtColourPress(int n, int afterCanvasPresses) {
+        desk.pointer.onButton = [this, n, afterCanvasPresses] {
+            if (handMoved || board->model().buttonHeld()) return;
+            const ScreenPoint at = desk.pointer.position();
+            if (OnCanvas(at)) {
+                ++canvasPressesSeen;
+            } else if (canvasPressesSeen >= afterCanvasPresses && at.x < board->canvasOrigin().x &&
+                       ++colourPressesSeen == n) {
+                handMoved = true;
+                desk.pointer.userMoves({900, 700});
+            }
+        };
+    }
+
+    std::vector<std::string> Questions() const {
+        std::vector<std::string> q;
+        for (const auto& m : desk.dialogs.shown)
+            if ((m.style & MsgBox::YesNo) == MsgBox::YesNo) q.push_back(m.text);
+        return q;
+    }
+
+    bool handMoved = false;
+    int canvasPressesSeen = 0;
+    int colourPressesSeen = 0;
+};
+
+// --- The table: board kind x lines for runs x check x what happens during the run ---
+
+struct RunCase {
+    Kind kind;
+    bool strokes;
+    bool check;
+    Event event;
+};
+
+std::vector<RunCase> AllCases() {
+    std::vector<RunCase> cases;
+    for (Kind kind : {Kind::OekakiBBS, Kind::PaintBBS})
+        for (bool strokes : {false, true})
+            for (bool check : {false, true})
+                for (Event e : {Event::None, Event::HandInColourChange, Event::HandInReset, Event::Busy})
+                    cases.push_back({kind, strokes, check, e});
+    return cases;
+}
+
+TEST_F(CanvasRunTest, EveryKindOfRunEndsExactUnlessABusyBoardGoesUnchecked) {
+    for (const RunCase& c : AllCases()) {
+        const bool oekaki = c.kind == Kind::OekakiBBS;
+        SCOPED_TRACE(std::string(oekaki ? "oekakiBBS" : "PaintBBS") + (c.strokes ? ", lines" : ", clicks") +
+                     (c.check ? ", checked, " : ", unchecked, ") + NameOf(c.event));
+        // A fresh board and record for every case.
+        board.reset();
+        desk.log.clear();
+        desk.dialogs.shown.clear();
+        desk.dialogs.answers.clear();
+        desk.pointer.onButton = nullptr;
+        handMoved = false;
+        canvasPressesSeen = colourPressesSeen = 0;
+        w.st.poo = {};
+        w.st.shi = {};
+
+        sim::SimBoardOptions options{c.kind, {40, 30}, {64, 48}};
+        if (c.event == Event::Busy) options.busy = {5, 1000};
+        PutUp(options);
+        w.st.CheckAfterDraw = ToBoolean(c.check);
+        w.st.StrokeRuns = ToBoolean(c.strokes);
+        switch (c.event) {
+            case Event::HandInColourChange:
+                HandAtColourPress(3, 2);
+                desk.dialogs.answers = {kYes};
+                break;
+            case Event::HandInReset:
+                // oekakiBBS's reset finds the hand itself and asks whether to stop; PaintBBS's
+                // sliders are found out at the first pixel.
+                HandAtColourPress(oekaki ? 40 : 2, 0);
+                desk.dialogs.answers = {oekaki ? kNo : kYes};
+                break;
+            case Event::None:
+            case Event::Busy: break;
+        }
+        const Picture p = BandedPicture();
+        DrawPicture(p);
+
+        const bool exact = !(c.event == Event::Busy && !c.check);
+        if (exact) {
+            EXPECT_EQ(Mismatches(p, !oekaki), 0);
+        } else {
+            EXPECT_GT(Mismatches(p, !oekaki), 0);
+        }
+        EXPECT_EQ(board->colour(), board::kBlack);
+        EXPECT_EQ(PressesBesideTheCanvas(), 0);
+        if (c.event == Event::HandInColourChange || c.event == Event::HandInReset) {
+            EXPECT_TRUE(handMoved);
+        }
+        // Only the questions the hand raised; no report of pixels left wrong.
+        EXPECT_EQ(desk.dialogs.shown.size(), Questions().size());
+        EXPECT_TRUE(desk.dialogs.answers.empty());
+        ExpectResourcesGivenBack();
+    }
+}
+
+// --- The check ---
+
+TEST_F(CanvasRunTest, TheRepairPassesShowInTheCaptionAndMendWhatTheBusyBoardMissed) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}, "SunAwtCanvas", true, 3, 1000});
+    std::vector<std::string> captions;
+    desk.window.onDoEvents = [&] { captions.push_back(desk.window.windowCaption()); };
+    const Picture p = BandedPicture();
+    DrawPicture(p);
+    EXPECT_GT(board->missedPresses(), 0);
+    EXPECT_EQ(Mismatches(p, false), 0);
+    EXPECT_NE(std::find(captions.begin(), captions.end(), " 描画を確認しています..."), captions.end());
+    EXPECT_NE(std::find(captions.begin(), captions.end(), " 修正 1 回目 100% 完了..."), captions.end());
+    EXPECT_EQ(desk.window.windowCaption(), " 描画 100% 完了...");
+}
+
+TEST_F(CanvasRunTest, WhatCannotBeMendedIsReportedWithItsPlacesNotHiddenBehindDone) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    // Once the run has begun, the screen shows one canvas pixel in a colour no click changes.
+    const ScreenPoint stuck = board->toScreen({140 + 2, 12 + 0});
+    desk.screen.setPixelSource(board->window(), [&](ScreenPoint at) {
+        const ScreenPoint o = board->canvasOrigin();
+        if (at == stuck && CanvasPresses() > 0) return 0x030201;
+        return OnCanvas(at) ? board->canvas().at(at.x - o.x, at.y - o.y) : board::kPanelColour;
+    });
+    Picture p(4, 2);
+    p.setPoint(1, 0, 0x000000);
+    p.setPoint(3, 1, 0x0000FF);
+    DrawPicture(p);
+    ASSERT_EQ(desk.dialogs.shown.size(), 1u);
+    const std::string report = desk.dialogs.shown[0].text;
+    EXPECT_NE(report.find("1 ピクセル"), std::string::npos) << report;
+    EXPECT_NE(report.find("(2, 0)"), std::string::npos) << report;
+    EXPECT_EQ(desk.window.windowCaption().find("完了"), std::string::npos);
+    // The first pass tried once; a pass that mends nothing ends the repairs.
+    EXPECT_EQ(CanvasPresses(), 3);
+}
+
+TEST_F(CanvasRunTest, AWindowOverTheCanvasAtTheCheckRedrawsNothingAndSaysWhy) {
+    PutUp({Kind::PaintBBS, {40, 30}, {64, 48}});
+    desk.window.onDoEvents = [&] {
+        if (desk.window.windowCaption() == " 描画を確認しています...")
+            desk.screen.addWindow({0, 0, 1024, 768}, "Notepad");
+    };
+    const Picture p = BandedPicture();
+    DrawPicture(p);
+    const int drawn = static_cast<int>(PixelLines(p).size());
+    EXPECT_EQ(CanvasPresses(), drawn);
+    ASSERT_EQ(desk.dialogs.shown.size(), 1u);
+    EXPECT_NE(desk.dialogs.shown[0].text.find("描き直しはしませんでした"), std::string::npos);
+}
+
+TEST_F(CanvasRunTest, AScreenThatCannotBeReadIsSaidAndTheRunStillDraws) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    desk.screen.readsFail = true;
+    const Picture p = BandedPicture();
+    DrawPicture(p);
+    EXPECT_EQ(Mismatches(p, false), 0);
+    ASSERT_EQ(desk.dialogs.shown.size(), 1u);
+    EXPECT_NE(desk.dialogs.shown[0].text.find("画面を読み取れなかった"), std::string::npos);
+}
+
+TEST_F(CanvasRunTest, PixelsLeftAloneGetTheirEarlierColourBack) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    // A stray pixel beside the picture, painted in the middle of the run as a hand's drag would.
+    desk.window.onDoEvents = [&] {
+        if (handMoved) return;
+        handMoved = true;
+        desk.pointer.setCursorPos(board->toScreen({140 + 40, 12 + 30}));
+        desk.pointer.leftButtonDown();
+        desk.pointer.leftButtonUp();
+    };
+    const Picture p = BandedPicture();
+    DrawPicture(p);
+    EXPECT_EQ(board->canvas().at(40, 30), board::kWhite);
+    EXPECT_EQ(Mismatches(p, false), 0);
+    EXPECT_TRUE(desk.dialogs.shown.empty());
+}
+
+// --- A canvas smaller than the picture ---
+
+TEST_F(CanvasRunTest, ACanvasSmallerThanThePictureIsDrawnExactlyWithNoPressOutsideIt) {
+    for (Kind kind : {Kind::OekakiBBS, Kind::PaintBBS}) {
+        SCOPED_TRACE(kind == Kind::OekakiBBS ? "oekakiBBS" : "PaintBBS");
+        board.reset();
+        desk.log.clear();
+        desk.dialogs.shown.clear();
+        PutUp({kind, {40, 30}, {16, 10}});
+        desk.dialogs.answers = {kYes};
+        const Picture p = BandedPicture();
+        DrawPicture(p);
+        ASSERT_FALSE(desk.dialogs.shown.empty());
+        const std::string question = desk.dialogs.shown[0].text;
+        EXPECT_NE(question.find("(16 x 10)"), std::string::npos) << question;
+        EXPECT_NE(question.find("% ("), std::string::npos) << question;
+        EXPECT_EQ(desk.dialogs.shown.size(), 1u);
+        EXPECT_EQ(Mismatches(p, kind == Kind::PaintBBS), 0);
+        EXPECT_EQ(PressesBesideTheCanvas(), 0);
+        EXPECT_EQ(board->colour(), board::kBlack);
+    }
+}
+
+TEST_F(CanvasRunTest, NoToTheSmallerCanvasStopsBeforeAnyClick) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {16, 10}});
+    desk.dialogs.answers = {kNo};
+    DrawPicture(BandedPicture());
+    EXPECT_TRUE(Presses().empty());
+    EXPECT_FALSE(desk.window.minimized());
+    ExpectResourcesGivenBack();
+}
+
+// --- Lines for runs ---
+
+TEST_F(CanvasRunTest, LinesDrawEachRowOfOneColourAsOneDragAndASinglePixelAsAClick) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    w.st.StrokeRuns = True;
+    Picture p(8, 2);
+    for (int x = 0; x < 6; ++x) p.setPoint(x, 0, 0x0000FF);  // one run of six
+    p.setPoint(7, 0, 0x0000FF);                             // a single pixel after a gap
+    p.setPoint(3, 1, 0x00FF00);                             // a single pixel of another colour
+    DrawPicture(p);
+    EXPECT_EQ(Mismatches(p, false), 0);
+    EXPECT_EQ(CanvasPresses(), 3);
+    // Every press is released on its own row, at the run's last pixel.
+    const auto presses = Presses(), releases = Releases();
+    const ScreenPoint o = board->canvasOrigin();
+    EXPECT_NE(std::find(releases.begin(), releases.end(), ScreenPoint{o.x + 5, o.y}), releases.end());
+    EXPECT_NE(std::find(presses.begin(), presses.end(), ScreenPoint{o.x + 7, o.y}), presses.end());
+    EXPECT_NE(std::find(releases.begin(), releases.end(), ScreenPoint{o.x + 7, o.y}), releases.end());
+}
+
+TEST_F(CanvasRunTest, AHandDuringADragStopsItAtOnceReleasedOnItsOwnRun) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    w.st.StrokeRuns = True;
+    w.st.CheckAfterDraw = False;
+    Picture p(10, 3);
+    for (int x = 0; x < 10; ++x) p.setPoint(x, 1, 0x0000FF);
+    desk.pointer.onRead = [&] {
+        if (!handMoved && board->model().buttonHeld() && OnCanvas(desk.pointer.position())) {
+            handMoved = true;
+            desk.pointer.userMoves({900, 700});
+        }
+    };
+    desk.dialogs.answers = {kYes};
+    DrawPicture(p);
+    EXPECT_TRUE(handMoved);
+    const ScreenPoint o = board->canvasOrigin();
+    const auto releases = Releases();
+    // The stopped drag's release lies where it was pressed, then the run is drawn again whole.
+    const auto stopped = std::find(releases.begin(), releases.end(), ScreenPoint{o.x, o.y + 1});
+    EXPECT_NE(stopped, releases.end());
+    EXPECT_EQ(Questions(), std::vector<std::string>{kGoOn});
+    EXPECT_EQ(Mismatches(p, false), 0);
+    EXPECT_EQ(PressesBesideTheCanvas(), 0);
+}
+
+// --- Finding the canvas ---
+
+TEST_F(CanvasRunTest, TheCanvasIsFoundOnBothBoardsAtEverySizeBlankOrDrawn) {
+    for (Kind kind : {Kind::OekakiBBS, Kind::PaintBBS}) {
+        for (board::Size size : {board::Size{64, 48}, board::Size{300, 300}, board::Size{20, 200}}) {
+            SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+            board.reset();
+            PutUp({kind, {40, 30}, size});
+            // Drawn up to its edges in black, the frame's own colour.
+            Picture p(size.width, size.height);
+            for (int x = 0; x < size.width; ++x) p.setPoint(x, 0, 0), p.setPoint(x, size.height - 1, 0);
+            for (int y = 0; y < size.height; ++y) p.setPoint(0, y, 0), p.setPoint(size.width - 1, y, 0);
+            w.st.CheckAfterDraw = False;
+            DrawPicture(p);
+            EXPECT_EQ(FindCanvasSize(w, board->canvasOrigin()), (CanvasSize{size.width, size.height}));
+        }
+    }
+}
+
+// A canvas without a frame of its own on a plain page: found where the page's colour fills a
+// whole column and a whole row; a drawing inside does not end it early.
+TEST(CanvasExtent, ACanvasOnAPlainPageEndsAtTheFirstFullColumnAndRowOfThePage) {
+    constexpr ColourValue kPage = 0xE0E0E0;
+    Picture around(40, 30, kPage);
+    for (int y = 1; y <= 12; ++y)
+        for (int x = 1; x <= 20; ++x) around.setPoint(x, y, 0xFFFFFF);
+    for (int x = 1; x <= 19; ++x) around.setPoint(x, 6, kPage);  // lines in the page's colour, short
+    for (int y = 2; y <= 12; ++y) around.setPoint(9, y, kPage);   // of the canvas's edges by a pixel
+    EXPECT_EQ(CanvasExtentIn(around), (CanvasSize{20, 12}));
+}
+
+TEST(CanvasExtent, NoCanvasOnAPlainScreen) {
+    EXPECT_FALSE(CanvasExtentIn(Picture(50, 50, 0x808000)));
+    EXPECT_FALSE(CanvasExtentIn(Picture(1, 1)));
+}
+
+// --- Page 6 ---
+
+TEST_F(CanvasRunTest, TheOriginCaptureShowsTheCanvasSizeOnPageSixAndTheUsersCorrectionHolds) {
+    PutBoard(sim::SimBoardOptions{Kind::PaintBBS, {40, 30}, {120, 90}});
+    w.st.StepNo = 6;
+    w.st.StepDone(5, kBoardPaint) = True;
+    MagnifierHand hand(desk);
+    const ScreenPoint corner = board->canvasGuideCorner();
+    hand.moveTo({corner.x + 268, corner.y + 50}).rest(1).key(kKeyEnter).rest(1);
+    cmdGETHOME_Click(w);
+    EXPECT_EQ(w.st.capture.ShiHome, board->canvasOrigin());
+    EXPECT_EQ(desk.window.caption({Control::txtCANVASW}), "120");
+    EXPECT_EQ(desk.window.caption({Control::txtCANVASH}), "90");
+
+    desk.window.setCaption({Control::txtCANVASW}, "100");
+    desk.window.setCaption({Control::txtCANVASH}, "9x");  // not a number: the found height stays
+    w.st.StepNo = 7;
+    ST07_DrawProc(w);
+    EXPECT_EQ(w.st.capture.ShiCanvas, (CanvasSize{100, 90}));
+    EXPECT_EQ(desk.window.value({Control::chkCHECK}), 1);
+    EXPECT_EQ(desk.window.value({Control::chkSTROKE}), 0);
+}
+
+// --- The desktop ---
+
+TEST_F(CanvasRunTest, DesktopPixelsOffTheScreenAreSkippedWithoutAQuestion) {
+    desk.screen.addWindow({0, 0, 1024, 768}, "SysListView32");
+    desk.pointer.guardsHand = false;
+    w.st.ImgWidth = 4;
+    w.st.ImgHeight = 3;
+    WriteSortFile({"010020030000000", "200100050002003"});
+    desk.dialogs.answers = {kYes};
+    desk.window.onDoEvents = [&] {
+        if (w.st.DeskWaiting == False) return;
+        desk.pointer.userMoves({1023, 767});
+        Form_MouseUp(w);
+    };
+    cmdDRAW_Click(w);
+    const auto painted = desk.log.only(sim::EventKind::SetPixel);
+    ASSERT_EQ(painted.size(), 1u);
+    EXPECT_EQ(painted[0].at, (ScreenPoint{1021, 766}));
+    EXPECT_EQ(desk.dialogs.shown.size(), 2u);
+}
+
+}  // namespace
+}  // namespace mipro::testing
