@@ -177,7 +177,7 @@ TEST_F(CanvasRunTest, EveryKindOfRunEndsExactUnlessABusyBoardGoesUnchecked) {
 // --- The check ---
 
 TEST_F(CanvasRunTest, TheRepairPassesShowInTheCaptionAndMendWhatTheBusyBoardMissed) {
-    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}, "SunAwtCanvas", true, 3, 1000});
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}, "SunAwtCanvas", {3, 1000}});
     std::vector<std::string> captions;
     desk.window.onDoEvents = [&] { captions.push_back(desk.window.windowCaption()); };
     const Picture p = BandedPicture();
@@ -373,7 +373,7 @@ TEST_F(CanvasRunTest, TheOriginCaptureShowsTheCanvasSizeOnPageSixAndTheUsersCorr
     w.st.StepDone(5, kBoardPaint) = True;
     MagnifierHand hand(desk);
     const ScreenPoint corner = board->canvasGuideCorner();
-    hand.moveTo({corner.x + 268, corner.y + 50}).rest(1).key(kKeyEnter).rest(1);
+    hand.moveTo({corner.x + 268, corner.y + 50}).rest(1).key(MagnifierKey::Enter).rest(1);
     cmdGETHOME_Click(w);
     EXPECT_EQ(w.st.capture.ShiHome, board->canvasOrigin());
     EXPECT_EQ(desk.window.caption({Control::txtCANVASW}), "120");
