@@ -34,14 +34,17 @@ public:
         const int rows = Count(format_.height, pass.y0, pass.dy);
         if (columns == 0 || rows == 0) return true;  // an empty pass has no data at all
         const std::size_t bytes = format_.rowBytes(columns);
+        // A filter looks only left and up, so the bytes of the kept columns are all that is undone.
+        const int keptColumns = Count(canvas_.width(), pass.x0, pass.dx);
+        const std::size_t keptBytes = format_.rowBytes(keptColumns);
         row_.assign(bytes + 1, 0);
         previous_.assign(bytes + 1, 0);
         for (int r = 0; r < rows && !isLastNeeded(pass, r); ++r) {
             if (!stream_.inflateInto(row_.data(), row_.size())) return false;
             const int y = pass.y0 + r * pass.dy;
             if (y >= canvas_.height()) continue;  // still read: later passes follow it
-            if (!UnfilterPngRow(row_[0], row_.data() + 1, previous_.data() + 1, bytes, bytesPerPixel_)) return false;
-            for (int c = 0, x = pass.x0; c < columns && x < canvas_.width(); ++c, x += pass.dx) {
+            if (!UnfilterPngRow(row_[0], row_.data() + 1, previous_.data() + 1, keptBytes, bytesPerPixel_)) return false;
+            for (int c = 0, x = pass.x0; c < keptColumns; ++c, x += pass.dx) {
                 canvas_.setPoint(x, y, pixels_.colour(row_.data() + 1, c));
             }
             row_.swap(previous_);
