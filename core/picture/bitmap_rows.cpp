@@ -32,22 +32,38 @@ std::uint32_t PixelValue(const std::uint8_t* row, int x, int bytesPerPixel) {
     return value;
 }
 
-// One component of a colour value, scaled from its mask's range to 0..255 with rounding.
+// One component of a colour value brought to 0..255 as Windows draws it: a component narrower
+// than a byte repeats its bits downwards (5 bits: c << 3 | c >> 2; 6 bits: c << 2 | c >> 4), a
+// wider one is scaled from its mask's range with rounding.
 class Component {
 public:
     explicit Component(std::uint32_t mask)
-        : mask_(mask), shift_(mask == 0 ? 0 : std::countr_zero(mask)), top_(mask >> shift_) {}
+        : mask_(mask),
+          shift_(mask == 0 ? 0 : std::countr_zero(mask)),
+          top_(mask >> shift_),
+          bits_(static_cast<int>(std::bit_width(top_))) {}
 
     int operator()(std::uint32_t value) const {
         if (top_ == 0) return 0;
         const std::uint64_t v = (value & mask_) >> shift_;
+        if (bits_ < kBitsPerByte) return RepeatedBits(static_cast<int>(v));
         return static_cast<int>((v * kComponentTop + top_ / 2) / top_);
     }
 
 private:
+    // The component's bits written from the top of a byte down, as often as they fit.
+    int RepeatedBits(int v) const {
+        int byte = 0;
+        for (int shift = kBitsPerByte - bits_; shift > -bits_; shift -= bits_) {
+            byte |= shift >= 0 ? v << shift : v >> -shift;
+        }
+        return byte;
+    }
+
     std::uint32_t mask_;
     int shift_;
     std::uint64_t top_;  // the component's largest value
+    int bits_;
 };
 
 class MaskedColour {

@@ -186,20 +186,20 @@ bool PngChunksWhole(const Bytes& b) {
     return false;
 }
 
-bool IsPng(const Bytes& b) { return StartsWith(b, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}); }
-bool IsGif(const Bytes& b) { return StartsWith(b, {'G', 'I', 'F', '8'}); }
-
 }  // namespace
 
+bool IsPngFile(const Bytes& b) { return StartsWith(b, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}); }
+bool IsGifFile(const Bytes& b) { return StartsWith(b, {'G', 'I', 'F', '8'}); }
+
 bool PassesFileChecks(const Bytes& bytes) {
-    if (IsPng(bytes)) return PngChunksWhole(bytes);
-    if (IsGif(bytes)) return GifFirstFrameComplete(bytes);
+    if (IsPngFile(bytes)) return PngChunksWhole(bytes);
+    if (IsGifFile(bytes)) return GifFirstFrameComplete(bytes);
     return JpegSound(bytes);  // the only other format the decoder reads
 }
 
 bool HoldsDataForSize(const Bytes& bytes, int width, int height) {
     constexpr std::uint64_t kPixelsPerBit = 64;  // one 8 x 8 block
-    if (IsPng(bytes) || IsGif(bytes)) return true;
+    if (IsPngFile(bytes) || IsGifFile(bytes)) return true;
     const std::uint64_t pixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
     return bytes.size() * 8 * kPixelsPerBit >= pixels;
 }

@@ -1,15 +1,18 @@
-// Checks of a GIF, JPEG or PNG file made before stb_image decodes it (bitmaps have a decoder of
-// their own). That decoder reads missing bytes of a cut GIF or JPEG as zeros and reports success,
-// writes past its own tables on a JPEG Huffman table of more than 256 codes, reads out of bounds
-// through a Huffman table a scan uses undefined and computes with uncleared memory for an
-// undefined quantisation table; such files are refused here, as is a PNG whose data chunk claims
-// more bytes than the file holds (the decoder would first allocate that much).
+// Checks of a GIF, JPEG or PNG file made before it is decoded (bitmaps are checked by their own
+// decoder). A GIF whose first frame is cut and a PNG whose chunks are cut are refused whole. The
+// JPEG decoder (stb_image) reads missing bytes of a cut file as zeros and reports success, writes
+// past its own tables on a Huffman table of more than 256 codes, reads out of bounds through a
+// Huffman table a scan uses undefined and computes with uncleared memory for an undefined
+// quantisation table; such files are refused here.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 namespace mipro {
+
+bool IsPngFile(const std::vector<std::uint8_t>& bytes);
+bool IsGifFile(const std::vector<std::uint8_t>& bytes);
 
 // False for a GIF whose first frame is cut, a PNG whose chunks do not all lie whole in the file up
 // to its end chunk, and for any other file unless it is a JPEG whose segments are whole, whose

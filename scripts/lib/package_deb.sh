@@ -24,7 +24,8 @@ Categories=Graphics;
 ENTRY
 }
 
-# The machine-readable copyright file: the program under MIT, with stb_image compiled in.
+# The machine-readable copyright file: the program under MIT, with stb_image compiled in (zlib is
+# a shared library of its own package).
 mipro_deb_copyright() {
     cat <<'HEAD'
 Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
@@ -37,7 +38,7 @@ License: Expat
 Files: stb_image.h
 Copyright: 2017 Sean Barrett
 License: Expat or public-domain
-Comment: stb_image, the picture decoder compiled into /usr/bin/mipro, from Debian's libstb-dev.
+Comment: stb_image, the JPEG decoder compiled into /usr/bin/mipro, from Debian's libstb-dev.
 
 License: Expat
 HEAD

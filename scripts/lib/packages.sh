@@ -2,8 +2,8 @@
 # Sourced by scripts/test, scripts/demo, scripts/package and scripts/screenshots.
 
 MIPRO_PACKAGES=(
-    cmake make g++ googletest libgtest-dev libstb-dev
-    g++-mingw-w64-x86-64-posix mingw-w64-tools
+    cmake make g++ googletest libgtest-dev libstb-dev zlib1g-dev
+    g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
     wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
     python3 chromium
     pkg-config libgtk-3-dev libx11-dev libxtst-dev libpulse-dev

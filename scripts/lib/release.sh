@@ -6,6 +6,7 @@ MIPRO_STB_HEADER=/usr/include/stb/stb_image.h
 # The Debian copyright files of the MinGW-w64 runtime (its CRT and winpthreads) and of GCC's
 # runtime (libgcc, libstdc++), both linked statically into the Windows programs.
 MIPRO_MINGW_RUNTIME_COPYRIGHT=/usr/share/doc/mingw-w64-x86-64-dev/copyright
+MIPRO_ZLIB_MINGW_COPYRIGHT=/usr/share/doc/libz-mingw-w64-dev/copyright
 MIPRO_GCC_RUNTIME_COPYRIGHT=/usr/share/doc/gcc-mingw-w64-base/copyright
 
 # The version CMake's project() states, the only place it is written down.
@@ -33,12 +34,14 @@ mipro_notice_section() {
     printf '\n%s\n%s\n\n' "==============================================================================" "$title"
 }
 
-# The notices for the Windows programs: stb_image (the picture decoder, compiled into mipro.exe)
-# and the MinGW-w64 and GCC runtimes that the static link puts into both programs.
+# The notices for the Windows programs: stb_image (the JPEG decoder, compiled into mipro.exe),
+# zlib (which inflates PNG data in mipro.exe) and the MinGW-w64 and GCC runtimes that the static link puts into both programs.
 mipro_windows_notices() {
     echo "Third-party software in mipro.exe and practice-board.exe"
-    mipro_notice_section "stb_image (the picture decoder in mipro.exe), from Debian's libstb-dev"
+    mipro_notice_section "stb_image (the JPEG decoder in mipro.exe), from Debian's libstb-dev"
     mipro_stb_licence
+    mipro_notice_section "zlib (inflates PNG data in mipro.exe), linked statically: Debian's copyright file"
+    cat "$MIPRO_ZLIB_MINGW_COPYRIGHT"
     mipro_notice_section "MinGW-w64 runtime (CRT, winpthreads), linked statically: Debian's copyright file"
     cat "$MIPRO_MINGW_RUNTIME_COPYRIGHT"
     mipro_notice_section "GCC runtime (libgcc, libstdc++), linked statically: Debian's copyright file"

@@ -384,15 +384,19 @@ TEST(BitmapDecode, EveryVariantShowsWhatThePngOfItsPictureShows) {
 // One pixel value under its masks and the colour it gives, worked out by hand.
 struct ScaleCase { std::string name; BitmapFormat format; std::uint32_t pixel; ColourValue colour; };
 
-TEST(BitmapDecode, MaskedComponentsAreScaledTo255WithRounding) {
+TEST(BitmapDecode, NarrowComponentsRepeatTheirBitsAndWideOnesAreScaledWithRounding) {
     const std::vector<ScaleCase> cases{
-        // 16 * 255 / 31 = 131.6; 1 * 255 / 31 = 8.2
+        // 5 bits c: c << 3 | c >> 2. 16 -> 132, 1 -> 8, 31 -> 255
         {"5-5-5", {40, 16, 0}, 16 << 10 | 1 << 5 | 31, 132 | 8 << 8 | 255 << 16},
-        // 33 * 255 / 63 = 133.6
-        {"5-6-5", {40, 16, 3, kRgb565}, 16 << 11 | 33 << 5 | 1, 132 | 134 << 8 | 8 << 16},
-        // 512 * 255 / 1023 = 127.6; 1 * 255 / 1023 = 0.25
+        // where a rounded scale differs: 3 -> 24 (not 25), 7 -> 57 (not 58), 24 -> 198 (not 197)
+        {"5-5-5, 3 7 24", {40, 16, 0}, 3 << 10 | 7 << 5 | 24, 24 | 57 << 8 | 198 << 16},
+        // 28 -> 231 (not 230); 6 bits c: c << 2 | c >> 4, 11 -> 44 (not 45); 0 -> 0
+        {"5-6-5, 28 11 0", {40, 16, 3, kRgb565}, 28 << 11 | 11 << 5 | 0, 231 | 44 << 8},
+        // 52 -> 211 (not 210), 33 -> 134
+        {"5-6-5, 16 52 1", {40, 16, 3, kRgb565}, 16 << 11 | 52 << 5 | 1, 132 | 211 << 8 | 8 << 16},
+        // 10 bits are scaled: 512 * 255 / 1023 = 127.6; 1 * 255 / 1023 = 0.25
         {"10-10-10", {40, 32, 3, {0x3FF00000, 0xFFC00, 0x3FF, 0}}, 512u << 20 | 1023 << 10 | 1, 128 | 255 << 8},
-        // alpha 8 * 255 / 15 = 136 over white: 255 - 136 = 119 of white shows through green and blue
+        // 4 bits c: c << 4 | c; alpha 8 -> 136 over white: 255 - 136 = 119 of white shows through
         {"4-4-4-4 with alpha", {124, 16, 3, {0xF00, 0xF0, 0xF, 0xF000}}, 8 << 12 | 15 << 8, 255 | 119 << 8 | 119 << 16},
     };
     for (const ScaleCase& c : cases) {
