@@ -181,6 +181,7 @@ Route DrawList(Wizard& w, PixelListReader& list, ScreenPoint& P) {
     int shownPercent = 0;
     std::string text;
     while (list.next(text)) {
+        w.pf.window.deliverSessionEnd();
         ++counter;
         const PixelLine px = ParsePixelLine(text);
         if (w.st.DeskTopMode == False) {
