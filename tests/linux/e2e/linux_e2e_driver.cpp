@@ -7,14 +7,16 @@
 //   linux_e2e_driver MIPRO PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
 //                    --board-origin X,Y --canvas WxH             a practice board at that place
 //                  | --at red=X,Y,green=X,Y,blue=X,Y,canvas=X,Y --canvas-rect X,Y,W,H
-//                    [--hand-at-percent P]
+//                    [--hand-at-percent P] [--signal-at-percent TERM|INT|QUIT|HUP,P]
 //
 // With --at, each point is the screen pixel the capture must yield: on oekakiBBS the tens up-arrow
 // point, on PaintBBS the slider pixel that sets 5, and the canvas's first pixel. With
 // --hand-at-percent, a hand moves the mouse once the caption shows P per cent, and each question
 // "描画を続けますか？" that follows is answered Yes (Enter, its default). It prints
 // "board_window L T W H", "elapsed_ms N" and "go_on_answers K"; the exit status is 0 when the run
-// ended and the canvas was saved.
+// ended and the canvas was saved. With --signal-at-percent, the signal is sent to mipro once the
+// caption shows P per cent; mipro must then end by itself, with status 0, within a few seconds,
+// and the driver prints "ended_after_signal_ms N".
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,6 +48,7 @@ using namespace std::chrono_literals;
 constexpr auto kStepTimeout = 60s;
 constexpr auto kRunTimeout = 30min;
 constexpr auto kSettle = 300ms;
+constexpr auto kEndAfterSignal = 5s;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
 constexpr const char* kChooserTitle = "開く";
@@ -126,7 +129,17 @@ struct Arguments {
     int speedIndex = 0;
     Targets targets;
     int handAtPercent = -1;
+    int endSignal = 0;
+    int signalAtPercent = -1;
 };
+
+int SignalNamed(const std::string& name) {
+    if (name == "TERM") return SIGTERM;
+    if (name == "INT") return SIGINT;
+    if (name == "QUIT") return SIGQUIT;
+    if (name == "HUP") return SIGHUP;
+    Fail("not a signal to end a session with: " + name);
+}
 
 Arguments Parse(int argc, char** argv) {
     if (argc < 6) Fail("usage: linux_e2e_driver MIPRO PICTURE CANVAS_BMP BOARD SPEED (--board-origin ... | --at ...)");
@@ -161,6 +174,11 @@ Arguments Parse(int argc, char** argv) {
             a.targets.canvasRect = a.targets.boardRect = {x, y, x + w, y + h};
         } else if (name == "--hand-at-percent") {
             a.handAtPercent = std::atoi(value.c_str());
+        } else if (name == "--signal-at-percent") {
+            const std::size_t comma = value.find(',');
+            if (comma == std::string::npos) Fail("not SIGNAL,PERCENT: " + value);
+            a.endSignal = SignalNamed(value.substr(0, comma));
+            a.signalAtPercent = std::atoi(value.c_str() + comma + 1);
         } else {
             Fail("unknown option " + name);
         }
@@ -259,12 +277,27 @@ public:
                     handMoves();
                     handMoved = true;
                 }
+                if (args_.signalAtPercent >= 0 && PercentIn(caption) >= args_.signalAtPercent) return true;
                 return caption == kFinalCaption && x_.pointer() == start;
             },
             std::chrono::duration_cast<std::chrono::milliseconds>(kRunTimeout));
         const auto end = std::chrono::steady_clock::now();
         Require(ended, "the run did not end; the caption reads \"" + mainTitle() + "\"");
         return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(end - begun).count());
+    }
+
+    // Returns the time from the signal to mipro's end, in milliseconds.
+    long endWithSignal() {
+        Require(kill(pid_, args_.endSignal) == 0, "the signal could not be sent");
+        const auto sent = std::chrono::steady_clock::now();
+        int status = 0;
+        const bool gone = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, kEndAfterSignal);
+        Require(gone, "mipro did not end after the signal");
+        g_mipro = 0;
+        Require(WIFEXITED(status), "mipro was ended by the signal instead of ending by itself");
+        Require(WEXITSTATUS(status) == 0, "mipro ended with status " + std::to_string(WEXITSTATUS(status)));
+        const auto ended = std::chrono::steady_clock::now();
+        return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(ended - sent).count());
     }
 
     void saveCanvas() {
@@ -428,6 +461,10 @@ int main(int argc, char** argv) {
     user.captureColourControls();
     user.captureCanvas();
     const long elapsed = user.draw();
+    if (args.signalAtPercent >= 0) {
+        std::printf("ended_after_signal_ms %ld\n", user.endWithSignal());
+        return 0;
+    }
     user.saveCanvas();
     user.closeMipro();
     const ScreenRect b = args.targets.boardRect;
