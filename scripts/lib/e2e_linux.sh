@@ -1,7 +1,7 @@
 # The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
 # already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
 # scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
-# canvas_rect, hand_at_percent, signal_at_percent, here).
+# canvas_rect, hand_at_percent, end_at_percent, here).
 
 # Where the practice board's page puts the board, and its canvas: room for the pictures the tests
 # draw, with mipro's window beside it.
@@ -39,7 +39,7 @@ mipro_e2e_linux_run() {
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
-    [[ -n "$signal_at_percent" ]] && hand+=(--signal-at-percent "$signal_at_percent")
+    [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out.
     TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
         "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" \
@@ -51,8 +51,8 @@ mipro_e2e_linux_run() {
     fi
     local left
     left="$(find "$temporary" -mindepth 1)"
-    if [[ -n "$signal_at_percent" && -n "$left" ]]; then
-        echo "e2e: mipro left behind after the signal: $left" >&2
+    if [[ -n "$end_at_percent" && -n "$left" ]]; then
+        echo "e2e: mipro left behind after the session's end: $left" >&2
         exit 1
     fi
 }

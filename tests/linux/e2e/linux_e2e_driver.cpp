@@ -7,16 +7,17 @@
 //   linux_e2e_driver MIPRO PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
 //                    --board-origin X,Y --canvas WxH             a practice board at that place
 //                  | --at red=X,Y,green=X,Y,blue=X,Y,canvas=X,Y --canvas-rect X,Y,W,H
-//                    [--hand-at-percent P] [--signal-at-percent TERM|INT|QUIT|HUP,P]
+//                    [--hand-at-percent P] [--end-at-percent TERM|INT|QUIT|HUP|XKILL,P]
 //
 // With --at, each point is the screen pixel the capture must yield: on oekakiBBS the tens up-arrow
 // point, on PaintBBS the slider pixel that sets 5, and the canvas's first pixel. With
 // --hand-at-percent, a hand moves the mouse once the caption shows P per cent, and each question
 // "描画を続けますか？" that follows is answered Yes (Enter, its default). It prints
 // "board_window L T W H", "elapsed_ms N" and "go_on_answers K"; the exit status is 0 when the run
-// ended and the canvas was saved. With --signal-at-percent, the signal is sent to mipro once the
-// caption shows P per cent; mipro must then end by itself, with status 0, within a few seconds,
-// and the driver prints "ended_after_signal_ms N".
+// ended and the canvas was saved. With --end-at-percent, once the caption shows P per cent, the
+// signal is sent to mipro, or with XKILL its window's X connection is cut; mipro must then end by
+// itself within a few seconds, with status 0 (1 for the connection lost), and the driver prints
+// "ended_after_ms N".
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,6 +50,10 @@ constexpr auto kStepTimeout = 60s;
 constexpr auto kRunTimeout = 30min;
 constexpr auto kSettle = 300ms;
 constexpr auto kEndAfterSignal = 5s;
+// The end of mipro's X connection, given as a signal number no signal has.
+constexpr int kConnectionCut = 0;
+constexpr int kStatusAfterSignal = 0;
+constexpr int kStatusAfterConnectionLost = 1;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
 constexpr const char* kChooserTitle = "開く";
@@ -129,7 +134,7 @@ struct Arguments {
     int speedIndex = 0;
     Targets targets;
     int handAtPercent = -1;
-    int endSignal = 0;
+    int endSignal = kConnectionCut;
     int signalAtPercent = -1;
 };
 
@@ -138,7 +143,8 @@ int SignalNamed(const std::string& name) {
     if (name == "INT") return SIGINT;
     if (name == "QUIT") return SIGQUIT;
     if (name == "HUP") return SIGHUP;
-    Fail("not a signal to end a session with: " + name);
+    if (name == "XKILL") return kConnectionCut;
+    Fail("not a way to end a session: " + name);
 }
 
 Arguments Parse(int argc, char** argv) {
@@ -174,9 +180,9 @@ Arguments Parse(int argc, char** argv) {
             a.targets.canvasRect = a.targets.boardRect = {x, y, x + w, y + h};
         } else if (name == "--hand-at-percent") {
             a.handAtPercent = std::atoi(value.c_str());
-        } else if (name == "--signal-at-percent") {
+        } else if (name == "--end-at-percent") {
             const std::size_t comma = value.find(',');
-            if (comma == std::string::npos) Fail("not SIGNAL,PERCENT: " + value);
+            if (comma == std::string::npos) Fail("not HOW,PERCENT: " + value);
             a.endSignal = SignalNamed(value.substr(0, comma));
             a.signalAtPercent = std::atoi(value.c_str() + comma + 1);
         } else {
@@ -286,16 +292,22 @@ public:
         return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(end - begun).count());
     }
 
-    // Returns the time from the signal to mipro's end, in milliseconds.
-    long endWithSignal() {
-        Require(kill(pid_, args_.endSignal) == 0, "the signal could not be sent");
+    // Returns the time from the signal (or the cut) to mipro's end, in milliseconds.
+    long endSession() {
+        const bool cut = args_.endSignal == kConnectionCut;
+        if (cut) {
+            x_.killClient(main_);
+        } else {
+            Require(kill(pid_, args_.endSignal) == 0, "the signal could not be sent");
+        }
         const auto sent = std::chrono::steady_clock::now();
         int status = 0;
         const bool gone = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, kEndAfterSignal);
-        Require(gone, "mipro did not end after the signal");
+        Require(gone, "mipro did not end after the session's end");
         g_mipro = 0;
-        Require(WIFEXITED(status), "mipro was ended by the signal instead of ending by itself");
-        Require(WEXITSTATUS(status) == 0, "mipro ended with status " + std::to_string(WEXITSTATUS(status)));
+        Require(WIFEXITED(status), "mipro was ended by a signal instead of ending by itself");
+        const int expected = cut ? kStatusAfterConnectionLost : kStatusAfterSignal;
+        Require(WEXITSTATUS(status) == expected, "mipro ended with status " + std::to_string(WEXITSTATUS(status)));
         const auto ended = std::chrono::steady_clock::now();
         return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(ended - sent).count());
     }
@@ -462,7 +474,7 @@ int main(int argc, char** argv) {
     user.captureCanvas();
     const long elapsed = user.draw();
     if (args.signalAtPercent >= 0) {
-        std::printf("ended_after_signal_ms %ld\n", user.endWithSignal());
+        std::printf("ended_after_ms %ld\n", user.endSession());
         return 0;
     }
     user.saveCanvas();

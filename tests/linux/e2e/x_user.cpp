@@ -221,6 +221,11 @@ void XUser::close(XWindowId id) {
     sync();
 }
 
+void XUser::killClient(XWindowId id) {
+    XKillClient(display_, id);
+    sync();
+}
+
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < end) {
