@@ -32,14 +32,14 @@ free_display() {  # the first display number from $1 up with no server
     echo "$n"
 }
 
-start_xvfb() {  # start_xvfb FIRST_NUMBER [Xvfb options...]; prints the display
+start_xvfb() {  # start_xvfb FIRST_NUMBER [Xvfb options...]; sets display
     local n
     n="$(free_display "$1")"
     shift
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp "$@" >/dev/null 2>&1 &
     servers+=($!)
     for _ in $(seq 1 100); do
-        [[ -e "/tmp/.X11-unix/X$n" ]] && { echo ":$n"; return 0; }
+        [[ -e "/tmp/.X11-unix/X$n" ]] && { display=":$n"; return 0; }
         sleep 0.1
     done
     return 1
@@ -84,8 +84,10 @@ window_of_mipro() {  # the first window titled "ミプロ♪ ver.", waited for u
     echo "$id"
 }
 
-plain="$(start_xvfb 150)" || { echo "no Xvfb" >&2; exit 77; }
-no_xtest="$(start_xvfb 150 -extension XTEST)" || { echo "no Xvfb" >&2; exit 77; }
+start_xvfb 150 || { echo "no Xvfb" >&2; exit 77; }
+plain="$display"
+start_xvfb 150 -extension XTEST || { echo "no Xvfb" >&2; exit 77; }
+no_xtest="$display"
 nobody="$(free_display 150)"
 
 run_mipro -u DISPLAY -u WAYLAND_DISPLAY "$mipro"
