@@ -139,6 +139,8 @@ bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, Scree
     int shownPercent = 0;
     Stroke s;
     while (strokes.next(s)) {
+        // A logoff or a signal waits for no percentage: it is let through before every stroke.
+        w.pf.window.deliverSessionEnd();
         counter += s.lines;
         if (!DrawWithHandCheck(w, s, P)) return false;
 

@@ -143,6 +143,10 @@ public:
 
     // Lets the events already waiting run, once, and returns.
     virtual void doEvents() = 0;
+    // Lets a waiting end of the session through, and nothing else: when the session's end has
+    // been asked for, Session_End runs and the program ends here. Cheap enough to ask at every
+    // pixel of a draw run, which lets the other events run only now and then.
+    virtual void deliverSessionEnd() = 0;
 };
 
 }  // namespace mipro

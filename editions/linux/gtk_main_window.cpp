@@ -8,6 +8,7 @@
 #include "editions/linux/gtk_form_style.h"
 #include "editions/linux/gtk_text.h"
 #include "editions/linux/pointer_shape.h"
+#include "editions/linux/session_end.h"
 
 namespace mipro::linux_x11 {
 
@@ -305,6 +306,10 @@ void GtkMainWindow::copyThumbnail(int from, int to) {
 void GtkMainWindow::doEvents() {
     while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
     if (capturing_) watchButtonsForCapture();
+}
+
+void GtkMainWindow::deliverSessionEnd() {
+    if (SessionEndAsked()) EndSessionNow();
 }
 
 int GtkMainWindow::pointerButtons() const {

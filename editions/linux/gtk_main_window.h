@@ -58,6 +58,8 @@ public:
     void copyThumbnail(int from, int to) override;
 
     void doEvents() override;
+    // A session end comes as a signal (editions/linux/session_end.h).
+    void deliverSessionEnd() override;
 
 private:
     // One control of the form: its widget, where it sits, and what was last written to it.

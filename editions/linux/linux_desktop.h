@@ -1,5 +1,5 @@
-// The real X11 desktop, ready to hand to the core as its Platform. The connection comes first, as
-// the pointer and the screen use it for as long as they live.
+// The real X11 desktop, ready to hand to the core as its Platform, on a connection already open
+// (and with XTEST), which the pointer and the screen use for as long as they live.
 #pragma once
 
 #include "editions/linux/gtk_dialogs.h"
@@ -16,7 +16,7 @@
 namespace mipro::linux_x11 {
 
 struct LinuxDesktop {
-    X11Connection x;
+    X11Connection& x;
     LinuxPointer pointer{x};
     LinuxClock clock;
     LinuxSound sound;

@@ -1,6 +1,7 @@
 #include "editions/linux/x11_connection.h"
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -32,20 +33,20 @@ void InstallErrorHandler() {
 
 // An X server refuses now and then a connection that follows another client's close too closely,
 // so a refusal is met by asking again a few times.
-Display* OpenDisplay() {
+Display* OpenDisplay(const char* name) {
     constexpr int kTries = 5;
     constexpr auto kPause = std::chrono::milliseconds(20);
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = XOpenDisplay(name);
     for (int tries = 1; tries < kTries && !display; ++tries) {
         std::this_thread::sleep_for(kPause);
-        display = XOpenDisplay(nullptr);
+        display = XOpenDisplay(name);
     }
     return display;
 }
 
 }  // namespace
 
-X11Connection::X11Connection() : display_(OpenDisplay()) {
+X11Connection::X11Connection(const char* displayName) : display_(OpenDisplay(displayName)) {
     if (!display_) return;
     g_ownDisplays.push_back(display_);
     InstallErrorHandler();
@@ -54,6 +55,11 @@ X11Connection::X11Connection() : display_(OpenDisplay()) {
 int X11Connection::screen() const { return DefaultScreen(display_); }
 
 XWindow X11Connection::root() const { return DefaultRootWindow(display_); }
+
+bool X11Connection::hasTestExtension() const {
+    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+    return XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor) != 0;
+}
 
 X11Connection::~X11Connection() {
     if (!display_) return;

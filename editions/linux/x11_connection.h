@@ -12,14 +12,14 @@ namespace mipro::linux_x11 {
 // Xlib's Window, an XID.
 using XWindow = unsigned long;
 
-// Opens the display that $DISPLAY names and closes it with the object, which must outlive
+// Opens the display named (the one GTK opened; empty: the one $DISPLAY names) and closes it with the object, which must outlive
 // everything made with it. An X error on this connection never ends the program: other
 // clients' windows come and go at any moment, so a request about a window that has just vanished
 // fails (BadWindow, BadMatch, BadDrawable) and the call that made it answers "no window" or empty
 // instead.
 class X11Connection {
 public:
-    X11Connection();
+    explicit X11Connection(const char* displayName = nullptr);
     ~X11Connection();
     X11Connection(const X11Connection&) = delete;
     X11Connection& operator=(const X11Connection&) = delete;
@@ -30,6 +30,8 @@ public:
     // The default screen and its root window: screen coordinates are the root's coordinates.
     int screen() const;
     XWindow root() const;
+    // Whether the server has the XTEST extension, through which the pointer is driven.
+    bool hasTestExtension() const;
 
 private:
     Display* display_;

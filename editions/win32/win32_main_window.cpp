@@ -218,6 +218,11 @@ void Win32MainWindow::copyThumbnail(int from, int to) {
 
 void Win32MainWindow::doEvents() { DispatchPendingMessages(); }
 
+void Win32MainWindow::deliverSessionEnd() {
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
 // ---- events
 
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

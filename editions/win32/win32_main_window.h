@@ -53,6 +53,9 @@ public:
     void copyThumbnail(int from, int to) override;
 
     void doEvents() override;
+    // A logoff's WM_QUERYENDSESSION and WM_ENDSESSION are sent, not posted: a peek at the sent
+    // messages alone delivers them and leaves the posted ones (input, paints) waiting.
+    void deliverSessionEnd() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

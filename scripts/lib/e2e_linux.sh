@@ -1,7 +1,7 @@
 # The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
 # already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
 # scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
-# canvas_rect, hand_at_percent, here).
+# canvas_rect, hand_at_percent, end_at_percent, here).
 
 # Where the practice board's page puts the board, and its canvas: room for the pictures the tests
 # draw, with mipro's window beside it.
@@ -39,6 +39,7 @@ mipro_e2e_linux_run() {
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
+    [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run
     # has a runtime folder of its own, so that a mipro of the same user running elsewhere (it
     # holds the single-instance lock there) does not keep this one from starting.

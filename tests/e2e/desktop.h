@@ -47,6 +47,10 @@ public:
     virtual void startMipro() = 0;
     virtual bool mainWindowShown() = 0;
     virtual void endMipro() = 0;
+    // Ends the user's session under the running mipro (`how` as --end-at-percent names it) and
+    // waits for mipro to end by itself; returns the milliseconds that took. Fails the driver
+    // where mipro does not end at once, or cleanly.
+    virtual long long endSession(const std::string& how) = 0;
     virtual std::optional<ScreenRect> mainWindowRect() = 0;
     virtual void moveMainWindow(ScreenPoint topLeft) = 0;
     virtual std::string caption() = 0;  // the main window's title (UTF-8)

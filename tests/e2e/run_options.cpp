@@ -33,6 +33,12 @@ int NumberOf(const std::string& text, const std::string& option) {
 std::vector<OptionRow> CommonOptions(RunOptions& o) {
     return {
         {"--hand-at-percent", true, [&o](const std::string& v) { o.handAtPercent = NumberOf(v, "--hand-at-percent"); }},
+        {"--end-at-percent", true, [&o](const std::string& v) {
+             const std::size_t comma = v.find(',');
+             Require(comma != std::string::npos, "--end-at-percent takes HOW,PERCENT, not " + v);
+             o.endHow = v.substr(0, comma);
+             o.endAtPercent = NumberOf(v.substr(comma + 1), "--end-at-percent");
+         }},
     };
 }
 

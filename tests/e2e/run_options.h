@@ -1,7 +1,7 @@
 // The run a driver is asked for, read from its command line the same way by both editions:
 //
 //   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
-//          [--hand-at-percent P] [the edition's own options]
+//          [--hand-at-percent P] [--end-at-percent HOW,P] [the edition's own options]
 //
 // An option every edition knows is one row of the table in run_options.cpp and one field here;
 // an edition passes the options only it knows (where its board lies) as extra rows.
@@ -22,6 +22,10 @@ struct RunOptions {
     int speedIndex = 0;      // fast, normal, slow: the option button on step 7
     // Once the caption shows this per cent, a hand moves the mouse; -1: nobody touches it.
     int handAtPercent = -1;
+    // Once the caption shows this per cent, the session ends (endHow: TERM, INT, QUIT, HUP or XKILL,
+    // the connection to the window system cut); -1: the run goes to its end.
+    int endAtPercent = -1;
+    std::string endHow;
     // With these set (from E2E_STEP_SHOT_DIR and E2E_SHOT_DIR), the user stops for screenshots.
     std::filesystem::path stepShotDir;
     std::filesystem::path endShotDir;

@@ -57,6 +57,11 @@ void ScriptedUser::run() {
     captureColourControls();
     captureCanvas();
     const long long elapsedMs = draw();
+    if (options_.endAtPercent >= 0) {
+        std::printf("ended_after_ms %lld\n", desktop_.endSession(options_.endHow));
+        std::fflush(stdout);
+        return;
+    }
 
     endShot_.offerEnd();
     stepShots_.offer("done", board_.board);
@@ -145,6 +150,7 @@ long long ScriptedUser::draw() {
             if (options_.handAtPercent >= 0 && !handMoved_ && PercentIn(desktop_.caption()) >= options_.handAtPercent) {
                 handMoves();
             }
+            if (options_.endAtPercent >= 0 && PercentIn(desktop_.caption()) >= options_.endAtPercent) return true;
             end = std::chrono::steady_clock::now();
             return runEnded();
         },

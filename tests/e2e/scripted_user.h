@@ -8,6 +8,7 @@
 // It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
 // "elapsed_ms N" (from the press of "描画開始" to the end of the run) and, for each question
 // "描画を止めますか？" answered No so that the preparation is tried again, "retry_answer TEXT".
+// With --end-at-percent it ends the session at that per cent instead and prints "ended_after_ms N".
 // The comparison of the canvas with the picture is left to the caller (scripts/e2e).
 #pragma once
 

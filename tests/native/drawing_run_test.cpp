@@ -2,6 +2,7 @@
 // captions and the way every path out gives back what the run took.
 #include "drawing/draw_run.h"
 
+#include <cstdio>
 #include <functional>
 
 #include "app/main_form.h"
@@ -99,6 +100,30 @@ TEST_F(DrawRunTest, TheSessionEndingMidRunGivesBackWhatTheRunHolds) {
         throw SessionEnded{};
     };
     EXPECT_THROW(RunDraw(w), SessionEnded);
+    ExpectResourcesGivenBack();
+    EXPECT_FALSE(desk.files.fileExists(w.st.SortFile));
+}
+
+// A session end that comes while the window's events wait (a signal on Linux) is let through at
+// the next pixel, not at the next whole per cent, which on a large picture at the slow speed is
+// many minutes away.
+TEST_F(DrawRunTest, ASessionEndAskedForMidRunIsDeliveredAtTheNextPixel) {
+    constexpr int kPixels = 300;  // a whole per cent is three pixels
+    std::vector<std::string> lines;
+    for (int x = 0; x < kPixels; ++x) {
+        char line[16];
+        std::snprintf(line, sizeof line, "000000000000%03d", x);
+        lines.push_back(line);
+    }
+    WriteSortFile(lines);
+    MainForm form(w);
+    desk.window.attach(form);
+    // Asked for while the second pixel is aimed at: that pixel is drawn, the third is not.
+    desk.pointer.onRead = [&] {
+        if (!CanvasPresses().empty()) desk.window.sessionEndAsked();
+    };
+    EXPECT_THROW(RunDraw(w), sim::ProgramEnded);
+    EXPECT_EQ(CanvasPresses(), (std::vector<ScreenPoint>{OnCanvas(0, 0), OnCanvas(1, 0)}));
     ExpectResourcesGivenBack();
     EXPECT_FALSE(desk.files.fileExists(w.st.SortFile));
 }

@@ -110,10 +110,18 @@ void SimMainWindow::copyThumbnailRow(int from, int to, int row) {
 
 void SimMainWindow::doEvents() {
     log_.add({EventKind::DoEvents});
+    deliverSessionEnd();
     std::deque<std::function<void()>> due;
     due.swap(pending_);
     for (auto& event : due) event();
     if (onDoEvents) onDoEvents();
+}
+
+void SimMainWindow::deliverSessionEnd() {
+    if (!session_end_asked_) return;
+    session_end_asked_ = false;
+    sessionEnds();
+    throw ProgramEnded{};
 }
 
 }  // namespace mipro::sim

@@ -21,6 +21,10 @@ struct SimControl {
     int top = 0;
 };
 
+// The platform ends the program once Session_End has run; on the simulated desktop the end is
+// this exception, out of whatever loop was running.
+struct ProgramEnded {};
+
 struct SimThumbnail {
     Picture image;  // what the box shows; empty when cleared
     int rowsCopied = 0;
@@ -65,7 +69,9 @@ public:
     void copyThumbnailRow(int from, int to, int row) override;
     void copyThumbnail(int from, int to) override { thumbnails_[to].image = thumbnails_[from].image; }
 
+    // Both deliver a session end asked for with sessionEndAsked().
     void doEvents() override;
+    void deliverSessionEnd() override;
 
     // The user's hand and the window system, for tests; events go to the handlers attached.
     void attach(MainWindowEvents& events) { events_ = &events; }
@@ -78,6 +84,8 @@ public:
     void mouseUp();
     // The session ends: the platform's part before the program is ended.
     void sessionEnds();
+    // The session's end is asked for (a signal, on a real desktop) and waits to be delivered.
+    void sessionEndAsked() { session_end_asked_ = true; }
 
     // For tests.
     ControlRef focused() const { return focused_; }
@@ -114,6 +122,7 @@ private:
     std::string caption_;
     bool shown_ = false, window_enabled_ = true, window_focused_ = false, minimized_ = false;
     bool topmost_ = false, locked_ = false, captured_ = false, timer_enabled_ = false;
+    bool session_end_asked_ = false;
     int about_shown_ = 0;
     std::string about_title_;
     MainWindowEvents* events_ = nullptr;

@@ -25,6 +25,9 @@ using namespace std::chrono_literals;
 
 constexpr auto kStepTimeout = 60s;
 constexpr auto kEndTimeout = 10s;
+constexpr auto kEndAfterSessionEnd = 5s;
+constexpr int kStatusAfterSignal = 0;
+constexpr int kStatusAfterConnectionLost = 1;
 constexpr auto kSettle = 300ms;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
@@ -104,6 +107,27 @@ void XDesktop::endMipro() {
     int status = 0;
     const bool gone = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, kEndTimeout);
     if (!gone) kill(pid_, SIGKILL);
+}
+
+long long XDesktop::endSession(const std::string& how) {
+    const bool cut = how == "XKILL";
+    if (cut) {
+        x_.killClient(main_);
+    } else {
+        const int signal = how == "TERM" ? SIGTERM : how == "INT" ? SIGINT : how == "QUIT" ? SIGQUIT
+                         : how == "HUP"  ? SIGHUP  : 0;
+        Require(signal != 0, "not a way to end a session: " + how);
+        Require(kill(pid_, signal) == 0, "the signal could not be sent");
+    }
+    const auto sent = std::chrono::steady_clock::now();
+    int status = 0;
+    Require(WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, kEndAfterSessionEnd),
+            "mipro did not end after the session's end");
+    const auto ended = std::chrono::steady_clock::now();
+    Require(WIFEXITED(status), "mipro was ended by a signal instead of ending by itself");
+    const int expected = cut ? kStatusAfterConnectionLost : kStatusAfterSignal;
+    Require(WEXITSTATUS(status) == expected, "mipro ended with status " + std::to_string(WEXITSTATUS(status)));
+    return std::chrono::duration_cast<std::chrono::milliseconds>(ended - sent).count();
 }
 
 std::optional<TopWindow> XDesktop::mainWindow() {

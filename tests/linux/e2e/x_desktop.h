@@ -37,6 +37,9 @@ public:
     void startMipro() override;
     bool mainWindowShown() override;
     void endMipro() override;
+    // TERM, INT, QUIT or HUP: that signal to mipro; XKILL: its X connection cut. mipro must end by
+    // itself within seconds, with status 0 (1 once its connection is lost).
+    long long endSession(const std::string& how) override;
     std::optional<ScreenRect> mainWindowRect() override;
     void moveMainWindow(ScreenPoint topLeft) override;
     std::string caption() override;

@@ -221,4 +221,9 @@ void XUser::close(XWindowId id) {
     sync();
 }
 
+void XUser::killClient(XWindowId id) {
+    XKillClient(display_, id);
+    sync();
+}
+
 }  // namespace mipro::testing

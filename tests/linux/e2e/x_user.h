@@ -53,6 +53,8 @@ public:
     void moveWindow(XWindowId id, ScreenPoint topLeft);
     // Asks a window to close, as its close box would.
     void close(XWindowId id);
+    // Cuts the connection of the client that made the window, as a server going away would.
+    void killClient(XWindowId id);
 
 private:
     void sync();

@@ -97,6 +97,8 @@ bool WineDesktop::mainWindowShown() {
 
 void WineDesktop::endMipro() { mipro_.reset(); }
 
+long long WineDesktop::endSession(const std::string& how) { Fail("--end-at-percent " + how + " needs the Linux edition"); }
+
 std::optional<ScreenRect> WineDesktop::mainWindowRect() {
     if (!mainWindowShown()) return std::nullopt;
     return RectOf(main_);

@@ -27,6 +27,8 @@ public:
     void startMipro() override;
     bool mainWindowShown() override;
     void endMipro() override;
+    // The end of a session is proven by the Linux edition's runs only.
+    long long endSession(const std::string& how) override;
     std::optional<ScreenRect> mainWindowRect() override;
     void moveMainWindow(ScreenPoint topLeft) override;
     std::string caption() override;
