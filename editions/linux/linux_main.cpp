@@ -9,6 +9,7 @@
 
 #include "app/frame.h"
 #include "app/main_form.h"
+#include "editions/linux/display_loss.h"
 #include "editions/linux/gtk_form_style.h"
 #include "editions/linux/linux_desktop.h"
 
@@ -32,6 +33,14 @@ gboolean OnSessionEnd(gpointer data) {
     std::exit(0);
 }
 
+// The display went away under the program (the session ended before any signal came): nothing
+// can be drawn or released on it any more, but the sorts and the work files go as at any end.
+void OnDisplayLost(void* data) {
+    auto* program = static_cast<Program*>(data);
+    program->desk.files.stopSorts();
+    program->form.Form_Unload();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +59,7 @@ int main(int argc, char** argv) {
     Program program{desk, form};
     g_unix_signal_add(SIGTERM, OnSessionEnd, &program);
     g_unix_signal_add(SIGHUP, OnSessionEnd, &program);
+    TidyUpWhenDisplayLost(OnDisplayLost, &program);
 
     desk.window.create(form);
     Form_Load(wizard);
