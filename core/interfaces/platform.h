@@ -32,7 +32,9 @@ struct Platform {
     Files& files;
     Screen& screen;
     ProgramVersion version;
-    std::string programFolder;
+    // Where the first browse for a picture starts: the program's folder on Windows, the user's
+    // Pictures folder on Linux.
+    std::string firstBrowseFolder;
     WindowSystem windowSystem = WindowSystem::Windows;
 };
 

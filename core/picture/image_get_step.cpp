@@ -27,7 +27,7 @@ void cmdOPEN_Click(Wizard& w) {
 
     win.enableWindow(false);
     const std::optional<std::string> chosen =
-        w.pf.dialogs.openFile(BuildOpenFileRequest(st.ImgFileName, w.pf.programFolder));
+        w.pf.dialogs.openFile(BuildOpenFileRequest(st.ImgFileName, w.pf.firstBrowseFolder));
     win.enableWindow(true);
     win.doEvents();
 

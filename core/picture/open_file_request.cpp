@@ -28,7 +28,7 @@ int FilterIndexFor(const std::string& imgFileName) {
 
 }  // namespace
 
-OpenFileRequest BuildOpenFileRequest(const std::string& imgFileName, const std::string& programFolder) {
+OpenFileRequest BuildOpenFileRequest(const std::string& imgFileName, const std::string& firstBrowseFolder) {
     OpenFileRequest request;
     request.filters = {
         {"Windowsﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)", "*.BMP"},
@@ -37,7 +37,7 @@ OpenFileRequest BuildOpenFileRequest(const std::string& imgFileName, const std::
         {"すべてのﾌｧｲﾙ(*.*)", "*.*"},
     };
     request.filterIndex = FilterIndexFor(imgFileName);
-    request.initialDirectory = imgFileName.empty() ? programFolder : imgFileName;
+    request.initialDirectory = imgFileName.empty() ? firstBrowseFolder : imgFileName;
     return request;
 }
 

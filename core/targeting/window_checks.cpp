@@ -26,17 +26,32 @@ constexpr ClassVerdict kWindowsClasses[] = {
 constexpr const char* kSunCanvasClass = "SunAwtCanvas";
 
 // X11: the browsers' windows by the class of their WM_CLASS, and the desktop.
+//
+// A browser built on Chromium names its class after the desktop file it was started from, without
+// ".desktop" and with its first letter in capitals (chrome/browser/shell_integration_linux.cc,
+// GetProgramClassClass); the desktop files' StartupWMClass lines say the same. Firefox and its
+// relatives name theirs after the program's remoting name, which their desktop files repeat as
+// StartupWMClass. The names are compared ignoring letter case.
 constexpr ClassVerdict kX11Classes[] = {
-    {"Chromium", kOnBoard},
-    {"Chromium-browser", kOnBoard},
-    {"Google-chrome", kOnBoard},
-    {"Google-chrome-beta", kOnBoard},
-    {"Google-chrome-unstable", kOnBoard},
-    {"Microsoft-edge", kOnBoard},
+    {"Chromium", kOnBoard},                // chromium.desktop
+    {"Chromium-browser", kOnBoard},        // chromium-browser.desktop (Debian's older name, Gentoo)
+    {"org.chromium.Chromium", kOnBoard},   // Flatpak: org.chromium.Chromium.desktop
+    {"Chromium_chromium", kOnBoard},       // Snap: chromium_chromium.desktop
+    {"Google-chrome", kOnBoard},           // google-chrome.desktop
+    {"Google-chrome-beta", kOnBoard},      // google-chrome-beta.desktop
+    {"Google-chrome-unstable", kOnBoard},  // google-chrome-unstable.desktop
+    {"Microsoft-edge", kOnBoard},          // microsoft-edge.desktop
     {"Microsoft-edge-beta", kOnBoard},
     {"Microsoft-edge-dev", kOnBoard},
+    {"Brave-browser", kOnBoard},   // brave-browser.desktop: StartupWMClass=brave-browser
+    {"Vivaldi-stable", kOnBoard},  // vivaldi-stable.desktop: the window rules of tiling desktops
+                                   // match class Vivaldi-stable
+    {"Opera", kOnBoard},           // opera.desktop
+    // Firefox as a Debian package, from Mozilla, as a Flatpak (org.mozilla.firefox.desktop) and as
+    // a Snap (firefox_firefox.desktop): all of them StartupWMClass=firefox.
     {"firefox", kOnBoard},
     {"Firefox-esr", kOnBoard},
+    {"librewolf", kOnBoard},  // librewolf.desktop: StartupWMClass=librewolf
     {kX11DesktopClass, kOnDesktopIcons},
 };
 constexpr std::int32_t kX11Elsewhere = 1;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "editions/linux/gtk_focus.h"
+#include "editions/linux/gtk_message_icon.h"
 #include "editions/linux/gtk_text.h"
 
 namespace mipro::linux_x11 {
@@ -33,6 +34,26 @@ GtkMessageType MessageTypeOf(int style) {
         default: return GTK_MESSAGE_OTHER;
     }
 }
+
+// The icon stands left of the text, in the row that holds the text's column.
+void AddIcon(GtkMessageDialog* box, int style) {
+    GtkWidget* icon = MessageIcon(style);
+    if (!icon) return;
+    GtkWidget* row = gtk_widget_get_parent(gtk_message_dialog_get_message_area(box));
+    gtk_widget_set_valign(icon, GTK_ALIGN_START);
+    gtk_box_pack_start(GTK_BOX(row), icon, FALSE, FALSE, 0);
+    gtk_box_reorder_child(GTK_BOX(row), icon, 0);
+    gtk_widget_show(icon);
+}
+
+// A Yes/No box has no way out but its two buttons: Esc and the window's close box both reach the
+// box as a delete event, which GtkDialog first turns into a "deleted" answer. The answer is
+// stopped before gtk_dialog_run hears it, and the box is not destroyed.
+void IgnoreDeletion(GtkDialog* box, gint response, gpointer) {
+    if (response == GTK_RESPONSE_DELETE_EVENT) g_signal_stop_emission_by_name(box, "response");
+}
+
+gboolean KeepStanding(GtkWidget*, GdkEvent*, gpointer) { return TRUE; }
 
 // "*.BMP" matches file names ending in .bmp in any letter case; "*.*" matches every file.
 std::string EitherCase(const std::string& pattern) {
@@ -91,6 +112,12 @@ int GtkDialogs::messageBox(const std::string& text, int style, const std::string
         gtk_dialog_add_buttons(GTK_DIALOG(box), "はい(_Y)", GTK_RESPONSE_YES, "いいえ(_N)", GTK_RESPONSE_NO, nullptr);
     } else {
         gtk_dialog_add_button(GTK_DIALOG(box), "OK", GTK_RESPONSE_OK);
+    }
+    AddIcon(GTK_MESSAGE_DIALOG(box), style);
+    // Connected before gtk_dialog_run connects its own handlers, so these run first.
+    if (yesNo) {
+        g_signal_connect(box, "response", G_CALLBACK(IgnoreDeletion), nullptr);
+        g_signal_connect(box, "delete-event", G_CALLBACK(KeepStanding), nullptr);
     }
     gtk_window_set_title(GTK_WINDOW(box), title.c_str());
     gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);

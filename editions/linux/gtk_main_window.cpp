@@ -22,6 +22,23 @@ constexpr int kAnyButton = GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MAS
 const char* const kStepPictures[] = {"step0.bmp", "step1.bmp", "step2.bmp", "step3.bmp",
                                      "step4.bmp", "step5.bmp", "step6.bmp", "step7.bmp"};
 
+// A control sits on the client area (a layout) or on a page (a fixed container).
+void PutAt(GtkWidget* container, GtkWidget* widget, int left, int top) {
+    if (GTK_IS_LAYOUT(container)) {
+        gtk_layout_put(GTK_LAYOUT(container), widget, left, top);
+    } else {
+        gtk_fixed_put(GTK_FIXED(container), widget, left, top);
+    }
+}
+
+void MoveTo(GtkWidget* container, GtkWidget* widget, int left, int top) {
+    if (GTK_IS_LAYOUT(container)) {
+        gtk_layout_move(GTK_LAYOUT(container), widget, left, top);
+    } else {
+        gtk_fixed_move(GTK_FIXED(container), widget, left, top);
+    }
+}
+
 }  // namespace
 
 struct GtkMainWindow::FormControl {
@@ -54,7 +71,10 @@ void GtkMainWindow::create(MainWindowEvents& events) {
         gtk_window_set_icon(GTK_WINDOW(window_), icon);
         g_object_unref(icon);
     }
-    client_ = gtk_fixed_new();
+    // A layout, unlike a fixed container, asks for its own size and no more: a control that grows
+    // past the client area (a long text, a large picture) is cut off at its edge, as on Windows,
+    // and the window keeps the design's size.
+    client_ = gtk_layout_new(nullptr, nullptr);
     gtk_widget_set_size_request(client_, NearestInt(kClientWidthTwips / twipsX_),
                                 NearestInt(kClientHeightTwips / twipsY_));
     gtk_container_add(GTK_CONTAINER(window_), client_);
@@ -145,7 +165,7 @@ void GtkMainWindow::buildControls() {
         }
         if (d.kind != ControlKind::Label && !c->picture) gtk_widget_set_size_request(c->widget, width, height);
         gtk_widget_set_sensitive(c->widget, d.enabled);
-        gtk_fixed_put(GTK_FIXED(c->container), c->widget, c->at.left, c->at.top);
+        PutAt(c->container, c->widget, c->at.left, c->at.top);
         gtk_widget_set_visible(c->widget, d.visible);
         g_object_set_data(G_OBJECT(c->widget), "mipro-control", c.get());
         controls_[{static_cast<int>(d.ref.id), d.ref.index}] = std::move(c);
@@ -205,7 +225,7 @@ void GtkMainWindow::moveControl(ControlRef c, int leftPx, int topPx) {
     FormControl& f = control(c);
     f.at.left = leftPx;
     f.at.top = topPx;
-    gtk_fixed_move(GTK_FIXED(f.container), f.widget, leftPx, topPx);
+    MoveTo(f.container, f.widget, leftPx, topPx);
 }
 
 ControlPlacement GtkMainWindow::placement(ControlRef c) { return control(c).at; }
@@ -258,14 +278,20 @@ void GtkMainWindow::setTopmost(bool topmost) { gtk_window_set_keep_above(GTK_WIN
 void GtkMainWindow::lockUpdate(bool) {}
 
 // X11 gives a client no mouse capture over other programs' windows while its own window may be
-// minimised: the buttons are watched instead, every time events run, and a release anywhere on
-// the screen reaches the form as its mouse-up.
+// minimised: the program holds the pointer on the whole screen instead, so the click that ends
+// the capture reaches no other window, and watches the buttons every time events run; a release
+// anywhere on the screen reaches the form as its mouse-up. A pointer another program holds is
+// asked for again at each watch.
 void GtkMainWindow::setCapture() {
     capturing_ = true;
     buttonsHeld_ = pointerButtons();
+    pointerGrab_.take();
 }
 
-void GtkMainWindow::releaseCapture() { capturing_ = false; }
+void GtkMainWindow::releaseCapture() {
+    capturing_ = false;
+    pointerGrab_.release();
+}
 
 void GtkMainWindow::enableWakeupTimer(bool enabled) {
     if (timer_) g_source_remove(timer_);
@@ -321,6 +347,7 @@ int GtkMainWindow::pointerButtons() const {
 }
 
 void GtkMainWindow::watchButtonsForCapture() {
+    pointerGrab_.take();
     const int now = pointerButtons();
     const bool released = (buttonsHeld_ & ~now) != 0;
     buttonsHeld_ = now;

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "editions/linux/picture_area.h"
+#include "editions/linux/root_pointer_grab.h"
 #include "interfaces/main_window.h"
 
 namespace mipro::linux_x11 {
@@ -89,6 +90,7 @@ private:
     // Set while the program itself changes a control, so the change raises no click.
     bool settingByProgram_ = false;
     bool capturing_ = false;
+    RootPointerGrab pointerGrab_;
     int buttonsHeld_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "editions/linux/linux_pointer.h"
 #include "editions/linux/linux_sound.h"
 #include "editions/linux/program_info.h"
+#include "editions/linux/user_folders.h"
 #include "editions/linux/x11_connection.h"
 #include "editions/linux/x11_screen.h"
 #include "interfaces/platform.h"
@@ -25,7 +26,7 @@ struct LinuxDesktop {
     GtkDialogs dialogs;
     LinuxFiles files;
     Platform platform{pointer, clock, sound, window, dialogs, files, screen,
-                      ReadProgramVersion(), ProgramFolder(), WindowSystem::X11};
+                      ReadProgramVersion(), FirstBrowseFolder(), WindowSystem::X11};
 };
 
 }  // namespace mipro::linux_x11

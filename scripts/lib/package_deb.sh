@@ -5,7 +5,11 @@
 MIPRO_DEB_ICON_SIZE=32x32
 # The icon's frame of that size in resources/mipro.ico.
 MIPRO_DEB_ICON_FRAME=0
-MIPRO_DEB_MAINTAINER="The mipro developers"
+# A placeholder address until the project has one of its own; Debian asks for a name and an address.
+MIPRO_DEB_MAINTAINER="The mipro developers <mipro@example.org>"
+# The manual page and the AppStream description (its id names the metainfo file).
+MIPRO_DEB_FILES="$MIPRO_ROOT/packaging/linux"
+MIPRO_APPSTREAM_ID=org.example.mipro
 
 mipro_deb_name() {
     echo "mipro_$(mipro_version)_$(dpkg --print-architecture).deb"
@@ -21,6 +25,7 @@ Exec=mipro
 Icon=mipro
 Terminal=false
 Categories=Graphics;
+Keywords=oekaki;PaintBBS;drawing;
 ENTRY
 }
 
@@ -49,14 +54,38 @@ HEAD
     mipro_stb_licence | sed -n '/ALTERNATIVE B/,/WITH THE SOFTWARE/p' | sed '1d; s/^$/./; s/^/ /'
 }
 
+# A package built outside Debian's tools still carries a changelog in Debian's format.
+mipro_deb_changelog() {
+    cat <<CHANGELOG
+mipro ($(mipro_version)) unstable; urgency=medium
+
+  * Release $(mipro_version).
+
+ -- $MIPRO_DEB_MAINTAINER  Thu, 01 Jan 2026 00:00:00 +0000
+CHANGELOG
+}
+
+# The package's own checks of what it installs: the desktop entry and the AppStream file. ROOT: the
+# staged tree.
+mipro_check_deb_files() {
+    local root="$1"
+    desktop-file-validate "$root/usr/share/applications/mipro.desktop"
+    appstreamcli validate --no-net "$root/usr/share/metainfo/$MIPRO_APPSTREAM_ID.metainfo.xml" >/dev/null
+}
+
 mipro_stage_deb() {
     local root="$1"
     install -D -m 0755 -s "$MIPRO_NATIVE_DIR/editions/linux/mipro" "$root/usr/bin/mipro"
     mipro_desktop_entry | install -D -m 0644 /dev/stdin "$root/usr/share/applications/mipro.desktop"
+    install -D -m 0644 "$MIPRO_DEB_FILES/mipro.metainfo.xml" \
+        "$root/usr/share/metainfo/$MIPRO_APPSTREAM_ID.metainfo.xml"
+    mkdir -p "$root/usr/share/man/man1"
+    gzip -9n <"$MIPRO_DEB_FILES/mipro.1" >"$root/usr/share/man/man1/mipro.1.gz"
     mkdir -p "$root/usr/share/icons/hicolor/$MIPRO_DEB_ICON_SIZE/apps"
     convert "$MIPRO_ROOT/resources/mipro.ico[$MIPRO_DEB_ICON_FRAME]" -strip \
         "$root/usr/share/icons/hicolor/$MIPRO_DEB_ICON_SIZE/apps/mipro.png"
     mipro_deb_copyright | install -D -m 0644 /dev/stdin "$root/usr/share/doc/mipro/copyright"
+    mipro_deb_changelog | gzip -9n >"$root/usr/share/doc/mipro/changelog.gz"
     mipro_copy_guide "$root/usr/share/doc/mipro/guide"
     install -D -m 0644 -t "$root/usr/share/mipro/board/web" "$MIPRO_ROOT"/board/web/index.html \
         "$MIPRO_ROOT"/board/web/practice_board.js
@@ -99,6 +128,7 @@ mipro_package_deb() {
     local dist="$1" root
     root="$(mktemp -d /tmp/mipro-deb.XXXXXX)"
     mipro_stage_deb "$root"
+    mipro_check_deb_files "$root"
     mkdir -p "$root/DEBIAN"
     mipro_deb_control "$root" >"$root/DEBIAN/control"
     chmod 0755 "$root" "$root/DEBIAN"

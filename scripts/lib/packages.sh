@@ -7,7 +7,7 @@ MIPRO_PACKAGES=(
     wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
     python3 chromium
     pkg-config libgtk-3-dev libx11-dev libxtst-dev libpulse-dev
-    zip unzip dpkg-dev python3-markdown
+    zip unzip dpkg-dev python3-markdown lintian desktop-file-utils appstream
 )
 
 mipro_missing_packages() {

@@ -3,6 +3,7 @@
 # into a folder of their own; the zip and the .deb must list exactly the files below; the zip is
 # unpacked into a folder whose path has blanks and Japanese letters, and mipro.exe started from
 # there must open its main window and close (start_unpacked.exe), writing nothing beside itself.
+# Debian's lintian must find no error in the .deb.
 #   check_package.sh START_UNPACKED_EXE
 # Runs on the display and Wine prefix ctest runs under; the environment names the trees.
 set -euo pipefail
@@ -28,6 +29,8 @@ expected_deb_files() {
     local image
     printf '%s\n' ./usr/bin/mipro ./usr/share/applications/mipro.desktop \
         ./usr/share/icons/hicolor/32x32/apps/mipro.png ./usr/share/doc/mipro/copyright \
+        ./usr/share/doc/mipro/changelog.gz ./usr/share/man/man1/mipro.1.gz \
+        ./usr/share/metainfo/org.example.mipro.metainfo.xml \
         ./usr/share/doc/mipro/guide/README.md ./usr/share/doc/mipro/guide/README.html \
         ./usr/share/mipro/board/web/index.html ./usr/share/mipro/board/web/practice_board.js
     for image in "$MIPRO_GUIDE_DIR"/images/*.png; do echo "./usr/share/doc/mipro/guide/images/$(basename "$image")"; done
@@ -41,6 +44,9 @@ echo "The zip holds what it must"
 diff <(expected_zip | sort) <(unzip -Z1 "$zip" | sort)
 echo "The .deb holds what it must"
 diff <(expected_deb_files | sort) <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
+echo "lintian finds no error in the .deb"
+# Run as root (in a container), lintian says so on its error stream; that is no finding.
+lintian --fail-on error "$deb"
 
 folder="$work/ミプロ テスト"
 mkdir -p "$folder"
