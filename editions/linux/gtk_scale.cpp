@@ -5,6 +5,7 @@
 #include "base/twips.h"
 
 #include <gdk/gdkx.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 
@@ -30,6 +31,22 @@ void MatchFontsToScreen(double twipsPerPixel) {
     g_object_set(gtk_settings_get_default(), "gtk-xft-dpi", NearestInt(dotsPerInch * kXftDpiUnit), nullptr);
 }
 
+namespace {
+
+// A scaled GTK hints its windows' sizes to the window manager in steps of its scale; the window
+// is hinted its exact device size instead, so a window manager lets it have it.
+void HintExactSize(Display* display, Window window, int width, int height) {
+    XSizeHints hints{};
+    long supplied = 0;
+    XGetWMNormalHints(display, window, &hints, &supplied);
+    hints.flags = (hints.flags & ~PResizeInc) | PMinSize | PMaxSize;
+    hints.min_width = hints.max_width = width;
+    hints.min_height = hints.max_height = height;
+    XSetWMNormalHints(display, window, &hints);
+}
+
+}  // namespace
+
 // At scale 1 GTK places the window itself. Scaled, GTK is told the logical rectangle inside the
 // device one, and once the window is shown its X window is configured in device pixels, which GTK
 // takes as a move by the window system and keeps.
@@ -38,8 +55,10 @@ void PlaceInDevicePixels(GtkWidget* window, int left, int top, int width, int he
     GdkWindow* gdkWindow = gtk_widget_get_window(window);
     const bool shown = gdkWindow && gtk_widget_get_mapped(window) && GDK_IS_X11_WINDOW(gdkWindow);
     if (scale > 1 && shown) {
-        XMoveResizeWindow(GDK_WINDOW_XDISPLAY(gdkWindow), GDK_WINDOW_XID(gdkWindow), left, top,
-                          static_cast<unsigned>(width), static_cast<unsigned>(height));
+        Display* display = GDK_WINDOW_XDISPLAY(gdkWindow);
+        const Window xWindow = GDK_WINDOW_XID(gdkWindow);
+        HintExactSize(display, xWindow, width, height);
+        XMoveResizeWindow(display, xWindow, left, top, static_cast<unsigned>(width), static_cast<unsigned>(height));
         return;
     }
     gtk_widget_set_size_request(window, width / scale, height / scale);
