@@ -15,8 +15,10 @@ mipro_start_window_manager() {
     local name="${1:-openbox}"
     case "$name" in
         none) return 0 ;;
-        openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
-        xfwm4) xfwm4 --compositor=on --sm-client-disable >/dev/null 2>&1 & ;;
+        # Each in a session of its own, so stopping it ends all it started.
+        openbox) setsid openbox --sm-disable >/dev/null 2>&1 & ;;
+        # xfwm4 keeps its settings in xfconf, reached over a session bus of its own.
+        xfwm4) NO_AT_BRIDGE=1 setsid dbus-run-session -- xfwm4 --compositor=on --sm-client-disable >/dev/null 2>&1 & ;;
         *)
             echo "unknown window manager: $name (none, openbox or xfwm4)" >&2
             return 1
@@ -38,7 +40,7 @@ mipro_start_window_manager() {
 
 mipro_stop_window_manager() {
     if [[ -n "$MIPRO_WM_PID" ]]; then
-        kill "$MIPRO_WM_PID" 2>/dev/null || true
+        kill -- "-$MIPRO_WM_PID" 2>/dev/null || true
         wait "$MIPRO_WM_PID" 2>/dev/null || true
         MIPRO_WM_PID=""
     fi

@@ -34,7 +34,7 @@ DESKTOPS = [(1, 96), (1, 144), (1, 192), (2, 192), (2, 96)]
 
 WINDOW_MANAGERS = {
     "openbox": ["openbox", "--sm-disable"],
-    "xfwm4": ["xfwm4", "--compositor=on", "--sm-client-disable"],
+    "xfwm4": ["dbus-run-session", "--", "xfwm4", "--compositor=on", "--sm-client-disable"],
 }
 
 
@@ -127,7 +127,7 @@ def main():
     parser.add_argument("--window-manager", choices=["none", *WINDOW_MANAGERS], default="none")
     args = parser.parse_args()
     for tool in ["xrdb", "xprop", "xwininfo", "xdotool"] + ([] if args.window_manager == "none" else
-                                                            [WINDOW_MANAGERS[args.window_manager][0]]):
+                                                            [args.window_manager]):
         if not shutil.which(tool):
             print(f"skipped: {tool} is not installed")
             return SKIP
