@@ -97,6 +97,12 @@ protected:
         return false;
     }
 
+    // A window manager marks the windows it has taken on with WM_STATE.
+    bool Managed(Window w) {
+        const Atom wmState = XInternAtom(display, "WM_STATE", False);
+        return !Atoms(w, "WM_STATE", wmState).empty();
+    }
+
     bool Viewable(Window w) {
         XWindowAttributes a{};
         return XGetWindowAttributes(display, w, &a) && a.map_state == IsViewable;
@@ -127,10 +133,14 @@ TEST_F(DesktopWindowsTest, TheMainWindowMinimisesAndComesBack) {
     const Window xid = XidOf(window.handle());
     ASSERT_TRUE(Settle([&] { return Viewable(xid); })) << "shown";
 
+    ASSERT_TRUE(Settle([&] { return Managed(xid); })) << "taken on by the window manager";
+
     window.minimize();
-    EXPECT_TRUE(Settle([&] { return !Viewable(xid) && events.resizes == 1; })) << "minimised, and told so";
+    EXPECT_TRUE(Settle([&] { return !Viewable(xid); })) << "minimised";
+    EXPECT_TRUE(Settle([&] { return events.resizes == 1; })) << "and told so";
     window.restore();
-    EXPECT_TRUE(Settle([&] { return Viewable(xid) && events.resizes == 2; })) << "restored, and told so";
+    EXPECT_TRUE(Settle([&] { return Viewable(xid); })) << "restored";
+    EXPECT_TRUE(Settle([&] { return events.resizes == 2; })) << "and told so";
 }
 
 TEST_F(DesktopWindowsTest, TheMainWindowIsKeptAboveOnlyWhileAsked) {
