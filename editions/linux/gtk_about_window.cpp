@@ -5,6 +5,7 @@
 #include "editions/linux/embedded_files.h"
 #include "editions/linux/gtk_focus.h"
 #include "editions/linux/gtk_form_style.h"
+#include "editions/linux/gtk_scale.h"
 #include "editions/linux/gtk_text.h"
 #include "editions/linux/picture_area.h"
 
@@ -16,8 +17,9 @@ constexpr int kIconPx = 32;
 
 struct Scale {
     double twipsX, twipsY;
-    int x(int twips) const { return NearestInt(twips / twipsX); }
-    int y(int twips) const { return NearestInt(twips / twipsY); }
+    // Logical pixels for GTK, from the device pixels the twips make.
+    int x(int twips) const { return ToLogical(NearestInt(twips / twipsX)); }
+    int y(int twips) const { return ToLogical(NearestInt(twips / twipsY)); }
 };
 
 void Place(GtkWidget* fixed, GtkWidget* child, const Scale& s, TwipsRect at) {

@@ -5,6 +5,7 @@
 #include "base/colour.h"
 #include "base/twips.h"
 #include "editions/linux/gtk_focus.h"
+#include "editions/linux/gtk_scale.h"
 #include "editions/linux/magnifier_input.h"
 #include "editions/linux/pointer_shape.h"
 #include "interfaces/magnifier_window.h"
@@ -34,7 +35,7 @@ GtkMagnifierWindow::GtkMagnifierWindow(MagnifierEvents& events, X11Screen& scree
     gtk_window_set_keep_above(GTK_WINDOW(window_), TRUE);
     gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window_), TRUE);
     gtk_window_set_skip_pager_hint(GTK_WINDOW(window_), TRUE);
-    gtk_widget_set_size_request(window_, kMagnifierSizePx, kMagnifierSizePx);
+    place();
     gtk_widget_set_app_paintable(window_, TRUE);
     gtk_widget_add_events(window_, GDK_KEY_PRESS_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK);
     g_signal_connect(window_, "draw", G_CALLBACK(OnDraw), this);
@@ -58,7 +59,7 @@ std::uint32_t* GtkMagnifierWindow::viewRow(int y) {
 void GtkMagnifierWindow::move(double leftTwips, double topTwips) {
     leftPx_ = WindowPixelAt(leftTwips, static_cast<int>(screen_.twipsPerPixelX()));
     topPx_ = WindowPixelAt(topTwips, static_cast<int>(screen_.twipsPerPixelY()));
-    gtk_window_move(GTK_WINDOW(window_), leftPx_, topPx_);
+    place();
 }
 
 // Where the window was put: GTK reports a move only once the window system has carried it out.
@@ -66,16 +67,19 @@ double GtkMagnifierWindow::left() { return leftPx_ * screen_.twipsPerPixelX(); }
 double GtkMagnifierWindow::top() { return topPx_ * screen_.twipsPerPixelY(); }
 
 void GtkMagnifierWindow::resize(double widthTwips, double heightTwips) {
-    const int width = WindowPixelsFor(widthTwips, screen_.twipsPerPixelX());
-    const int height = WindowPixelsFor(heightTwips, screen_.twipsPerPixelY());
-    gtk_widget_set_size_request(window_, width, height);
-    gtk_window_resize(GTK_WINDOW(window_), width, height);
+    widthPx_ = WindowPixelsFor(widthTwips, screen_.twipsPerPixelX());
+    heightPx_ = WindowPixelsFor(heightTwips, screen_.twipsPerPixelY());
+    place();
 }
 
+// Placed again once shown: a scaled GTK reaches the exact device pixels only on a shown window.
 void GtkMagnifierWindow::show() {
     gtk_widget_show(window_);
+    place();
     focus();
 }
+
+void GtkMagnifierWindow::place() { PlaceInDevicePixels(window_, leftPx_, topPx_, widthPx_, heightPx_); }
 
 void GtkMagnifierWindow::focus() {
     gtk_window_present(GTK_WINDOW(window_));
@@ -128,6 +132,7 @@ void GtkMagnifierWindow::textOut(int x, int y, const std::string& text, ColourVa
 }
 
 gboolean GtkMagnifierWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer self) {
+    DrawInDevicePixels(cr);
     cairo_set_source_surface(cr, static_cast<GtkMagnifierWindow*>(self)->view_, 0, 0);
     cairo_paint(cr);
     return TRUE;

@@ -17,6 +17,7 @@ class GtkMagnifierWindow : public MagnifierWindow {
 public:
     GtkMagnifierWindow(MagnifierEvents& events, X11Screen& screen);
     ~GtkMagnifierWindow() override;
+    GtkWidget* handle() const { return window_; }
     GtkMagnifierWindow(const GtkMagnifierWindow&) = delete;
     GtkMagnifierWindow& operator=(const GtkMagnifierWindow&) = delete;
 
@@ -37,6 +38,8 @@ private:
     static gboolean OnRelease(GtkWidget* widget, GdkEventButton* event, gpointer self);
     static gboolean OnDelete(GtkWidget* widget, GdkEvent* event, gpointer self);
 
+    // Puts the window at its rectangle in device pixels.
+    void place();
     // The back buffer's row y, to write pixels into (red in bits 16-23, as cairo keeps them).
     std::uint32_t* viewRow(int y);
 
@@ -45,7 +48,9 @@ private:
     GtkWidget* window_;
     cairo_surface_t* view_;  // the back buffer: the window's pixels
     Picture guide_;          // the seven guide frames side by side
+    // Where the window was put and its size, in device pixels.
     int leftPx_ = 0, topPx_ = 0;
+    int widthPx_ = kMagnifierSizePx, heightPx_ = kMagnifierSizePx;
 };
 
 }  // namespace mipro::linux_x11

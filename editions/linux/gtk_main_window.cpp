@@ -6,6 +6,7 @@
 #include "editions/linux/gtk_about_window.h"
 #include "editions/linux/gtk_focus.h"
 #include "editions/linux/gtk_form_style.h"
+#include "editions/linux/gtk_scale.h"
 #include "editions/linux/gtk_text.h"
 #include "editions/linux/pointer_shape.h"
 #include "editions/linux/session_end.h"
@@ -64,6 +65,7 @@ GtkMainWindow::~GtkMainWindow() {
 }
 
 void GtkMainWindow::create(MainWindowEvents& events) {
+    MatchFontsToScreen(twipsY_);
     window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
     gtk_window_set_position(GTK_WINDOW(window_), GTK_WIN_POS_CENTER);
@@ -75,8 +77,8 @@ void GtkMainWindow::create(MainWindowEvents& events) {
     // past the client area (a long text, a large picture) is cut off at its edge, as on Windows,
     // and the window keeps the design's size.
     client_ = gtk_layout_new(nullptr, nullptr);
-    gtk_widget_set_size_request(client_, NearestInt(kClientWidthTwips / twipsX_),
-                                NearestInt(kClientHeightTwips / twipsY_));
+    gtk_widget_set_size_request(client_, ToLogical(NearestInt(kClientWidthTwips / twipsX_)),
+                                ToLogical(NearestInt(kClientHeightTwips / twipsY_)));
     gtk_container_add(GTK_CONTAINER(window_), client_);
     buildControls();
 
@@ -126,7 +128,7 @@ void GtkMainWindow::buildControls() {
                 gtk_label_set_xalign(GTK_LABEL(c->label), 0);
                 gtk_label_set_yalign(GTK_LABEL(c->label), 0);
                 gtk_label_set_max_width_chars(GTK_LABEL(c->label), 1);
-                gtk_widget_set_size_request(c->label, width, height);
+                gtk_widget_set_size_request(c->label, ToLogical(width), ToLogical(height));
                 if (d.colour == TextColour::Blue) {
                     gtk_style_context_add_class(gtk_widget_get_style_context(c->label), kBlueTextClass);
                 }
@@ -163,9 +165,11 @@ void GtkMainWindow::buildControls() {
         if (d.kind == ControlKind::Button || d.kind == ControlKind::CheckBox || d.kind == ControlKind::OptionButton) {
             g_signal_connect(c->widget, "clicked", G_CALLBACK(OnClicked), this);
         }
-        if (d.kind != ControlKind::Label && !c->picture) gtk_widget_set_size_request(c->widget, width, height);
+        if (d.kind != ControlKind::Label && !c->picture) {
+            gtk_widget_set_size_request(c->widget, ToLogical(width), ToLogical(height));
+        }
         gtk_widget_set_sensitive(c->widget, d.enabled);
-        PutAt(c->container, c->widget, c->at.left, c->at.top);
+        PutAt(c->container, c->widget, ToLogical(c->at.left), ToLogical(c->at.top));
         gtk_widget_set_visible(c->widget, d.visible);
         g_object_set_data(G_OBJECT(c->widget), "mipro-control", c.get());
         controls_[{static_cast<int>(d.ref.id), d.ref.index}] = std::move(c);
@@ -225,7 +229,7 @@ void GtkMainWindow::moveControl(ControlRef c, int leftPx, int topPx) {
     FormControl& f = control(c);
     f.at.left = leftPx;
     f.at.top = topPx;
-    MoveTo(f.container, f.widget, leftPx, topPx);
+    MoveTo(f.container, f.widget, ToLogical(leftPx), ToLogical(topPx));
 }
 
 ControlPlacement GtkMainWindow::placement(ControlRef c) { return control(c).at; }
@@ -246,12 +250,12 @@ WindowMetrics GtkMainWindow::metrics() {
     if (!gdkWindow) return m;
     GdkRectangle outer{};
     gdk_window_get_frame_extents(gdkWindow, &outer);
-    m.width = outer.width * twipsX_;
-    m.height = outer.height * twipsY_;
-    m.left = outer.x * twipsX_;
-    m.top = outer.y * twipsY_;
-    m.scaleWidth = gdk_window_get_width(gdkWindow);
-    m.scaleHeight = gdk_window_get_height(gdkWindow);
+    m.width = ToDevice(outer.width) * twipsX_;
+    m.height = ToDevice(outer.height) * twipsY_;
+    m.left = ToDevice(outer.x) * twipsX_;
+    m.top = ToDevice(outer.y) * twipsY_;
+    m.scaleWidth = ToDevice(gdk_window_get_width(gdkWindow));
+    m.scaleHeight = ToDevice(gdk_window_get_height(gdkWindow));
     return m;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/colour.h"
+#include "editions/linux/gtk_scale.h"
 
 namespace mipro::linux_x11 {
 
@@ -59,7 +60,7 @@ GdkPixbuf* PixbufFrom(std::span<const std::uint8_t> bytes, int width, int height
 
 PictureArea::PictureArea(int width, int height) : area_(gtk_drawing_area_new()), width_(width), height_(height) {
     g_object_ref_sink(area_);
-    gtk_widget_set_size_request(area_, width, height);
+    gtk_widget_set_size_request(area_, ToLogical(width), ToLogical(height));
     g_signal_connect(area_, "draw", G_CALLBACK(Draw), this);
 }
 
@@ -139,7 +140,9 @@ gboolean PictureArea::Draw(GtkWidget*, cairo_t* cr, gpointer self) {
     return TRUE;
 }
 
+// Sized and drawn in device pixels: a thumbnail shows each of its pixels once, at any window scale.
 void PictureArea::draw(cairo_t* cr) const {
+    DrawInDevicePixels(cr);
     if (canvas_) {
         DrawSunkenBorder(cr, width_, height_);
         cairo_set_source_surface(cr, canvas_, kBorderPx, kBorderPx);

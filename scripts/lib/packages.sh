@@ -8,6 +8,7 @@ MIPRO_PACKAGES=(
     python3 chromium
     pkg-config libgtk-3-dev libx11-dev libxtst-dev libpulse-dev
     zip unzip dpkg-dev python3-markdown lintian desktop-file-utils appstream
+    openbox xfwm4 xfconf dbus x11-utils x11-xserver-utils
 )
 
 mipro_missing_packages() {

@@ -18,7 +18,7 @@ mipro_start_xvfb() {
             n=$((n + 1))
         done
     fi
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     MIPRO_XVFB_PID=$!
     local waited=0
     until [[ -e "/tmp/.X11-unix/X${n}" ]]; do

@@ -84,8 +84,9 @@ class XSession:
         while os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
             number += 1
         self.env["DISPLAY"] = f":{number}"
+        # -noreset: as a desktop's X server, it keeps the root's resources when its last client goes.
         self.xvfb = start(["Xvfb", f":{number}", "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24",
-                           "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                           "-nolisten", "tcp", "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not wait_for(lambda: self.xvfb.poll() is None and self.answering(), X_START_TIMEOUT):
             stop(self.xvfb)
             raise CannotStart(f"Xvfb :{number} did not start")
