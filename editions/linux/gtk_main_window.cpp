@@ -140,6 +140,9 @@ void GtkMainWindow::buildControls() {
                 break;
             case ControlKind::TextBox:
                 c->widget = gtk_entry_new();
+                // An entry asks for room for a line of text by default: one character keeps it
+                // to the design's width, so a narrow box does not cover its neighbours.
+                gtk_entry_set_width_chars(GTK_ENTRY(c->widget), 1);
                 gtk_entry_set_text(GTK_ENTRY(c->widget), d.caption.c_str());
                 break;
             case ControlKind::Image:
