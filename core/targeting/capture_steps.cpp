@@ -22,6 +22,8 @@ constexpr int kHomeImagePaint = 5;
 
 // Long enough for the hidden main window to be gone from the screen before the magnifier copies it.
 constexpr int kHideSettleMs = 100;
+// Reads of the canvas's size after the magnifier has gone, until two agree.
+constexpr int kMostCanvasReads = 10;
 
 constexpr const char* kParagraphBreak = "\r\n\r\n";
 
@@ -68,10 +70,18 @@ std::optional<std::int32_t> SideFrom(const std::string& text) {
 }
 
 // After a new origin: the canvas's size as the screen shows it, or the picture's size when no edge
-// is found there.
+// is found there. The board paints again where the magnifier was only after it has gone, in its
+// own time: the size counts once two reads a settling pause apart agree.
 void FindCanvasAfterCapture(Wizard& w) {
     const ScreenPoint origin = w.st.BoardKind == kBoardOekaki ? w.st.capture.PooHome : w.st.capture.ShiHome;
-    const std::optional<CanvasSize> found = FindCanvasSize(w, origin);
+    std::optional<CanvasSize> found = FindCanvasSize(w, origin);
+    for (int read = 1; read < kMostCanvasReads; ++read) {
+        w.pf.window.doEvents();
+        w.pf.clock.sleep(kHideSettleMs);
+        const std::optional<CanvasSize> again = FindCanvasSize(w, origin);
+        if (again == found) break;
+        found = again;
+    }
     ChosenCanvas(w.st) = found ? *found : CanvasSize{w.st.ImgWidth, w.st.ImgHeight};
     ShowCanvasSize(w);
 }
