@@ -22,6 +22,8 @@ public:
     ColourValue point(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
     void setPoint(int x, int y, ColourValue c) { pixels_[static_cast<std::size_t>(y) * width_ + x] = c; }
 
+    friend bool operator==(const Picture&, const Picture&) = default;
+
 private:
     int width_ = 0;
     int height_ = 0;

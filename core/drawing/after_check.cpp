@@ -12,6 +12,10 @@ namespace mipro {
 namespace {
 
 constexpr int kMostPasses = 5;
+// A board paints its last clicks in its own time (a browser, on its next frame): the canvas is read
+// after this pause, and again until two reads a pause apart agree.
+constexpr int kPaintSettleMs = 200;
+constexpr int kMostReads = 10;
 constexpr std::size_t kPlacesNamed = 5;
 
 const std::string kCrLf = "\r\n";
@@ -49,6 +53,20 @@ void Tell(Wizard& w, const std::string& text) {
 
 std::optional<Picture> ReadCanvas(Wizard& w) { return w.pf.screen.readPixels(CheckedRect(w.st)); }
 
+// The canvas once the board has painted what it was given.
+std::optional<Picture> ReadCanvasSettled(Wizard& w) {
+    std::optional<Picture> seen;
+    for (int read = 0; read < kMostReads; ++read) {
+        w.pf.window.doEvents();
+        w.pf.clock.sleep(kPaintSettleMs);
+        std::optional<Picture> again = ReadCanvas(w);
+        if (!again) return std::nullopt;
+        if (seen && *again == *seen) break;
+        seen = std::move(again);
+    }
+    return seen;
+}
+
 // Draws the mendable faults again; false when the user stopped.
 bool RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
                 ScreenPoint& P) {
@@ -78,8 +96,7 @@ std::optional<CanvasCheck> ReadCanvasBefore(Wizard& w) {
 
 CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P) {
     w.pf.window.setWindowCaption(kChecking);
-    w.pf.window.doEvents();
-    std::optional<Picture> now = ReadCanvas(w);
+    std::optional<Picture> now = ReadCanvasSettled(w);
     if (!now) return {CheckEnd::Unreadable, {}};
     std::vector<CanvasFault> faults = check.faults(*now);
     if (check.mostlyWrong(faults)) return {CheckEnd::Misread, {}};
@@ -87,7 +104,7 @@ CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P) {
         const std::vector<PixelLine> repairs = check.repairList(faults);
         if (repairs.empty()) break;
         if (!RepairPass(w, check, repairs, pass, P)) return {CheckEnd::Stopped, {}};
-        now = ReadCanvas(w);
+        now = ReadCanvasSettled(w);
         if (!now) return {CheckEnd::Unreadable, {}};
         const std::size_t before = faults.size();
         faults = check.faults(*now);
