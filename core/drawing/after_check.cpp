@@ -13,6 +13,9 @@ namespace {
 
 constexpr int kMostPasses = 5;
 constexpr std::size_t kPlacesNamed = 5;
+// A board paints a click a moment after taking it (a browser at its next frame): the canvas is
+// read back only after this pause.
+constexpr int kBoardPaintsMs = 200;
 
 const std::string kCrLf = "\r\n";
 const std::string kChecking = " 描画を確認しています...";
@@ -49,6 +52,12 @@ void Tell(Wizard& w, const std::string& text) {
 
 std::optional<Picture> ReadCanvas(Wizard& w) { return w.pf.screen.readPixels(CheckedRect(w.st)); }
 
+std::optional<Picture> ReadCanvasAfterDrawing(Wizard& w) {
+    w.pf.window.doEvents();
+    w.pf.clock.sleep(kBoardPaintsMs);
+    return ReadCanvas(w);
+}
+
 // Draws the mendable faults again; false when the user stopped.
 bool RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
                 ScreenPoint& P) {
@@ -79,7 +88,7 @@ std::optional<CanvasCheck> ReadCanvasBefore(Wizard& w) {
 CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P) {
     w.pf.window.setWindowCaption(kChecking);
     w.pf.window.doEvents();
-    std::optional<Picture> now = ReadCanvas(w);
+    std::optional<Picture> now = ReadCanvasAfterDrawing(w);
     if (!now) return {CheckEnd::Unreadable, {}};
     std::vector<CanvasFault> faults = check.faults(*now);
     if (check.mostlyWrong(faults)) return {CheckEnd::Misread, {}};
@@ -87,7 +96,7 @@ CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P) {
         const std::vector<PixelLine> repairs = check.repairList(faults);
         if (repairs.empty()) break;
         if (!RepairPass(w, check, repairs, pass, P)) return {CheckEnd::Stopped, {}};
-        now = ReadCanvas(w);
+        now = ReadCanvasAfterDrawing(w);
         if (!now) return {CheckEnd::Unreadable, {}};
         const std::size_t before = faults.size();
         faults = check.faults(*now);

@@ -61,12 +61,21 @@ mipro_e2e_board_record() {
     fi
 }
 
+# The caption of a run that ended with every pixel drawn.
+MIPRO_E2E_EXACT_CAPTION=" 描画 100% 完了..."
+
 # The verdict from the comparison's output and status and the record's status: every pixel
-# matched, or with --expect-mismatch, the finished run left the canvas unlike the picture.
+# matched, or with --expect-mismatch, the finished run left the canvas unlike the picture. A run
+# with the check on must also say what the comparison found: exact when it is.
 mipro_e2e_verdict() {
-    local compared="$1" compare_status="$2" record_status="$3" matched
-    echo "end caption:$(sed -n 's/^end_caption//p' "$work/driver.txt")"
+    local compared="$1" compare_status="$2" record_status="$3" matched caption
+    caption="$(sed -n 's/^end_caption //p' "$work/driver.txt")"
+    echo "end caption: $caption"
     ((record_status == 0)) || exit 1
+    if ((!no_check && !expect_mismatch && compare_status == 0)) && [[ "$caption" != "$MIPRO_E2E_EXACT_CAPTION" ]]; then
+        echo "e2e: the canvas is exact, but mipro's check ended with \"$caption\"" >&2
+        exit 1
+    fi
     if ((expect_mismatch)); then
         matched="$(sed -n 's/^matched \([0-9]*\) of \([0-9]*\) pixels$/\1 \2/p' "$compared")"
         [[ -n "$matched" ]] || { echo "e2e: the canvas could not be compared" >&2; exit 1; }
