@@ -19,6 +19,7 @@ using namespace std::chrono_literals;
 
 constexpr auto kStepTimeout = 60s;
 constexpr int kFileNameCombo = 0x47C;  // the file dialog's file-name box
+constexpr int kMostTextChars = 64;      // a text box's text as the driver reads it
 const wchar_t* const kDialogClass = L"#32770";
 const wchar_t* const kBoardPosition = L"--pos 560,80";
 // Low enough for the magnifier to lie wholly on the screen when it shows the board's controls.
@@ -145,7 +146,13 @@ bool WineDesktop::available(ControlRef c) {
 
 void WineDesktop::press(ControlRef c) { PostMessageW(control(c), BM_CLICK, 0, 0); }
 
-std::string WineDesktop::text(ControlRef c) { return Utf8(TextOf(control(c))); }
+// An edit control of another process keeps its text to itself: GetWindowText reads only window
+// captions across processes, WM_GETTEXT asks the control.
+std::string WineDesktop::text(ControlRef c) {
+    wchar_t text[kMostTextChars] = {};
+    SendMessageW(control(c), WM_GETTEXT, kMostTextChars, reinterpret_cast<LPARAM>(text));
+    return Utf8(text);
+}
 
 HWND WineDesktop::dialog() { return mipro_->findWindow(kDialogClass); }
 
