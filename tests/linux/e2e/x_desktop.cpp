@@ -140,7 +140,9 @@ std::optional<ScreenRect> XDesktop::mainWindowRect() {
     return w->rect;
 }
 
-void XDesktop::moveMainWindow(ScreenPoint topLeft) { x_.moveWindow(main_, topLeft); }
+void XDesktop::moveMainWindow(ScreenPoint topLeft) {
+    Require(x_.moveWindow(main_, topLeft), "frmMAIN did not move where it was put");
+}
 
 std::string XDesktop::caption() {
     const auto w = mainWindow();
@@ -195,8 +197,9 @@ std::optional<ScreenRect> XDesktop::magnifierRect() {
     return w->rect;
 }
 
-// The display of the tests has no Xft.dpi: 96 dots per inch, as mipro takes it too.
-int XDesktop::twipsPerPixel() { return TwipsPerPixelAt(kStandardDotsPerInch); }
+// The desktop's Xft.dpi (96 where it sets none), as mipro takes it: the form and the magnifier are
+// laid out in device pixels at that resolution, whatever GTK's window scale.
+int XDesktop::twipsPerPixel() { return TwipsPerPixelAt(NearestInt(x_.dotsPerInch())); }
 
 // A message box: a window of the program titled with its title, other than frmMAIN. What it says
 // is drawn, not told: the text stays empty.
