@@ -91,8 +91,13 @@ void RunCapture(Wizard& w) {
     const bool originConfirmed = w.st.StepNo != kColourControlStep &&
                                  w.st.StepDone(w.st.StepNo, w.st.BoardKind) != False &&
                                  (doneBefore == False || ChosenOrigin(before, w.st) != ChosenOrigin(w.st.capture, w.st));
-    // The main window is still hidden, so the screen shows the board alone.
-    if (originConfirmed) FindCanvasAfterCapture(w);
+    // The main window is still hidden, so the screen shows the board alone once the board has
+    // painted again where the magnifier lay.
+    if (originConfirmed) {
+        win.doEvents();
+        w.pf.clock.sleep(kHideSettleMs);
+        FindCanvasAfterCapture(w);
+    }
 
     win.showWindow(true);
     win.focusWindow();

@@ -141,6 +141,9 @@ void GtkMainWindow::buildControls() {
             case ControlKind::TextBox:
                 c->widget = gtk_entry_new();
                 gtk_entry_set_text(GTK_ENTRY(c->widget), d.caption.c_str());
+                // Without a width in characters an entry asks for 150 pixels at least, more than
+                // the form gives it, and covers the controls to its right.
+                gtk_entry_set_width_chars(GTK_ENTRY(c->widget), 1);
                 break;
             case ControlKind::Image:
             case ControlKind::PictureBox:

@@ -1,12 +1,12 @@
 # The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
 # already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
 # scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
-# canvas_rect, hand_at_percent, end_at_percent, window_manager, gdk_scale, dpi, here).
+# canvas_rect, hand_at_percent, end_at_percent, busy, window_manager, gdk_scale, dpi, here) and the
+# functions of e2e_outcome.sh.
 
-# Where the practice board's page puts the board, and its canvas: room for the pictures the tests
+# Where the practice board's page puts the board: room for the pictures the tests
 # draw, with mipro's window beside it.
 MIPRO_E2E_BOARD_ORIGIN="20,20"
-MIPRO_E2E_CANVAS="300x300"
 MIPRO_E2E_CHROMIUM_PID=""
 MIPRO_E2E_RESOURCES=""
 
@@ -34,7 +34,8 @@ mipro_e2e_restore_desktop() {
 }
 
 mipro_e2e_start_board() {
-    local page="file://$MIPRO_ROOT/board/web/index.html?board=$board&canvas=$MIPRO_E2E_CANVAS&pos=$MIPRO_E2E_BOARD_ORIGIN"
+    local page="file://$MIPRO_ROOT/board/web/index.html?board=$board&canvas=$(mipro_e2e_board_canvas)&pos=$MIPRO_E2E_BOARD_ORIGIN"
+    [[ -n "$busy" ]] && page+="&busy=$busy"
     # As root Chromium needs --no-sandbox; the background services stay off on a closed network.
     chromium --no-sandbox --kiosk --force-device-scale-factor=1 --user-data-dir="$work/chromium" \
         --no-first-run --disable-background-networking --disable-component-update --disable-sync \
@@ -56,7 +57,7 @@ mipro_e2e_linux_run() {
     cp "$picture" "$picture_copy"
 
     mipro_e2e_prepare_desktop
-    local where=(--board-origin "$MIPRO_E2E_BOARD_ORIGIN" --canvas "$MIPRO_E2E_CANVAS")
+    local where=(--board-origin "$MIPRO_E2E_BOARD_ORIGIN" --canvas "$(mipro_e2e_board_canvas)")
     if ((board_on_screen)); then
         where=(--at "$at" --canvas-rect "$canvas_rect")
     else
@@ -65,6 +66,8 @@ mipro_e2e_linux_run() {
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
     [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
+    local how=()
+    mapfile -t how < <(mipro_e2e_step7_options)
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run
     # has a runtime folder of its own, so that a mipro of the same user running elsewhere (it
     # holds the single-instance lock there) does not keep this one from starting.
@@ -74,7 +77,7 @@ mipro_e2e_linux_run() {
     local scale=()
     [[ -n "$gdk_scale" ]] && scale=(GDK_SCALE="$gdk_scale")
     env "${scale[@]}" XDG_RUNTIME_DIR="$runtime" TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
-        "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" \
+        "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" "${how[@]}" \
         | tee "$work/driver.txt"
     [[ -n "$screenshot" ]] && import -window root "$screenshot"
     if [[ -n "$(ls -A "$temporary")" ]]; then

@@ -1,6 +1,6 @@
 # The Windows edition's part of scripts/e2e: practice-board.exe and mipro.exe under Wine, driven by
 # tests/windows/e2e/e2e_driver.exe. Uses the variables scripts/e2e sets (work, picture, canvas,
-# board, speed, screenshot, hand_at_percent, here).
+# board, speed, screenshot, hand_at_percent, busy, here) and the functions of e2e_outcome.sh.
 
 MIPRO_E2E_SHOT_PID=""
 
@@ -30,8 +30,12 @@ mipro_e2e_windows_run() {
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
+    local how=()
+    mapfile -t how < <(mipro_e2e_step7_options)
+    how+=(--canvas "$(mipro_e2e_board_canvas)")
+    [[ -n "$busy" ]] && how+=(--busy "$busy")
     "$here/wine-run" "$driver" "$(winepath -w "$picture_copy")" "$(winepath -w "$canvas")" "$board" "$speed" \
-        "${hand[@]}" | tr -d '\r' | tee "$work/driver.txt"
+        "${hand[@]}" "${how[@]}" | tr -d '\r' | tee "$work/driver.txt"
 }
 
 mipro_e2e_windows_cleanup() {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/types.h"
 #include "interfaces/main_window.h"
@@ -23,6 +24,9 @@ struct BoardOnScreen {
     ScreenRect board;          // the board's window, or the canvas alone for a board of somebody else's
     ScreenRect canvas;
     ScreenRect keepClear;      // the part of the screen the run works in: mipro's window stays off it
+    // A practice board's canvas is exactly `canvas`: the size mipro finds must be its size. A board
+    // of somebody else's is taken as mipro finds it.
+    bool canvasSizeKnown = false;
 };
 
 // A message box of mipro's as the user sees it.
@@ -42,6 +46,10 @@ public:
     // Tells on stderr what the board last saw, when a run stops where it should not; a board
     // that keeps no record of its input has nothing to tell.
     virtual void describeBoard() {}
+    // The practice board's record of presses, one item a line as its report gives them ("tool T",
+    // "presses C K T P B", "stray N M", "busy N K D", where kept "input M D U"); empty for a board
+    // that keeps no record.
+    virtual std::vector<std::string> boardRecord() { return {}; }
 
     // mipro and its main window.
     virtual void startMipro() = 0;
@@ -64,6 +72,8 @@ public:
     // The controls of frmMAIN: shown and enabled, and pressed as a user does.
     virtual bool available(ControlRef c) = 0;
     virtual void press(ControlRef c) = 0;
+    // What a text box of frmMAIN shows (UTF-8), read as a user can: looked at or copied out.
+    virtual std::string text(ControlRef c) = 0;
 
     // The file dialog: open, and a path typed into it and confirmed.
     virtual bool fileDialogOpen() = 0;
@@ -75,6 +85,7 @@ public:
 
     // Message boxes: the open one, answered Yes or No.
     virtual std::optional<MessageBoxSeen> messageBox() = 0;
+    // A question answered Yes or No; a box with OK alone is closed with it whatever `yes` says.
     virtual void answer(const MessageBoxSeen& box, bool yes) = 0;
     virtual void showActive(const MessageBoxSeen&) {}  // as showMainActive, for a message box
     // Whether a run may ask to go on though nobody moved the mouse (a pointer read that lags).

@@ -39,6 +39,8 @@ std::vector<OptionRow> CommonOptions(RunOptions& o) {
              o.endHow = v.substr(0, comma);
              o.endAtPercent = NumberOf(v.substr(comma + 1), "--end-at-percent");
          }},
+        {"--strokes", false, [&o](const std::string&) { o.strokes = true; }},
+        {"--no-check", false, [&o](const std::string&) { o.check = false; }},
     };
 }
 

@@ -1,7 +1,8 @@
 // The run a driver is asked for, read from its command line the same way by both editions:
 //
 //   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
-//          [--hand-at-percent P] [--end-at-percent HOW,P] [the edition's own options]
+//          [--hand-at-percent P] [--end-at-percent HOW,P] [--strokes] [--no-check]
+//          [the edition's own options]
 //
 // An option every edition knows is one row of the table in run_options.cpp and one field here;
 // an edition passes the options only it knows (where its board lies) as extra rows.
@@ -26,6 +27,10 @@ struct RunOptions {
     // the connection to the window system cut); -1: the run goes to its end.
     int endAtPercent = -1;
     std::string endHow;
+    // Step 7's check boxes: runs of one colour drawn as lines (--strokes), the check after the run
+    // left off (--no-check).
+    bool strokes = false;
+    bool check = true;
     // With these set (from E2E_STEP_SHOT_DIR and E2E_SHOT_DIR), the user stops for screenshots.
     std::filesystem::path stepShotDir;
     std::filesystem::path endShotDir;

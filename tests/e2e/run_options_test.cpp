@@ -27,6 +27,15 @@ TEST(RunOptions, NobodyTouchesTheMouseUnlessAsked) {
     EXPECT_EQ(ParseRunOptions(Args({}), {}).handAtPercent, -1);
 }
 
+TEST(RunOptions, StepSevensCheckBoxesStayAsMiproSetsThemUnlessAsked) {
+    const RunOptions plain = ParseRunOptions(Args({}), {});
+    EXPECT_FALSE(plain.strokes);
+    EXPECT_TRUE(plain.check);
+    const RunOptions asked = ParseRunOptions(Args({"--no-check", "--strokes"}), {});
+    EXPECT_TRUE(asked.strokes);
+    EXPECT_FALSE(asked.check);
+}
+
 TEST(RunOptions, PassesAnEditionsOwnOptionsToIt) {
     std::string origin;
     bool flag = false;
@@ -47,7 +56,7 @@ TEST(RunOptions, StopsTheDriverOnAMistake) {
         {{"a.gif", "c.bmp", "oekakiBBS"}, "usage"},
         {{"a.gif", "c.bmp", "Shi", "fast"}, "the board"},
         {{"a.gif", "c.bmp", "oekakiBBS", "quick"}, "the speed"},
-        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--strokes"}, "unknown option --strokes"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--lines"}, "unknown option --lines"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent"}, "lacks its value"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent", "half"}, "takes a number"},
     };

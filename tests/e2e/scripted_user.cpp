@@ -19,9 +19,15 @@ constexpr auto kRunTimeout = std::chrono::duration_cast<std::chrono::millisecond
 constexpr auto kSettle = 400ms;
 constexpr int kPlacingTries = 5;
 constexpr const char* kFinalCaption = " 描画 100% 完了...";
+// The caption a run ends with when the check did not find the canvas exact.
+constexpr const char* kFinishedLead = " 描画終了";
 constexpr const char* kPercentLead = "描画 ";
+constexpr const char* kProgressTail = "% 完了...";
 const std::string kGoOnQuestion = "描画を続けますか？";
 const std::string kStopQuestion = "描画を止めますか？";
+const std::string kCoverageQuestion = "はみ出しています";
+const std::string kUnmendedNote = "直せませんでした";
+const std::string kNotRedrawnNote = "描き直しはしませんでした";
 // The run parks the pointer this far left of the canvas's first pixel when it ends.
 constexpr int kStartPointLeftOfCanvas = 5;
 // The hand: small moves over a few hundred milliseconds, starting below the canvas.
@@ -37,6 +43,45 @@ void Settle() { std::this_thread::sleep_for(kSettle); }
 int PercentIn(const std::string& caption) {
     const std::size_t at = caption.find(kPercentLead);
     return at == std::string::npos ? -1 : std::atoi(caption.c_str() + at + std::string(kPercentLead).size());
+}
+
+bool StartsWith(const std::string& text, const std::string& lead) { return text.rfind(lead, 0) == 0; }
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+bool FinalCaption(const std::string& caption) { return caption == kFinalCaption || StartsWith(caption, kFinishedLead); }
+
+// The questions and notes of a run, by what they say; an edition that cannot read a box's text
+// tells them by the caption at the time: a note closes the run, the question about the canvas's
+// edges comes before the first per cent, and the others ask whether to go on.
+enum class BoxSays { GoOn, Stop, Coverage, EndNote, Other };
+
+BoxSays WhatTheBoxSays(const std::string& text, const std::string& caption) {
+    if (text.empty()) {
+        if (StartsWith(caption, kFinishedLead)) return BoxSays::EndNote;
+        if (!Contains(caption, kProgressTail)) return BoxSays::Coverage;
+        return BoxSays::GoOn;
+    }
+    if (Contains(text, kStopQuestion)) return BoxSays::Stop;
+    if (Contains(text, kGoOnQuestion)) return BoxSays::GoOn;
+    if (Contains(text, kCoverageQuestion)) return BoxSays::Coverage;
+    if (Contains(text, kUnmendedNote) || Contains(text, kNotRedrawnNote)) return BoxSays::EndNote;
+    return BoxSays::Other;
+}
+
+// A message's text on one line of the driver's output.
+std::string OneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
+}
+
+int SizeIn(const std::string& text, const std::string& what) {
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    Require(!text.empty() && *end == '\0' && n > 0, "step 6 shows no canvas " + what + ": \"" + text + "\"");
+    return static_cast<int>(n);
 }
 
 bool Overlap(const ScreenRect& a, const ScreenRect& b) {
@@ -66,11 +111,19 @@ void ScriptedUser::run() {
     endShot_.offerEnd();
     stepShots_.offer("done", board_.board);
     Require(desktop_.saveCanvas(options_.canvasFile), "the canvas was not saved to " + options_.canvasFile);
+    printOutcome();
     desktop_.endMipro();
     const ScreenRect b = board_.board;
     std::printf("board_window %d %d %d %d\n", b.left, b.top, b.right - b.left, b.bottom - b.top);
     std::printf("go_on_answers %d\n", goOnAnswers_);
     std::printf("elapsed_ms %lld\n", elapsedMs);
+    std::fflush(stdout);
+}
+
+// How the run ended, in mipro's caption, and what the board recorded of the presses.
+void ScriptedUser::printOutcome() {
+    std::printf("end_caption %s\n", desktop_.caption().c_str());
+    for (const std::string& item : desktop_.boardRecord()) std::printf("board %s\n", item.c_str());
     std::fflush(stdout);
 }
 
@@ -125,6 +178,27 @@ void ScriptedUser::captureCanvas() {
     press({Control::cmdGETHOME});
     lineUp({board_.canvasSquare}, "magnifier-canvas");
     waitForNext("the origin was not captured");
+    readCanvasSize();
+}
+
+// The canvas size mipro found from the screen, shown on step 6: a practice board's must be exact;
+// on a board of somebody else's the user takes it as found.
+void ScriptedUser::readCanvasSize() {
+    const int width = SizeIn(desktop_.text({Control::txtCANVASW}), "width");
+    const int height = SizeIn(desktop_.text({Control::txtCANVASH}), "height");
+    std::printf("canvas_found %d %d\n", width, height);
+    std::fflush(stdout);
+    if (!board_.canvasSizeKnown) return;
+    const int boardWidth = board_.canvas.right - board_.canvas.left, boardHeight = board_.canvas.bottom - board_.canvas.top;
+    Require(width == boardWidth && height == boardHeight,
+            "mipro found a canvas of " + std::to_string(width) + " x " + std::to_string(height) + ", the board's is " +
+                std::to_string(boardWidth) + " x " + std::to_string(boardHeight));
+}
+
+// Step 7's check boxes, from mipro's own settings (the check on, lines off) to the ones asked.
+void ScriptedUser::chooseHowToDraw() {
+    if (options_.strokes) press({Control::chkSTROKE});
+    if (!options_.check) press({Control::chkCHECK});
 }
 
 // Step 7: the speed, mipro's window put aside, "描画開始", and the run watched to its end.
@@ -132,6 +206,7 @@ void ScriptedUser::captureCanvas() {
 long long ScriptedUser::draw() {
     pressNext();
     press({Control::optSPEED, options_.speedIndex});
+    chooseHowToDraw();
     offerMain("step7");
     moveMainClear();
     const auto start = std::chrono::steady_clock::now();
@@ -165,21 +240,35 @@ long long ScriptedUser::draw() {
 bool ScriptedUser::runEnded() {
     if (const auto above = desktop_.keptAbove()) return !*above;
     const ScreenPoint parked{board_.canvasOrigin.x - kStartPointLeftOfCanvas, board_.canvasOrigin.y};
-    return desktop_.caption() == kFinalCaption && desktop_.pointer() == parked;
+    return FinalCaption(desktop_.caption()) && desktop_.pointer() == parked;
 }
 
-// "描画を続けますか？", after the hand took the mouse, is answered Yes. "描画を止めますか？", asked when
-// a pointer read during the colour reset lags, is answered No, so the preparation is tried again.
-// Any other message ends the run.
+// "描画を止めますか？", asked when a pointer read during the colour reset lags, is answered No, so the
+// preparation is tried again. The question whether to draw the part of the picture inside the
+// canvas is answered Yes, and a note at the run's end is closed. Any other message ends the run.
 void ScriptedUser::answerQuestion(const MessageBoxSeen& question) {
-    if (question.text.find(kStopQuestion) != std::string::npos) {
-        std::printf("retry_answer %s\n", question.text.c_str());
-        desktop_.answer(question, false);
-        return;
+    switch (WhatTheBoxSays(question.text, desktop_.caption())) {
+        case BoxSays::Stop:
+            std::printf("retry_answer %s\n", question.text.c_str());
+            desktop_.answer(question, false);
+            return;
+        case BoxSays::Coverage:
+            std::printf("coverage_question %s\n", OneLine(question.text).c_str());
+            desktop_.answer(question, true);
+            return;
+        case BoxSays::EndNote:
+            std::printf("end_message %s\n", OneLine(question.text).c_str());
+            desktop_.answer(question, true);
+            return;
+        case BoxSays::GoOn: answerGoOn(question); return;
+        case BoxSays::Other:
+            desktop_.describeBoard();
+            Fail("the run stopped with a question: " + question.text);
     }
-    const bool goOn = question.text.empty() || question.text.find(kGoOnQuestion) != std::string::npos;
-    if (!goOn) desktop_.describeBoard();
-    Require(goOn, "the run stopped with a question: " + question.text);
+}
+
+// "描画を続けますか？", after the hand took the mouse, is answered Yes.
+void ScriptedUser::answerGoOn(const MessageBoxSeen& question) {
     Require(handMoved_ || desktop_.asksWithoutAHand(), "the run stopped with a question nobody's hand caused");
     if (stepShots_.wanted()) {
         desktop_.showActive(question);

@@ -8,6 +8,11 @@
 // It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
 // "elapsed_ms N" (from the press of "描画開始" to the end of the run) and, for each question
 // "描画を止めますか？" answered No so that the preparation is tried again, "retry_answer TEXT".
+// On step 6 it reads the canvas size mipro found ("canvas_found W H"), which on a practice board
+// must be the board's; the question that part of the picture lies outside the canvas is answered
+// Yes ("coverage_question TEXT"), the note at the end closed ("end_message TEXT"); it prints the
+// caption the run ended with ("end_caption TEXT") and the board's record ("board ITEM", see
+// Desktop::boardRecord).
 // With --end-at-percent it ends the session at that per cent instead and prints "ended_after_ms N".
 // The comparison of the canvas with the picture is left to the caller (scripts/e2e).
 #pragma once
@@ -36,11 +41,15 @@ private:
     void chooseBoard();
     void captureColourControls();
     void captureCanvas();
+    void readCanvasSize();
+    void chooseHowToDraw();
     long long draw();
 
     // During the run.
     bool runEnded();
     void answerQuestion(const MessageBoxSeen& question);
+    void answerGoOn(const MessageBoxSeen& question);
+    void printOutcome();
     void handMoves();
     void moveMainClear();
 

@@ -36,6 +36,9 @@ constexpr const char* kMagnifierTitle = "frmMAG";
 // A button's label is dark while it can be pressed and grey while it cannot.
 constexpr int kDarkText = 0x50;
 constexpr int kDarkPixelsOfALabel = 8;
+// The practice board's page: its title, then the items of its record.
+constexpr const char* kBoardTitleLead = "練習ボード - ";
+const std::string kRecordSeparator = " | ";
 
 // The square corner whose capture yields `point`: the guide's derived point lies that far into it.
 ScreenPoint CornerFor(ScreenPoint point, std::int32_t dx, std::int32_t dy) { return {point.x - dx, point.y - dy}; }
@@ -74,10 +77,25 @@ BoardOnScreen XDesktop::showBoard() {
     b.board = place_.boardRect;
     b.canvas = place_.canvasRect;
     b.keepClear = Span(place_);
+    b.canvasSizeKnown = place_.practiceBoard;
     return b;
 }
 
 bool XDesktop::saveCanvas(const std::string& bmpPath) { return board::SaveBmp24(bmpPath, x_.look(place_.canvasRect)); }
+
+std::vector<std::string> XDesktop::boardRecord() {
+    if (!place_.practiceBoard) return {};
+    const auto page = x_.window([](const TopWindow& t) { return t.title.find(kBoardTitleLead) != std::string::npos; });
+    Require(page.has_value(), "the practice board's page is not on the screen");
+    std::vector<std::string> record;
+    std::size_t at = page->title.find(kRecordSeparator);
+    while (at != std::string::npos) {
+        const std::size_t from = at + kRecordSeparator.size();
+        at = page->title.find(kRecordSeparator, from);
+        record.push_back(page->title.substr(from, at == std::string::npos ? std::string::npos : at - from));
+    }
+    return record;
+}
 
 // mipro ends with the driver even when the driver dies without a word (a crash, a kill), so it is
 // never left on the display holding the output the script waits on.
@@ -179,6 +197,15 @@ bool XDesktop::available(ControlRef c) {
 
 void XDesktop::press(ControlRef c) { x_.clickAt(Centre(rectOf(c))); }
 
+std::string XDesktop::text(ControlRef c) {
+    x_.clickAt(Centre(rectOf(c)));
+    std::this_thread::sleep_for(kSettle);
+    x_.key("a", true);
+    x_.key("c", true);
+    std::this_thread::sleep_for(kSettle);
+    return x_.clipboardText();
+}
+
 bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }
 
 // The chooser's location bar (Control+L) takes the whole path.
@@ -213,7 +240,7 @@ std::optional<MessageBoxSeen> XDesktop::messageBox() {
 
 // The hand comes to the question and answers with Enter, which takes its default: Yes.
 void XDesktop::answer(const MessageBoxSeen& box, bool yes) {
-    Require(yes, "a message box here is answered only with its default, Yes");
+    Require(yes, "a message box here is answered only with its default, Yes or OK");
     x_.moveTo(Centre(box.rect));
     std::this_thread::sleep_for(kSettle);
     x_.key("Return");

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/desktop.h"
 #include "tests/linux/e2e/x_user.h"
@@ -33,6 +34,8 @@ public:
 
     BoardOnScreen showBoard() override;
     bool saveCanvas(const std::string& bmpPath) override;
+    // The practice board's page keeps its record in its title.
+    std::vector<std::string> boardRecord() override;
 
     void startMipro() override;
     bool mainWindowShown() override;
@@ -48,6 +51,8 @@ public:
 
     bool available(ControlRef c) override;
     void press(ControlRef c) override;
+    // Selected and copied, as a user takes a text out of a box.
+    std::string text(ControlRef c) override;
 
     bool fileDialogOpen() override;
     void typePathAndConfirm(const std::string& utf8Path) override;

@@ -29,6 +29,9 @@ constexpr auto kMoveCheck = std::chrono::milliseconds(50);
 constexpr int kMoveChecks = 40;
 constexpr int kMoveTries = 3;
 constexpr long kLongestResources = 1 << 20;
+constexpr auto kClipboardTimeout = std::chrono::seconds(2);
+constexpr auto kClipboardPoll = std::chrono::milliseconds(20);
+constexpr long kClipboardMostLongs = 4096;
 
 std::u32string CodePoints(const std::string& utf8) {
     std::u32string out;
@@ -288,6 +291,39 @@ void XUser::close(XWindowId id) {
 void XUser::killClient(XWindowId id) {
     XKillClient(display_, id);
     sync();
+}
+
+// Asks the clipboard's owner for its text as UTF-8 into a property of a window of our own, and
+// reads it from there once the owner says it has answered.
+std::string XUser::clipboardText() {
+    const Window own = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    const Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
+    const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    const Atom into = XInternAtom(display_, "MIPRO_E2E_CLIPBOARD", False);
+    XConvertSelection(display_, clipboard, utf8, into, own, CurrentTime);
+    sync();
+    XEvent answer{};
+    bool answered = false;
+    const auto deadline = std::chrono::steady_clock::now() + kClipboardTimeout;
+    while (!answered && std::chrono::steady_clock::now() < deadline) {
+        answered = XCheckTypedWindowEvent(display_, own, SelectionNotify, &answer);
+        if (!answered) std::this_thread::sleep_for(kClipboardPoll);
+    }
+    std::string text;
+    if (answered && answer.xselection.property != None) {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display_, own, into, 0, kClipboardMostLongs, True, AnyPropertyType, &type, &format,
+                               &items, &after, &data) == Success && data) {
+            if (format == 8) text.assign(reinterpret_cast<const char*>(data), items);
+            XFree(data);
+        }
+    }
+    XDestroyWindow(display_, own);
+    sync();
+    return text;
 }
 
 }  // namespace mipro::testing

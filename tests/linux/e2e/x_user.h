@@ -43,6 +43,8 @@ public:
     void key(const std::string& name, bool withControl = false);
     // Text typed a character at a time, any letter of Unicode.
     void type(const std::string& utf8);
+    // What the clipboard holds (UTF-8), as a paste would take it; empty when nobody holds it.
+    std::string clipboardText();
 
     // The eyes.
     ScreenRect screen();

@@ -2,6 +2,9 @@
 // the scripted user (tests/e2e/scripted_user.h) on practice-board.exe and mipro.exe under Wine.
 //
 //   e2e_driver PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow [--hand-at-percent P]
+//              [--strokes] [--no-check] [--canvas WxH] [--busy N,K]
+//
+// --canvas and --busy go to practice-board.exe as they are (its canvas size, a busy board).
 //
 // With E2E_SHOT_DIR set, the user stops once the run has ended so that the board can be
 // photographed from outside; with E2E_STEP_SHOT_DIR set, it stops at each step for the user
@@ -37,14 +40,22 @@ int wmain(int argc, wchar_t** argv) {
         const std::u8string u8 = std::filesystem::path(argv[i]).u8string();
         args.emplace_back(u8.begin(), u8.end());
     }
-    RunOptions options = ParseRunOptions(args, {});
+    std::wstring boardArgs;
+    auto toBoard = [&boardArgs](const wchar_t* name) {
+        return [&boardArgs, name](const std::string& v) {
+            boardArgs += std::wstring(L" ") + name + L" " + PathFromUtf8(v).wstring();
+        };
+    };
+    const std::vector<OptionRow> boardOptions = {{"--canvas", true, toBoard(L"--canvas")},
+                                                 {"--busy", true, toBoard(L"--busy")}};
+    RunOptions options = ParseRunOptions(args, boardOptions);
     options.picture = WholePath(PathFromUtf8(options.picture));
     options.canvasFile = WholePath(PathFromUtf8(options.canvasFile));
     options.endShotDir = FolderFromEnvironment(L"E2E_SHOT_DIR");
     options.stepShotDir = FolderFromEnvironment(L"E2E_STEP_SHOT_DIR");
     // The guide's pictures show the question a hand on the mouse causes.
     if (!options.stepShotDir.empty() && options.handAtPercent < 0) options.handAtPercent = 0;
-    WineDesktop desktop(options);
+    WineDesktop desktop(options, boardArgs);
     ScriptedUser(desktop, options).run();
     return 0;
 }

@@ -23,6 +23,8 @@ const wchar_t* const kDialogClass = L"#32770";
 const wchar_t* const kBoardPosition = L"--pos 560,80";
 // Low enough for the magnifier to lie wholly on the screen when it shows the board's controls.
 const wchar_t* const kShotBoardPosition = L"--pos 560,240";
+// The items of the board's report that tell what it made of the presses.
+const char* const kRecordItems[] = {"tool", "presses", "stray", "busy", "input"};
 
 std::string Utf8(const std::wstring& text) {
     const std::u8string u8 = fs::path(text).u8string();
@@ -50,11 +52,12 @@ ScreenPoint ReportPoint(const board::Report& r, const std::string& name) {
 
 }  // namespace
 
-WineDesktop::WineDesktop(const RunOptions& options) : options_(options) {}
+WineDesktop::WineDesktop(const RunOptions& options, std::wstring boardArgs)
+    : options_(options), boardArgs_(std::move(boardArgs)) {}
 
 BoardOnScreen WineDesktop::showBoard() {
     const std::wstring position = options_.stepShotDir.empty() ? kBoardPosition : kShotBoardPosition;
-    board_.emplace(L"--board " + fs::path(options_.boardName).wstring() + L" " + position, L"e2e");
+    board_.emplace(L"--board " + fs::path(options_.boardName).wstring() + L" " + position + boardArgs_, L"e2e");
     const auto shown = board_->waitUntilShown();
     Require(shown.has_value(), "the practice board did not start");
     BoardOnScreen b;
@@ -64,6 +67,7 @@ BoardOnScreen WineDesktop::showBoard() {
     b.board = b.keepClear = ReportRect(*shown, "board");
     b.canvas = ReportRect(*shown, "canvas");
     b.canvasOrigin = {b.canvas.left, b.canvas.top};
+    b.canvasSizeKnown = true;
     return b;
 }
 
@@ -83,6 +87,18 @@ void WineDesktop::describeBoard() {
         for (long n : item.numbers) std::fprintf(stderr, " %ld", n);
         std::fprintf(stderr, "\n");
     }
+}
+
+std::vector<std::string> WineDesktop::boardRecord() {
+    const auto r = board_->requestSave();
+    Require(r.has_value(), "the board wrote no report");
+    std::vector<std::string> record;
+    for (const char* name : kRecordItems) {
+        std::string line = name;
+        for (long n : r->find(name)) line += " " + std::to_string(n);
+        record.push_back(line);
+    }
+    return record;
 }
 
 void WineDesktop::startMipro() {
@@ -129,6 +145,8 @@ bool WineDesktop::available(ControlRef c) {
 
 void WineDesktop::press(ControlRef c) { PostMessageW(control(c), BM_CLICK, 0, 0); }
 
+std::string WineDesktop::text(ControlRef c) { return Utf8(TextOf(control(c))); }
+
 HWND WineDesktop::dialog() { return mipro_->findWindow(kDialogClass); }
 
 bool WineDesktop::fileDialogOpen() { return dialog() != nullptr; }
@@ -157,7 +175,8 @@ std::optional<MessageBoxSeen> WineDesktop::messageBox() {
 
 void WineDesktop::answer(const MessageBoxSeen& box, bool yes) {
     const HWND d = reinterpret_cast<HWND>(box.id);
-    PostMessageW(GetDlgItem(d, yes ? IDYES : IDNO), BM_CLICK, 0, 0);
+    const HWND okOnly = GetDlgItem(d, IDYES) ? nullptr : GetDlgItem(d, IDOK);
+    PostMessageW(okOnly ? okOnly : GetDlgItem(d, yes ? IDYES : IDNO), BM_CLICK, 0, 0);
     WaitUntil([&] { return !IsWindow(d); }, kStepTimeout);
 }
 

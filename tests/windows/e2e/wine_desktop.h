@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "board/report.h"
 #include "mipro_process.h"
@@ -18,11 +19,13 @@ namespace mipro::testing {
 
 class WineDesktop : public Desktop {
 public:
-    explicit WineDesktop(const RunOptions& options);
+    // boardArgs: practice-board.exe's options beyond its kind and place (--canvas, --busy).
+    WineDesktop(const RunOptions& options, std::wstring boardArgs);
 
     BoardOnScreen showBoard() override;
     bool saveCanvas(const std::string& bmpPath) override;
     void describeBoard() override;
+    std::vector<std::string> boardRecord() override;
 
     void startMipro() override;
     bool mainWindowShown() override;
@@ -37,6 +40,7 @@ public:
 
     bool available(ControlRef c) override;
     void press(ControlRef c) override;
+    std::string text(ControlRef c) override;
 
     bool fileDialogOpen() override;
     void typePathAndConfirm(const std::string& utf8Path) override;
@@ -60,6 +64,7 @@ private:
     HWND dialog();
 
     const RunOptions& options_;
+    std::wstring boardArgs_;
     std::optional<PracticeBoardProcess> board_;
     std::optional<MiproProcess> mipro_;
     HWND main_ = nullptr;

@@ -1,0 +1,82 @@
+# What scripts/e2e makes of a run beside the canvas itself: the part of the picture the canvas
+# holds, the options step 7 is given, the board's record of presses and the verdict. Uses the
+# variables scripts/e2e sets (board_canvas, board_on_screen, canvas_rect, strokes, no_check,
+# expect_mismatch).
+
+# The practice boards' canvas when none is asked for, and the part of a picture compared when the
+# canvas's size is not known here.
+MIPRO_E2E_DEFAULT_CANVAS="300x300"
+MIPRO_E2E_LARGEST_PART="600x600"
+
+# The board's canvas as the practice board is to show it.
+mipro_e2e_board_canvas() {
+    echo "${board_canvas:-$MIPRO_E2E_DEFAULT_CANVAS}"
+}
+
+# WxH: the part of the picture the canvas can hold (from its top-left corner).
+mipro_e2e_canvas_part() {
+    if ((board_on_screen)); then
+        local _x _y w h
+        IFS=, read -r _x _y w h <<<"$canvas_rect"
+        echo "${w}x${h}"
+    elif [[ -n "$board_canvas" ]]; then
+        echo "$board_canvas"
+    else
+        echo "$MIPRO_E2E_LARGEST_PART"
+    fi
+}
+
+# Says so when only a part of the picture is compared: the rest lies outside the canvas.
+mipro_e2e_tell_canvas_part() {
+    local picture="$1" part="$2" whole kept
+    whole="$(identify -format '%wx%h' "${picture}[0]")"
+    kept="$(identify -format '%wx%h' "$part")"
+    [[ "$whole" == "$kept" ]] || echo "e2e: the picture ($whole) is larger than the canvas: its $kept part is compared"
+}
+
+# Step 7's check boxes for the driver.
+mipro_e2e_step7_options() {
+    ((strokes)) && printf '%s\n' --strokes
+    ((no_check)) && printf '%s\n' --no-check
+    return 0
+}
+
+# Prints the practice board's record of presses from the driver's output ("board ..." lines) and
+# fails when a press landed on a tool button or a palette swatch, or a stray press changed the
+# board's tool or colour. A board that keeps no record (somebody else's) passes.
+mipro_e2e_board_record() {
+    local out="$1" tool c k t p b n m every first dropped
+    tool="$(sed -n 's/^board tool \([0-9]*\).*/\1/p' "$out")"
+    [[ -n "$tool" ]] || return 0
+    read -r c k t p b < <(sed -n 's/^board presses \([0-9]*\) \([0-9]*\) \([0-9]*\) \([0-9]*\) \([0-9]*\).*/\1 \2 \3 \4 \5/p' "$out")
+    read -r n m < <(sed -n 's/^board stray \([0-9]*\) \([0-9]*\).*/\1 \2/p' "$out")
+    read -r every first dropped < <(sed -n 's/^board busy \([0-9]*\) \([0-9]*\) \([0-9]*\).*/\1 \2 \3/p' "$out")
+    echo "board: tool $tool; presses: canvas $c, colour controls $k, tool buttons $t, palette $p, bare board $b"
+    echo "board: stray presses $n, of them changing the tool or colour $m; busy $every,$first missed $dropped"
+    sed -n 's/^board input \([0-9]*\) \([0-9]*\) \([0-9]*\).*/board: input moves \1, button-downs \2, button-ups \3/p' "$out"
+    if ((t > 0 || p > 0 || m > 0)); then
+        echo "e2e: presses landed outside the canvas and the colour controls: tool buttons $t, palette $p," \
+             "stray presses that changed the tool or colour $m" >&2
+        return 1
+    fi
+}
+
+# The verdict from the comparison's output and status and the record's status: every pixel
+# matched, or with --expect-mismatch, the finished run left the canvas unlike the picture.
+mipro_e2e_verdict() {
+    local compared="$1" compare_status="$2" record_status="$3" matched
+    echo "end caption:$(sed -n 's/^end_caption//p' "$work/driver.txt")"
+    ((record_status == 0)) || exit 1
+    if ((expect_mismatch)); then
+        matched="$(sed -n 's/^matched \([0-9]*\) of \([0-9]*\) pixels$/\1 \2/p' "$compared")"
+        [[ -n "$matched" ]] || { echo "e2e: the canvas could not be compared" >&2; exit 1; }
+        read -r got total <<<"$matched"
+        if ((got == total && compare_status == 0)); then
+            echo "e2e: the canvas matched the picture, though a mismatch was expected" >&2
+            exit 1
+        fi
+        echo "e2e: the canvas differs from the picture, as expected"
+        exit 0
+    fi
+    exit "$compare_status"
+}
