@@ -22,6 +22,9 @@ constexpr int kHomeImagePaint = 5;
 
 // Long enough for the hidden main window to be gone from the screen before the magnifier copies it.
 constexpr int kHideSettleMs = 100;
+// Under a window manager the magnifier's frame goes away a round trip later, and only then does
+// the board paint again where it lay.
+constexpr int kBoardRepaintMs = 500;
 
 constexpr const char* kParagraphBreak = "\r\n\r\n";
 
@@ -95,7 +98,7 @@ void RunCapture(Wizard& w) {
     // painted again where the magnifier lay.
     if (originConfirmed) {
         win.doEvents();
-        w.pf.clock.sleep(kHideSettleMs);
+        w.pf.clock.sleep(kBoardRepaintMs);
         FindCanvasAfterCapture(w);
     }
 

@@ -204,12 +204,15 @@ std::vector<TopWindow> XUser::windows() {
         XWindowAttributes a{};
         const auto at = origin(w);
         if (!at || !XGetWindowAttributes(display_, w, &a)) continue;
-        std::string title = TextProperty(display_, w, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
-        if (title.empty()) title = TextProperty(display_, w, "WM_NAME", XA_STRING);
-        found.push_back({w, ClassOf(display_, w), title, {at->x, at->y, at->x + a.width, at->y + a.height}});
+        found.push_back({w, ClassOf(display_, w), title(w), {at->x, at->y, at->x + a.width, at->y + a.height}});
     }
     if (children) XFree(children);
     return found;
+}
+
+std::string XUser::title(XWindowId id) {
+    const std::string utf8 = TextProperty(display_, id, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
+    return utf8.empty() ? TextProperty(display_, id, "WM_NAME", XA_STRING) : utf8;
 }
 
 std::optional<TopWindow> XUser::window(const std::function<bool(const TopWindow&)>& which) {
@@ -274,6 +277,30 @@ double XUser::dotsPerInch() {
     }
     if (data) XFree(data);
     return linux_x11::XftDpi(resources).value_or(kStandardDotsPerInch);
+}
+
+void XUser::keepBelow(XWindowId id) {
+    constexpr long kRemove = 0, kAdd = 1, kFromAPager = 2;
+    auto changeState = [&](long change, const char* state) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = id;
+        e.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = change;
+        e.xclient.data.l[1] = static_cast<long>(XInternAtom(display_, state, False));
+        e.xclient.data.l[3] = kFromAPager;
+        XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    };
+    changeState(kRemove, "_NET_WM_STATE_FULLSCREEN");
+    changeState(kAdd, "_NET_WM_STATE_BELOW");
+    sync();
+}
+
+void XUser::focus(XWindowId id) {
+    XRaiseWindow(display_, topLevelOf(id));
+    XSetInputFocus(display_, id, RevertToPointerRoot, CurrentTime);
+    sync();
 }
 
 void XUser::close(XWindowId id) {

@@ -54,9 +54,18 @@ public:
     // The mapped top-level windows, bottom first.
     std::vector<TopWindow> windows();
     std::optional<TopWindow> window(const std::function<bool(const TopWindow&)>& which);
+    // A window's title, shown or not; empty when it has none or is gone.
+    std::string title(XWindowId id);
     // Moves a window of another program by hand, so that the window itself (not its frame) lands
     // at `topLeft`; false when it did not get there.
     bool moveWindow(XWindowId id, ScreenPoint topLeft);
+    // Asks the window manager to keep a window below the others, out of full screen: a browser's
+    // full-screen window, once clicked, would otherwise cover every other window. Nothing happens
+    // on a bare display.
+    void keepBelow(XWindowId id);
+    // Gives a window the keyboard, as a click on its title bar would (a window manager need not
+    // give it to a window of a program the user has not touched lately).
+    void focus(XWindowId id);
     // Asks a window to close, as its close box would.
     void close(XWindowId id);
     // Cuts the connection of the client that made the window, as a server going away would.
