@@ -1,12 +1,37 @@
 # The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
 # already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
 # scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
-# canvas_rect, hand_at_percent, end_at_percent, busy, here) and the functions of e2e_outcome.sh.
+# canvas_rect, hand_at_percent, end_at_percent, busy, window_manager, gdk_scale, dpi, here) and the
+# functions of e2e_outcome.sh.
 
 # Where the practice board's page puts the board: room for the pictures the tests
 # draw, with mipro's window beside it.
 MIPRO_E2E_BOARD_ORIGIN="20,20"
 MIPRO_E2E_CHROMIUM_PID=""
+MIPRO_E2E_RESOURCES=""
+
+# The desktop the run asks for: the window manager, and Xft.dpi set for the run (the display's
+# resources as they were are kept, to be put back afterwards).
+mipro_e2e_prepare_desktop() {
+    if [[ -n "$dpi" ]]; then
+        MIPRO_E2E_RESOURCES="$work/resources"
+        xrdb -query >"$MIPRO_E2E_RESOURCES"
+        mipro_set_xft_dpi "$dpi"
+    fi
+    mipro_start_window_manager "$window_manager"
+}
+
+mipro_e2e_restore_desktop() {
+    mipro_stop_window_manager
+    if [[ -n "$MIPRO_E2E_RESOURCES" ]]; then
+        if [[ -s "$MIPRO_E2E_RESOURCES" ]]; then
+            xrdb -nocpp -load "$MIPRO_E2E_RESOURCES"
+        else
+            xrdb -remove
+        fi
+        MIPRO_E2E_RESOURCES=""
+    fi
+}
 
 mipro_e2e_start_board() {
     local page="file://$MIPRO_ROOT/board/web/index.html?board=$board&canvas=$(mipro_e2e_board_canvas)&pos=$MIPRO_E2E_BOARD_ORIGIN"
@@ -31,6 +56,7 @@ mipro_e2e_linux_run() {
     local picture_copy="$pictures/テスト 絵 & 1%.${picture##*.}"
     cp "$picture" "$picture_copy"
 
+    mipro_e2e_prepare_desktop
     local where=(--board-origin "$MIPRO_E2E_BOARD_ORIGIN" --canvas "$(mipro_e2e_board_canvas)")
     if ((board_on_screen)); then
         where=(--at "$at" --canvas-rect "$canvas_rect")
@@ -45,9 +71,12 @@ mipro_e2e_linux_run() {
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run
     # has a runtime folder of its own, so that a mipro of the same user running elsewhere (it
     # holds the single-instance lock there) does not keep this one from starting.
+    # GTK's window scale is mipro's alone; the driver only passes it on.
     local runtime="$work/runtime"
     mkdir -m 700 "$runtime"
-    XDG_RUNTIME_DIR="$runtime" TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
+    local scale=()
+    [[ -n "$gdk_scale" ]] && scale=(GDK_SCALE="$gdk_scale")
+    env "${scale[@]}" XDG_RUNTIME_DIR="$runtime" TMPDIR="$temporary" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
         "$driver" "$mipro" "$picture_copy" "$canvas" "$board" "$speed" "${where[@]}" "${hand[@]}" "${how[@]}" \
         | tee "$work/driver.txt"
     [[ -n "$screenshot" ]] && import -window root "$screenshot"
@@ -62,4 +91,5 @@ mipro_e2e_linux_cleanup() {
         kill "$MIPRO_E2E_CHROMIUM_PID" 2>/dev/null || true
         wait "$MIPRO_E2E_CHROMIUM_PID" 2>/dev/null || true
     fi
+    mipro_e2e_restore_desktop
 }

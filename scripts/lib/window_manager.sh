@@ -6,9 +6,12 @@
 MIPRO_WM_PID=""
 MIPRO_WM_START_TIMEOUT=100  # tenths of a second
 
-# The window manager has taken the screen once it names itself on the root window.
+# The window manager has taken the screen once it names itself on the root window with a window
+# that exists: one that has ended leaves the root's property behind on a server that is not reset.
 mipro_window_manager_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
+    local check
+    check="$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')"
+    [[ -n "$check" ]] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
 }
 
 mipro_start_window_manager() {

@@ -67,6 +67,9 @@ BoardOnScreen XDesktop::showBoard() {
         Require(WaitUntil([&] { return x_.look(corner).at(0, 0) == board::kPanelColour; }, kStepTimeout),
                 "the practice board did not show");
     }
+    // The windows on the screen before mipro starts are the board's (a browser's, often in full
+    // screen): under a window manager they stay below mipro's.
+    for (const TopWindow& w : x_.windows()) x_.keepBelow(w.id);
     BoardOnScreen b;
     for (std::size_t i = 0; i < place_.channels.size(); ++i) {
         b.colourSquares[i] = place_.oekaki ? CornerFor(place_.channels[i], kUpButtonDX, kUpButtonDY)
@@ -158,12 +161,12 @@ std::optional<ScreenRect> XDesktop::mainWindowRect() {
     return w->rect;
 }
 
-void XDesktop::moveMainWindow(ScreenPoint topLeft) { x_.moveWindow(main_, topLeft); }
-
-std::string XDesktop::caption() {
-    const auto w = mainWindow();
-    return w ? w->title : "";
+void XDesktop::moveMainWindow(ScreenPoint topLeft) {
+    Require(x_.moveWindow(main_, topLeft), "frmMAIN did not move where it was put");
 }
+
+// The title reads also while a window manager keeps the window minimised.
+std::string XDesktop::caption() { return main_ ? x_.title(main_) : ""; }
 
 std::optional<TopWindow> XDesktop::titled(const std::string& title) {
     return x_.window([&](const TopWindow& t) { return t.wmClass == kMiproClass && t.title == title; });
@@ -222,8 +225,9 @@ std::optional<ScreenRect> XDesktop::magnifierRect() {
     return w->rect;
 }
 
-// The display of the tests has no Xft.dpi: 96 dots per inch, as mipro takes it too.
-int XDesktop::twipsPerPixel() { return TwipsPerPixelAt(kStandardDotsPerInch); }
+// The desktop's Xft.dpi (96 where it sets none), as mipro takes it: the form and the magnifier are
+// laid out in device pixels at that resolution, whatever GTK's window scale.
+int XDesktop::twipsPerPixel() { return TwipsPerPixelAt(NearestInt(x_.dotsPerInch())); }
 
 // A message box: a window of the program titled with its title, other than frmMAIN. What it says
 // is drawn, not told: the text stays empty.
@@ -239,6 +243,7 @@ std::optional<MessageBoxSeen> XDesktop::messageBox() {
 void XDesktop::answer(const MessageBoxSeen& box, bool yes) {
     Require(yes, "a message box here is answered only with its default, Yes or OK");
     x_.moveTo(Centre(box.rect));
+    x_.focus(box.id);
     std::this_thread::sleep_for(kSettle);
     x_.key("Return");
     Require(WaitUntil([&] { return !x_.window([&](const TopWindow& t) { return t.id == box.id; }); }, kEndTimeout),

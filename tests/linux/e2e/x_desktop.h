@@ -1,4 +1,4 @@
-// The Linux edition's desktop for the scripted user: an X display without a window manager, the
+// The Linux edition's desktop for the scripted user: an X display, bare or under a window manager, the
 // board on it already (the practice board's web page in Chromium, or somebody else's), mipro
 // started as a child, its windows found by class and title, and every control pressed, typed into
 // and seen through the screen as a user does (XTest, XGetImage; see x_user.h).
@@ -46,7 +46,7 @@ public:
     std::optional<ScreenRect> mainWindowRect() override;
     void moveMainWindow(ScreenPoint topLeft) override;
     std::string caption() override;
-    // Without a window manager, keeping above shows nowhere.
+    // Keeping above is left untold: on a bare display it shows nowhere.
     std::optional<bool> keptAbove() override { return std::nullopt; }
 
     bool available(ControlRef c) override;

@@ -9,6 +9,10 @@
 #include <chrono>
 #include <thread>
 
+#include "base/twips.h"
+#include "editions/linux/x11_window_tree.h"
+#include "editions/linux/xft_dpi.h"
+
 namespace mipro::testing {
 
 namespace {
@@ -20,6 +24,11 @@ constexpr auto kKeymapSettle = std::chrono::milliseconds(80);
 constexpr auto kBetweenKeys = std::chrono::milliseconds(10);
 constexpr unsigned long kUnicodeKeysyms = 0x01000000;
 constexpr char32_t kLatin1End = 0x100;
+// A window manager takes a move request in its own time: the hand looks this often, this long.
+constexpr auto kMoveCheck = std::chrono::milliseconds(50);
+constexpr int kMoveChecks = 40;
+constexpr int kMoveTries = 3;
+constexpr long kLongestResources = 1 << 20;
 constexpr auto kClipboardTimeout = std::chrono::seconds(2);
 constexpr auto kClipboardPoll = std::chrono::milliseconds(20);
 constexpr long kClipboardMostLongs = 4096;
@@ -180,24 +189,30 @@ board::Raster XUser::look(ScreenRect r) {
     return seen;
 }
 
+// Under a window manager the root's children are its frames; the program's window is the one
+// inside carrying WM_STATE. Windows no manager holds (a bare display, a menu) stand for themselves.
 std::vector<TopWindow> XUser::windows() {
     Window root = None, parent = None, *children = nullptr;
     unsigned int count = 0;
     std::vector<TopWindow> found;
     if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return found;
     for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes frame{};
+        if (!XGetWindowAttributes(display_, children[i], &frame) || frame.map_state != IsViewable) continue;
+        const Window client = linux_x11::ClientWindowIn(display_, children[i]);
+        const Window w = client != None ? client : children[i];
         XWindowAttributes a{};
-        if (!XGetWindowAttributes(display_, children[i], &a) || a.map_state != IsViewable) continue;
-        int x = 0, y = 0;
-        Window child = None;
-        if (!XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child)) continue;
-        std::string title = TextProperty(display_, children[i], "_NET_WM_NAME",
-                                         XInternAtom(display_, "UTF8_STRING", False));
-        if (title.empty()) title = TextProperty(display_, children[i], "WM_NAME", XA_STRING);
-        found.push_back({children[i], ClassOf(display_, children[i]), title, {x, y, x + a.width, y + a.height}});
+        const auto at = origin(w);
+        if (!at || !XGetWindowAttributes(display_, w, &a)) continue;
+        found.push_back({w, ClassOf(display_, w), title(w), {at->x, at->y, at->x + a.width, at->y + a.height}});
     }
     if (children) XFree(children);
     return found;
+}
+
+std::string XUser::title(XWindowId id) {
+    const std::string utf8 = TextProperty(display_, id, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
+    return utf8.empty() ? TextProperty(display_, id, "WM_NAME", XA_STRING) : utf8;
 }
 
 std::optional<TopWindow> XUser::window(const std::function<bool(const TopWindow&)>& which) {
@@ -207,8 +222,84 @@ std::optional<TopWindow> XUser::window(const std::function<bool(const TopWindow&
     return std::nullopt;
 }
 
-void XUser::moveWindow(XWindowId id, ScreenPoint topLeft) {
-    XMoveWindow(display_, id, topLeft.x, topLeft.y);
+// A framed window is asked to move as a program asks: the window manager puts the frame's corner
+// where the window's was asked to go, so the request is offset by the frame's edge, and looked at
+// again until the window itself is there.
+bool XUser::moveWindow(XWindowId id, ScreenPoint topLeft) {
+    const auto at = origin(id);
+    const auto frameAt = origin(topLevelOf(id));
+    if (!at || !frameAt) return false;
+    ScreenPoint asked{topLeft.x - (at->x - frameAt->x), topLeft.y - (at->y - frameAt->y)};
+    for (int tries = 0; tries < kMoveTries; ++tries) {
+        XMoveWindow(display_, id, asked.x, asked.y);
+        sync();
+        std::optional<ScreenPoint> now;
+        for (int check = 0; check < kMoveChecks; ++check) {
+            std::this_thread::sleep_for(kMoveCheck);
+            now = origin(id);
+            if (now && *now == topLeft) return true;
+        }
+        if (!now) return false;
+        asked = {asked.x + topLeft.x - now->x, asked.y + topLeft.y - now->y};
+    }
+    return false;
+}
+
+std::optional<ScreenPoint> XUser::origin(XWindowId id) {
+    int x = 0, y = 0;
+    Window child = None;
+    if (!XTranslateCoordinates(display_, id, DefaultRootWindow(display_), 0, 0, &x, &y, &child)) return std::nullopt;
+    return ScreenPoint{x, y};
+}
+
+XWindowId XUser::topLevelOf(XWindowId id) {
+    Window w = id;
+    for (;;) {
+        Window root = None, parent = None, *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display_, w, &root, &parent, &children, &count)) return id;
+        if (children) XFree(children);
+        if (parent == root || parent == None) return w;
+        w = parent;
+    }
+}
+
+double XUser::dotsPerInch() {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::string resources;
+    if (XGetWindowProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER, 0, kLongestResources, False,
+                           XA_STRING, &type, &format, &items, &remaining, &data) == Success &&
+        data && format == 8) {
+        resources.assign(reinterpret_cast<char*>(data), items);
+    }
+    if (data) XFree(data);
+    return linux_x11::XftDpi(resources).value_or(kStandardDotsPerInch);
+}
+
+void XUser::keepBelow(XWindowId id) {
+    constexpr long kRemove = 0, kAdd = 1, kFromAPager = 2;
+    auto changeState = [&](long change, const char* state) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = id;
+        e.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = change;
+        e.xclient.data.l[1] = static_cast<long>(XInternAtom(display_, state, False));
+        e.xclient.data.l[3] = kFromAPager;
+        XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    };
+    changeState(kRemove, "_NET_WM_STATE_FULLSCREEN");
+    changeState(kAdd, "_NET_WM_STATE_BELOW");
+    sync();
+}
+
+void XUser::focus(XWindowId id) {
+    XRaiseWindow(display_, topLevelOf(id));
+    XSetInputFocus(display_, id, RevertToPointerRoot, CurrentTime);
     sync();
 }
 

@@ -1,5 +1,6 @@
 // The user of an X desktop, for the end-to-end driver: a hand on the mouse and the keyboard
-// (XTest, as a real device delivers), eyes on the screen, and the top-level windows it sees.
+// (XTest, as a real device delivers), eyes on the screen, and the top-level windows it sees, on a
+// bare display or under a window manager (which holds each program's window in a frame of its own).
 #pragma once
 
 #include <functional>
@@ -18,10 +19,10 @@ namespace mipro::testing {
 using XWindowId = unsigned long;
 
 struct TopWindow {
-    XWindowId id;
+    XWindowId id;         // the program's own window, inside the window manager's frame if any
     std::string wmClass;  // the class part of WM_CLASS
     std::string title;    // _NET_WM_NAME, else WM_NAME
-    ScreenRect rect;      // on the screen
+    ScreenRect rect;      // the program's window on the screen, the frame left out
 };
 
 class XUser {
@@ -48,11 +49,23 @@ public:
     // The eyes.
     ScreenRect screen();
     board::Raster look(ScreenRect r);
+    // The desktop's dots per inch as programs take them: Xft.dpi, else 96.
+    double dotsPerInch();
     // The mapped top-level windows, bottom first.
     std::vector<TopWindow> windows();
     std::optional<TopWindow> window(const std::function<bool(const TopWindow&)>& which);
-    // Moves a window of another program by hand (the desktop has no window manager to ask).
-    void moveWindow(XWindowId id, ScreenPoint topLeft);
+    // A window's title, shown or not; empty when it has none or is gone.
+    std::string title(XWindowId id);
+    // Moves a window of another program by hand, so that the window itself (not its frame) lands
+    // at `topLeft`; false when it did not get there.
+    bool moveWindow(XWindowId id, ScreenPoint topLeft);
+    // Asks the window manager to keep a window below the others, out of full screen: a browser's
+    // full-screen window, once clicked, would otherwise cover every other window. Nothing happens
+    // on a bare display.
+    void keepBelow(XWindowId id);
+    // Gives a window the keyboard, as a click on its title bar would (a window manager need not
+    // give it to a window of a program the user has not touched lately).
+    void focus(XWindowId id);
     // Asks a window to close, as its close box would.
     void close(XWindowId id);
     // Cuts the connection of the client that made the window, as a server going away would.
@@ -60,6 +73,10 @@ public:
 
 private:
     void sync();
+    // The window's top-left on the screen, and the child of the root holding it (its frame under a
+    // window manager, the window itself on a bare display).
+    std::optional<ScreenPoint> origin(XWindowId id);
+    XWindowId topLevelOf(XWindowId id);
 
     Display* display_;
 };
