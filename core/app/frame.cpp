@@ -105,14 +105,22 @@ void ProcCall(Wizard& w) {
     }
 }
 
+// Page 6's size boxes are taken as the page is left, whichever way, so that going Back and
+// coming again shows the user's correction instead of the size found before it.
+void LeaveStep(Wizard& w) {
+    if (w.st.StepNo == kCanvasStep) TakeCanvasSizeFromPage(w);
+}
+
 void cmdNEXT_Click(Wizard& w) {
     PlaySnd(w, "CLICK");
+    LeaveStep(w);
     if (w.st.StepNo < kLastStep) w.st.StepNo += 1;
     ProcCall(w);
 }
 
 void cmdBACK_Click(Wizard& w) {
     PlaySnd(w, "CANCEL");
+    LeaveStep(w);
     if (w.st.StepNo > kFirstStep) w.st.StepNo -= 1;
     ProcCall(w);
 }

@@ -1,7 +1,6 @@
 #include "drawing/draw_step.h"
 
 #include "drawing/draw_run.h"
-#include "targeting/capture_steps.h"
 #include "wizard/option_group.h"
 #include "wizard/step_controls.h"
 
@@ -23,8 +22,6 @@ void ST07_DrawProc(Wizard& w) {
     optSPEED_Click(w, w.st.SpeedIndex);
     win.setValue({Control::chkCHECK}, w.st.CheckAfterDraw != False ? 1 : 0);
     win.setValue({Control::chkSTROKE}, w.st.StrokeRuns != False ? 1 : 0);
-    // Page 6 is left behind: what the user made of the canvas size there holds from now on.
-    TakeCanvasSizeFromPage(w);
     win.setFocus({Control::cmdDRAW});
 }
 

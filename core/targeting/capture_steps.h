@@ -11,6 +11,9 @@ namespace mipro {
 // The explanation on the step 5 page for a picture of the given size and the chosen board.
 std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind);
 
+// The page that takes the canvas origin and shows the canvas size.
+constexpr std::int32_t kCanvasStep = 6;
+
 // The chosen board's canvas size, as the record holds it.
 CanvasSize& ChosenCanvas(State& st);
 

@@ -4,6 +4,7 @@
 // page 6.
 #include "board_run_fixture.h"
 
+#include "app/frame.h"
 #include "board/board_picture.h"
 #include "drawing/canvas_check.h"
 #include "drawing/desk_position.h"
@@ -381,8 +382,11 @@ TEST_F(CanvasRunTest, TheOriginCaptureShowsTheCanvasSizeOnPageSixAndTheUsersCorr
 
     desk.window.setCaption({Control::txtCANVASW}, "100");
     desk.window.setCaption({Control::txtCANVASH}, "9x");  // not a number: the found height stays
-    w.st.StepNo = 7;
-    ST07_DrawProc(w);
+    cmdBACK_Click(w);
+    cmdNEXT_Click(w);
+    EXPECT_EQ(desk.window.caption({Control::txtCANVASW}), "100");
+    cmdNEXT_Click(w);
+    ASSERT_EQ(w.st.StepNo, 7);
     EXPECT_EQ(w.st.capture.ShiCanvas, (CanvasSize{100, 90}));
     EXPECT_EQ(desk.window.value({Control::chkCHECK}), 1);
     EXPECT_EQ(desk.window.value({Control::chkSTROKE}), 0);
