@@ -2,7 +2,11 @@
 // edition's own, and the mistakes that must stop a driver before it starts anything.
 #include "tests/e2e/run_options.h"
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
+
+#include "tests/e2e/require.h"
 
 namespace mipro::testing {
 namespace {
@@ -61,7 +65,8 @@ TEST(RunOptions, StopsTheDriverOnAMistake) {
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent", "half"}, "takes a number"},
     };
     for (const Mistake& m : mistakes) {
-        EXPECT_EXIT(ParseRunOptions(m.args, {}), ::testing::ExitedWithCode(1), m.says) << m.says;
+        const auto parse = [&m] { ParseRunOptions(m.args, {}); };
+        EXPECT_EXIT(std::exit(ExitStatusOf(parse)), ::testing::ExitedWithCode(1), m.says) << m.says;
     }
 }
 

@@ -77,27 +77,28 @@ board::Size SizeArg(const std::string& value) {
 int main(int argc, char** argv) {
     using namespace mipro;
     using namespace mipro::testing;
-    Require(argc >= 2, "usage: linux_e2e_driver MIPRO PICTURE CANVAS_BMP BOARD SPEED (--board-origin ... | --at ...)");
-    ScreenPoint origin{-1, -1};
-    board::Size canvas = kDefaultCanvas;
-    BoardPlace onScreen;
-    bool atGiven = false;
-    const std::vector<OptionRow> placeOptions = {
-        {"--board-origin", true, [&](const std::string& v) { origin = PointArg(v); }},
-        {"--canvas", true, [&](const std::string& v) { canvas = SizeArg(v); }},
-        {"--at", true, [&](const std::string& v) {
-             ReadAt(v, onScreen);
-             atGiven = true;
-         }},
-        {"--canvas-rect", true, [&](const std::string& v) { onScreen.canvasRect = onScreen.boardRect = RectArg(v); }},
-    };
-    const RunOptions options = ParseRunOptions(std::vector<std::string>(argv + 2, argv + argc), placeOptions);
-    const board::Kind kind = options.boardIndex == 0 ? board::Kind::OekakiBBS : board::Kind::PaintBBS;
-    onScreen.oekaki = kind == board::Kind::OekakiBBS;
+    return ExitStatusOf([argc, argv] {
+        Require(argc >= 2, "usage: linux_e2e_driver MIPRO PICTURE CANVAS_BMP BOARD SPEED (--board-origin ... | --at ...)");
+        ScreenPoint origin{-1, -1};
+        board::Size canvas = kDefaultCanvas;
+        BoardPlace onScreen;
+        bool atGiven = false;
+        const std::vector<OptionRow> placeOptions = {
+            {"--board-origin", true, [&](const std::string& v) { origin = PointArg(v); }},
+            {"--canvas", true, [&](const std::string& v) { canvas = SizeArg(v); }},
+            {"--at", true, [&](const std::string& v) {
+                 ReadAt(v, onScreen);
+                 atGiven = true;
+             }},
+            {"--canvas-rect", true, [&](const std::string& v) { onScreen.canvasRect = onScreen.boardRect = RectArg(v); }},
+        };
+        const RunOptions options = ParseRunOptions(std::vector<std::string>(argv + 2, argv + argc), placeOptions);
+        const board::Kind kind = options.boardIndex == 0 ? board::Kind::OekakiBBS : board::Kind::PaintBBS;
+        onScreen.oekaki = kind == board::Kind::OekakiBBS;
 
-    XUser x;
-    Require(x.connected(), "no X display");
-    XDesktop desktop(x, argv[1], atGiven ? onScreen : PracticeBoardPlace(kind, origin, canvas));
-    ScriptedUser(desktop, options).run();
-    return 0;
+        XUser x;
+        Require(x.connected(), "no X display");
+        XDesktop desktop(x, argv[1], atGiven ? onScreen : PracticeBoardPlace(kind, origin, canvas));
+        ScriptedUser(desktop, options).run();
+    });
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/require.h"
 #include "tests/e2e/scripted_user.h"
 #include "wine_desktop.h"
 
@@ -40,22 +41,23 @@ int wmain(int argc, wchar_t** argv) {
         const std::u8string u8 = std::filesystem::path(argv[i]).u8string();
         args.emplace_back(u8.begin(), u8.end());
     }
-    std::wstring boardArgs;
-    auto toBoard = [&boardArgs](const wchar_t* name) {
-        return [&boardArgs, name](const std::string& v) {
-            boardArgs += std::wstring(L" ") + name + L" " + PathFromUtf8(v).wstring();
+    return ExitStatusOf([&args] {
+        std::wstring boardArgs;
+        auto toBoard = [&boardArgs](const wchar_t* name) {
+            return [&boardArgs, name](const std::string& v) {
+                boardArgs += std::wstring(L" ") + name + L" " + PathFromUtf8(v).wstring();
+            };
         };
-    };
-    const std::vector<OptionRow> boardOptions = {{"--canvas", true, toBoard(L"--canvas")},
-                                                 {"--busy", true, toBoard(L"--busy")}};
-    RunOptions options = ParseRunOptions(args, boardOptions);
-    options.picture = WholePath(PathFromUtf8(options.picture));
-    options.canvasFile = WholePath(PathFromUtf8(options.canvasFile));
-    options.endShotDir = FolderFromEnvironment(L"E2E_SHOT_DIR");
-    options.stepShotDir = FolderFromEnvironment(L"E2E_STEP_SHOT_DIR");
-    // The guide's pictures show the question a hand on the mouse causes.
-    if (!options.stepShotDir.empty() && options.handAtPercent < 0) options.handAtPercent = 0;
-    WineDesktop desktop(options, boardArgs);
-    ScriptedUser(desktop, options).run();
-    return 0;
+        const std::vector<OptionRow> boardOptions = {{"--canvas", true, toBoard(L"--canvas")},
+                                                     {"--busy", true, toBoard(L"--busy")}};
+        RunOptions options = ParseRunOptions(args, boardOptions);
+        options.picture = WholePath(PathFromUtf8(options.picture));
+        options.canvasFile = WholePath(PathFromUtf8(options.canvasFile));
+        options.endShotDir = FolderFromEnvironment(L"E2E_SHOT_DIR");
+        options.stepShotDir = FolderFromEnvironment(L"E2E_STEP_SHOT_DIR");
+        // The guide's pictures show the question a hand on the mouse causes.
+        if (!options.stepShotDir.empty() && options.handAtPercent < 0) options.handAtPercent = 0;
+        WineDesktop desktop(options, boardArgs);
+        ScriptedUser(desktop, options).run();
+    });
 }
