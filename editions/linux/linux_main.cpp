@@ -60,10 +60,12 @@ std::string LockNotOursText() {
 }
 
 // The session's end (a signal): what the core holds is given back, a button the program holds
-// down is let go, and the program ends, also from inside a step's loop.
+// down is let go, a focus rectangle still shown is taken away, and the program ends, also from
+// inside a step's loop.
 void EndOnSignal(Program& program) {
     program.form.Session_End();
     program.desk.pointer.leftButtonUp();
+    program.desk.screen.removeFocusOutlines();
     std::exit(0);
 }
 

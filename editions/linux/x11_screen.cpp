@@ -2,6 +2,8 @@
 
 // The core's headers come before Xlib.h, whose True, False and None macros they must not see.
 #include "base/twips.h"
+#include "editions/linux/outline_sides.h"
+#include "editions/linux/x11_compositing.h"
 #include "editions/linux/x11_window_tree.h"
 #include "editions/linux/xft_dpi.h"
 
@@ -10,6 +12,7 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,20 +59,6 @@ std::string ResourceText(Display* display, Window root) {
 
 PixelMasks MasksOf(const Visual* visual) { return {visual->red_mask, visual->green_mask, visual->blue_mask}; }
 
-// The four sides of the rectangle, no pixel twice, so an inverting fill changes each pixel once.
-std::vector<XRectangle> Outline(ScreenRect r) {
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) return {};
-    const auto at = [](int v) { return static_cast<short>(v); };
-    const auto size = [](int v) { return static_cast<unsigned short>(v); };
-    std::vector<XRectangle> sides = {{at(r.left), at(r.top), size(width), 1}};
-    if (height > 1) sides.push_back({at(r.left), at(r.bottom - 1), size(width), 1});
-    if (height > 2) sides.push_back({at(r.left), at(r.top + 1), 1, size(height - 2)});
-    if (height > 2 && width > 1) sides.push_back({at(r.right - 1), at(r.top + 1), 1, size(height - 2)});
-    return sides;
-}
-
 struct ImageDeleter {
     void operator()(XImage* image) const { XDestroyImage(image); }
 };
@@ -77,10 +66,13 @@ struct ImageDeleter {
 }  // namespace
 
 X11Screen::X11Screen(X11Connection& x)
-    : x_(x), masks_(MasksOf(DefaultVisual(x.display(), x.screen()))) {}
+    : x_(x),
+      masks_(MasksOf(DefaultVisual(x.display(), x.screen()))),
+      input_shapes_(HasInputShapes(x.display())),
+      outlines_(x.display(), x.screen(), x.root()) {}
 
 X11Screen::~X11Screen() {
-    for (const auto& [dc, gc] : contexts_) XFreeGC(x_.display(), gc);
+    for (const auto& [dc, context] : contexts_) XFreeGC(x_.display(), context.gc);
 }
 
 double X11Screen::widthTwips() { return SizeOf(x_.display(), x_.root()).width * twipsPerPixelX(); }
@@ -130,21 +122,42 @@ DeviceContext X11Screen::getDC(WindowHandle) {
     // The context keeps the pattern for itself.
     XFreePixmap(display, checker);
     const DeviceContext dc = next_context_++;
-    contexts_[dc] = gc;
+    contexts_[dc] = {gc, outlinesAsWindows()};
     return dc;
+}
+
+bool X11Screen::outlinesAsWindows() {
+    if (!CompositingManagerRuns(x_.display(), x_.screen())) return false;
+    if (!input_shapes_ && !told_no_shapes_) {
+        std::fprintf(stderr,
+                     "mipro: the X server has no SHAPE extension 1.1: the focus rectangle is drawn on the root "
+                     "window, where the compositing manager may paint over it\n");
+        told_no_shapes_ = true;
+    }
+    return input_shapes_;
 }
 
 void X11Screen::releaseDC(WindowHandle, DeviceContext dc) {
     const auto found = contexts_.find(dc);
     if (found == contexts_.end()) return;
-    XFreeGC(x_.display(), found->second);
+    XFreeGC(x_.display(), found->second.gc);
     contexts_.erase(found);
+    // An outline left on a screen nobody draws on any more would stay for good.
+    if (contexts_.empty()) outlines_.removeAll();
 }
 
+void X11Screen::removeFocusOutlines() { outlines_.removeAll(); }
+
 void X11Screen::drawFocusRect(DeviceContext dc, ScreenRect r) {
-    const GC gc = graphicsContext(dc);
-    std::vector<XRectangle> sides = Outline(r);
-    if (!gc || sides.empty()) return;
+    const Context* c = context(dc);
+    if (!c) return;
+    if (c->outlineWindows) outlines_.toggle(r);
+    else invertOutline(c->gc, r);
+}
+
+void X11Screen::invertOutline(GC gc, ScreenRect r) {
+    std::vector<XRectangle> sides = OutlineSides(r);
+    if (sides.empty()) return;
     XGCValues values{};
     values.function = GXxor;
     values.foreground = masks_.red | masks_.green | masks_.blue;
@@ -155,8 +168,9 @@ void X11Screen::drawFocusRect(DeviceContext dc, ScreenRect r) {
 }
 
 void X11Screen::setPixel(DeviceContext dc, int x, int y, ColourValue colour) {
-    const GC gc = graphicsContext(dc);
-    if (!gc) return;
+    const Context* c = context(dc);
+    if (!c) return;
+    const GC gc = c->gc;
     XGCValues values{};
     values.function = GXcopy;
     values.foreground = PixelOf(colour, masks_);
@@ -194,9 +208,9 @@ std::optional<Picture> X11Screen::readPixels(ScreenRect area) {
     return picture;
 }
 
-GC X11Screen::graphicsContext(DeviceContext dc) const {
+const X11Screen::Context* X11Screen::context(DeviceContext dc) const {
     const auto found = contexts_.find(dc);
-    return found == contexts_.end() ? nullptr : found->second;
+    return found == contexts_.end() ? nullptr : &found->second;
 }
 
 }  // namespace mipro::linux_x11

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "base/picture.h"
+#include "editions/linux/focus_outline.h"
 #include "editions/linux/x11_connection.h"
 #include "editions/linux/x11_pixel_format.h"
 #include "interfaces/screen.h"
@@ -36,11 +37,15 @@ public:
     std::string className(WindowHandle h) override;
 
     WindowHandle desktopWindow() override;
-    // A drawing context on the whole screen, over every window, whichever window is named.
+    // A drawing context on the whole screen, over every window, whichever window is named. One
+    // taken while a compositing manager runs draws its focus rectangles as windows of their own
+    // (focus_outline.h), when the server can shape windows.
     DeviceContext getDC(WindowHandle h) override;
+    // Releasing the last context takes away any focus rectangle still shown as a window.
     void releaseDC(WindowHandle h, DeviceContext dc) override;
     // The rectangle's outline, one pixel wide, in every other pixel, inverted: drawing the same
-    // rectangle again gives the screen back as it was.
+    // rectangle again gives the screen back as it was. As windows: every other pixel black, the
+    // others white, and the second drawing takes the outline away.
     void drawFocusRect(DeviceContext dc, ScreenRect r) override;
     void setPixel(DeviceContext dc, int x, int y, ColourValue colour) override;
     // XGetImage of the root window; nothing when the server refuses it.
@@ -53,14 +58,29 @@ public:
     // rectangle reaches past the screen's edges or the screen could not be read.
     Picture grab(int x, int y, int width, int height);
 
+    // Takes away every focus rectangle shown as a window: the session's end.
+    void removeFocusOutlines();
+
 private:
+    struct Context {
+        GC gc;
+        // Focus rectangles as windows rather than on the root.
+        bool outlineWindows;
+    };
+
     double dotsPerInch();
-    // The context's graphics context, or null for a context that is not (or no longer) ours.
-    GC graphicsContext(DeviceContext dc) const;
+    // Whether a context taken now draws focus rectangles as windows.
+    bool outlinesAsWindows();
+    void invertOutline(GC gc, ScreenRect r);
+    // The context, or null for a context that is not (or no longer) ours.
+    const Context* context(DeviceContext dc) const;
 
     X11Connection& x_;
     PixelMasks masks_;
-    std::map<DeviceContext, GC> contexts_;
+    bool input_shapes_;
+    bool told_no_shapes_ = false;
+    FocusOutlines outlines_;
+    std::map<DeviceContext, Context> contexts_;
     DeviceContext next_context_ = 1;
 };
 

@@ -12,6 +12,8 @@ namespace {
 
 // The longest _NET_WM_WINDOW_TYPE read, in atoms; the property lists a few.
 constexpr long kMostWindowTypes = 32;
+// The property that marks the program's overlays; its value is the window itself.
+constexpr const char* kOverlayMarker = "_MIPRO_OVERLAY";
 
 struct XFreeDeleter {
     void operator()(void* data) const {
@@ -74,9 +76,16 @@ Window TopLevelAt(Display* display, Window root, int x, int y) {
         XWindowAttributes a{};
         // A window that has gone since the tree was read answers nothing and is passed over.
         if (!XGetWindowAttributes(display, *it, &a)) continue;
-        if (a.map_state == IsViewable && a.c_class == InputOutput && Holds(a, x, y)) return *it;
+        const bool shows = a.map_state == IsViewable && a.c_class == InputOutput && Holds(a, x, y);
+        if (shows && !HasProperty(display, *it, XInternAtom(display, kOverlayMarker, False))) return *it;
     }
     return None;
+}
+
+void MarkAsOverlay(Display* display, Window window) {
+    const Atom marker = XInternAtom(display, kOverlayMarker, False);
+    XChangeProperty(display, window, marker, XA_WINDOW, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&window), 1);
 }
 
 Window ClientWindowIn(Display* display, Window window) {

@@ -9,8 +9,12 @@
 namespace mipro::linux_x11 {
 
 // The topmost child of the root that shows at (x, y): mapped and viewable, able to show pixels
-// (InputOutput), its rectangle (border included) holding the point. None when no window does.
+// (InputOutput), its rectangle (border included) holding the point, and not one of the program's
+// own overlays (the focus rectangle's windows). None when no window does.
 Window TopLevelAt(Display* display, Window root, int x, int y);
+
+// Marks a window as one of the program's overlays, which TopLevelAt looks through.
+void MarkAsOverlay(Display* display, Window window);
 
 // The client window in a top-level window: the window carrying WM_STATE, which the window manager
 // sets on the windows it manages, either the window itself or the first such descendant. None
