@@ -28,7 +28,9 @@ constexpr int kWiggle = 3;
 // The magnifier's square of a colour control, from its guide corner.
 constexpr int kGuideSquareSide = 100;
 
-bool Inside(ScreenPoint p, const ScreenRect& r) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+bool Inside(ScreenPoint p, const ScreenRect& r) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
 
 ScreenRect SquareAt(ScreenPoint corner) {
     return {corner.x, corner.y, corner.x + kGuideSquareSide, corner.y + kGuideSquareSide};
