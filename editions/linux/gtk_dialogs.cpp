@@ -130,6 +130,9 @@ int GtkDialogs::messageBox(const std::string& text, int style, const std::string
     TakeKeyboardFocus(box);
     const int response = gtk_dialog_run(GTK_DIALOG(box));
     gtk_widget_destroy(box);
+    // A draw run goes on without letting GTK's loop run for seconds: the answered box leaves the
+    // screen now, not at the run's next pause for events.
+    gdk_display_flush(gdk_display_get_default());
     if (!yesNo) return MsgBox::AnswerOk;
     return response == GTK_RESPONSE_YES ? MsgBox::AnswerYes : MsgBox::AnswerNo;
 }

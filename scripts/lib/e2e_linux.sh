@@ -1,8 +1,8 @@
 # The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
 # already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
 # scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
-# canvas_rect, hand_at_percent, end_at_percent, busy, window_manager, gdk_scale, dpi, here) and the
-# functions of e2e_outcome.sh.
+# canvas_rect, hand_at_percent, hand_during, end_at_percent, busy, window_manager, gdk_scale, dpi,
+# here) and the functions of e2e_outcome.sh.
 
 # Where the practice board's page puts the board: room for the pictures the tests
 # draw, with mipro's window beside it.
@@ -65,6 +65,7 @@ mipro_e2e_linux_run() {
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
+    [[ -n "$hand_during" ]] && hand+=(--hand-during "$hand_during")
     [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
     local how=()
     mapfile -t how < <(mipro_e2e_step7_options)

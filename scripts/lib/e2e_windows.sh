@@ -1,6 +1,7 @@
 # The Windows edition's part of scripts/e2e: practice-board.exe and mipro.exe under Wine, driven by
 # tests/windows/e2e/e2e_driver.exe. Uses the variables scripts/e2e sets (work, picture, canvas,
-# board, speed, screenshot, hand_at_percent, busy, here) and the functions of e2e_outcome.sh.
+# board, speed, screenshot, hand_at_percent, hand_during, busy, here) and the functions of
+# e2e_outcome.sh.
 
 MIPRO_E2E_SHOT_PID=""
 
@@ -30,6 +31,7 @@ mipro_e2e_windows_run() {
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
+    [[ -n "$hand_during" ]] && hand+=(--hand-during "$hand_during")
     local how=()
     mapfile -t how < <(mipro_e2e_step7_options)
     how+=(--canvas "$(mipro_e2e_board_canvas)")

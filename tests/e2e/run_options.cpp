@@ -29,10 +29,17 @@ int NumberOf(const std::string& text, const std::string& option) {
     return static_cast<int>(n);
 }
 
+HandDuring HandMomentOf(const std::string& text) {
+    if (text == "colour-change") return HandDuring::ColourChange;
+    if (text == "reset") return HandDuring::Reset;
+    Fail("--hand-during takes colour-change or reset, not " + text);
+}
+
 // The options every edition knows.
 std::vector<OptionRow> CommonOptions(RunOptions& o) {
     return {
         {"--hand-at-percent", true, [&o](const std::string& v) { o.handAtPercent = NumberOf(v, "--hand-at-percent"); }},
+        {"--hand-during", true, [&o](const std::string& v) { o.handDuring = HandMomentOf(v); }},
         {"--end-at-percent", true, [&o](const std::string& v) {
              const std::size_t comma = v.find(',');
              Require(comma != std::string::npos, "--end-at-percent takes HOW,PERCENT, not " + v);

@@ -1,7 +1,8 @@
 // The run a driver is asked for, read from its command line the same way by both editions:
 //
 //   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
-//          [--hand-at-percent P] [--end-at-percent HOW,P] [--strokes] [--no-check]
+//          [--hand-at-percent P] [--hand-during colour-change|reset] [--end-at-percent HOW,P]
+//          [--strokes] [--no-check]
 //          [the edition's own options]
 //
 // An option every edition knows is one row of the table in run_options.cpp and one field here;
@@ -15,6 +16,10 @@
 
 namespace mipro::testing {
 
+// When an aimed hand takes the mouse (aimed_hand.h): never, in the middle of a colour change, or
+// in the middle of the reset that brings the board's colour back after an interruption.
+enum class HandDuring { Nothing, ColourChange, Reset };
+
 struct RunOptions {
     std::string picture;     // UTF-8, as the user types it into the file dialog
     std::string canvasFile;  // where the board's canvas is saved after the run (24-bit BMP)
@@ -23,6 +28,7 @@ struct RunOptions {
     int speedIndex = 0;      // fast, normal, slow: the option button on step 7
     // Once the caption shows this per cent, a hand moves the mouse; -1: nobody touches it.
     int handAtPercent = -1;
+    HandDuring handDuring = HandDuring::Nothing;
     // Once the caption shows this per cent, the session ends (endHow: TERM, INT, QUIT, HUP or XKILL,
     // the connection to the window system cut); -1: the run goes to its end.
     int endAtPercent = -1;

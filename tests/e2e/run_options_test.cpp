@@ -29,6 +29,12 @@ TEST(RunOptions, ReadsThePositionalArgumentsAndTheCommonOptions) {
 
 TEST(RunOptions, NobodyTouchesTheMouseUnlessAsked) {
     EXPECT_EQ(ParseRunOptions(Args({}), {}).handAtPercent, -1);
+    EXPECT_EQ(ParseRunOptions(Args({}), {}).handDuring, HandDuring::Nothing);
+}
+
+TEST(RunOptions, NamesTheMomentsOfTheAimedHand) {
+    EXPECT_EQ(ParseRunOptions(Args({"--hand-during", "colour-change"}), {}).handDuring, HandDuring::ColourChange);
+    EXPECT_EQ(ParseRunOptions(Args({"--hand-during", "reset"}), {}).handDuring, HandDuring::Reset);
 }
 
 TEST(RunOptions, StepSevensCheckBoxesStayAsMiproSetsThemUnlessAsked) {
@@ -63,6 +69,7 @@ TEST(RunOptions, StopsTheDriverOnAMistake) {
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--lines"}, "unknown option --lines"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent"}, "lacks its value"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent", "half"}, "takes a number"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-during", "drawing"}, "takes colour-change or reset"},
     };
     for (const Mistake& m : mistakes) {
         const auto parse = [&m] { ParseRunOptions(m.args, {}); };

@@ -91,7 +91,11 @@ bool Overlap(const ScreenRect& a, const ScreenRect& b) {
 }  // namespace
 
 ScriptedUser::ScriptedUser(Desktop& desktop, const RunOptions& options)
-    : desktop_(desktop), options_(options), stepShots_(options.stepShotDir), endShot_(options.endShotDir) {}
+    : desktop_(desktop),
+      options_(options),
+      stepShots_(options.stepShotDir),
+      endShot_(options.endShotDir),
+      aimedHand_(desktop, board_, options.handDuring) {}
 
 void ScriptedUser::run() {
     board_ = desktop_.showBoard();
@@ -225,6 +229,7 @@ long long ScriptedUser::draw() {
             if (options_.handAtPercent >= 0 && !handMoved_ && PercentIn(desktop_.caption()) >= options_.handAtPercent) {
                 handMoves();
             }
+            if (aimedHand_.due()) aimedHand_.watch();
             if (options_.endAtPercent >= 0 && PercentIn(desktop_.caption()) >= options_.endAtPercent) return true;
             end = std::chrono::steady_clock::now();
             return runEnded();
@@ -232,6 +237,7 @@ long long ScriptedUser::draw() {
         kRunTimeout);
     if (!ended) desktop_.describeBoard();
     Require(ended, "the run did not end; the caption reads \"" + desktop_.caption() + "\"");
+    Require(!aimedHand_.due(), "the run ended before the hand's moment came");
     return std::chrono::duration_cast<std::chrono::milliseconds>(end - start).count();
 }
 
@@ -269,7 +275,9 @@ void ScriptedUser::answerQuestion(const MessageBoxSeen& question) {
 
 // "描画を続けますか？", after the hand took the mouse, is answered Yes.
 void ScriptedUser::answerGoOn(const MessageBoxSeen& question) {
-    Require(handMoved_ || desktop_.asksWithoutAHand(), "the run stopped with a question nobody's hand caused");
+    Require(handMoved_ || aimedHand_.timesTaken() > 0 || desktop_.asksWithoutAHand(),
+            "the run stopped with a question nobody's hand caused");
+    aimedHand_.questionAnswered();
     if (stepShots_.wanted()) {
         desktop_.showActive(question);
         stepShots_.offer("go-on-question", question.rect);

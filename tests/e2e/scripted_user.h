@@ -14,6 +14,8 @@
 // caption the run ended with ("end_caption TEXT") and the board's record ("board ITEM", see
 // Desktop::boardRecord).
 // With --end-at-percent it ends the session at that per cent instead and prints "ended_after_ms N".
+// With --hand-during an aimed hand (aimed_hand.h) takes the mouse at its moments, each printed as
+// "hand_took_mouse N at X Y" (where it found the pointer); the run fails when one never came.
 // The comparison of the canvas with the picture is left to the caller (scripts/e2e).
 #pragma once
 
@@ -21,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/aimed_hand.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/run_options.h"
 #include "tests/e2e/step_shots.h"
@@ -64,6 +67,7 @@ private:
     const RunOptions& options_;
     StepShots stepShots_, endShot_;
     BoardOnScreen board_;
+    AimedHand aimedHand_;
     bool handMoved_ = false;
     int goOnAnswers_ = 0;
 };

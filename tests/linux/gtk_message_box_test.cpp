@@ -126,6 +126,32 @@ TEST(GtkMessageBox, TabThenEnterAnswersNo) {
     EXPECT_EQ(AnswerOf("続けますか？", MsgBox::YesNo | MsgBox::Question, script), MsgBox::AnswerNo);
 }
 
+// Whether another client of the X server still sees the window on the screen.
+bool ViewableToOthers(Window window) {
+    Display* other = XOpenDisplay(nullptr);
+    if (!other) return false;
+    const auto previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    XWindowAttributes attributes{};
+    const bool viewable = XGetWindowAttributes(other, window, &attributes) != 0 && attributes.map_state == IsViewable;
+    XSetErrorHandler(previous);
+    XCloseDisplay(other);
+    return viewable;
+}
+
+// During a draw run the program answers a box and goes on clicking without running GTK's loop.
+TEST(GtkMessageBox, AnAnsweredBoxLeavesTheScreenBeforeTheProgramGoesOn) {
+    MIPRO_SKIP_WITHOUT_GTK();
+    Window shown = None;
+    const Action noteThenEnter = [&shown](GtkWidget* box) {
+        shown = GDK_WINDOW_XID(gtk_widget_get_window(box));
+        PressKey(box, XK_Return);
+    };
+    Script script{{noteThenEnter}};
+    EXPECT_EQ(AnswerOf("描画を続けますか？", MsgBox::YesNo | MsgBox::Exclamation, script), MsgBox::AnswerYes);
+    ASSERT_NE(shown, static_cast<Window>(None));
+    EXPECT_FALSE(ViewableToOthers(shown));
+}
+
 TEST(GtkMessageBox, OkBoxClosesOnEscAndShowsItsIcon) {
     MIPRO_SKIP_WITHOUT_GTK();
     const struct {

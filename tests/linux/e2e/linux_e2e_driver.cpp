@@ -4,7 +4,7 @@
 //   linux_e2e_driver MIPRO PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
 //                    --board-origin X,Y --canvas WxH             the practice board's page there
 //                  | --at red=X,Y,green=X,Y,blue=X,Y,canvas=X,Y --canvas-rect X,Y,W,H
-//                    [--hand-at-percent P]
+//                    [--hand-at-percent P] [--hand-during colour-change|reset]
 //
 // With --at, each point is the screen pixel the capture must yield: on oekakiBBS the tens up-arrow
 // point, on PaintBBS the slider pixel that sets 5, and the canvas's first pixel. The canvas is

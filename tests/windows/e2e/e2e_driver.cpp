@@ -2,7 +2,7 @@
 // the scripted user (tests/e2e/scripted_user.h) on practice-board.exe and mipro.exe under Wine.
 //
 //   e2e_driver PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow [--hand-at-percent P]
-//              [--strokes] [--no-check] [--canvas WxH] [--busy N,K]
+//              [--hand-during colour-change|reset] [--strokes] [--no-check] [--canvas WxH] [--busy N,K]
 //
 // --canvas and --busy go to practice-board.exe as they are (its canvas size, a busy board).
 //
