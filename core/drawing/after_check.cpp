@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/board_colour.h"
 #include "drawing/draw_run.h"
 #include "drawing/list_drawing.h"
 #include "interfaces/dialogs.h"
@@ -67,9 +68,13 @@ std::optional<Picture> ReadCanvasSettled(Wizard& w) {
     return seen;
 }
 
-// Draws the mendable faults again; false when the user stopped.
+// Draws the mendable faults again; false when the user stopped. Every pixel of a colour drawn one
+// step off tells of a colour click the board did not take as it was given (a busy page): the
+// colour mipro believes the board holds is then wrong, and setting colours from it would repeat
+// the fault. So each pass starts from a colour known again: a complete reset, or every slider set.
 bool RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
                 ScreenPoint& P) {
+    ForgetBoardColour(w);
     MemorySource source(repairs);
     ListDrawing how;
     how.total = static_cast<std::int32_t>(repairs.size());

@@ -4,6 +4,8 @@
 // page 6.
 #include "board_run_fixture.h"
 
+#include <utility>
+
 #include "app/frame.h"
 #include "board/board_picture.h"
 #include "drawing/canvas_check.h"
@@ -187,6 +189,36 @@ TEST_F(CanvasRunTest, TheRepairPassesShowInTheCaptionAndMendWhatTheBusyBoardMiss
     EXPECT_EQ(Mismatches(p, false), 0);
     EXPECT_NE(std::find(captions.begin(), captions.end(), " 描画を確認しています..."), captions.end());
     EXPECT_NE(std::find(captions.begin(), captions.end(), " 修正 1 回目 100% 完了..."), captions.end());
+    EXPECT_EQ(desk.window.windowCaption(), " 描画 100% 完了...");
+}
+
+// Once the last colour (255,0,0) is set, the board takes one press on blue's tens-up arrow that
+// mipro never sent (as a busy board that took a press twice): the rest of that colour comes out as
+// 255,0,10 while mipro believes the board holds 255,0,0. A repair from that belief would click
+// nothing; one from a colour known again mends it.
+TEST_F(CanvasRunTest, AColourTheBoardTookOtherwiseIsMendedFromAColourKnownAgain) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    bool pressed = false;
+    desk.window.onDoEvents = [&] {
+        const PooDigits& d = w.st.poo;
+        const bool lastColourSet = d.PooRTens == 25 && d.PooROnes == 5 && d.PooGTens == 0 && d.PooGOnes == 0 &&
+                                   d.PooBTens == 0 && d.PooBOnes == 0;
+        if (pressed || !lastColourSet || board->value(board::Channel::Blue) != 0) return;
+        // The press comes from the board, not from a hand: the pointer is where mipro left it.
+        const ScreenPoint mipros = desk.pointer.position();
+        const bool guards = std::exchange(desk.pointer.guardsHand, false);
+        desk.pointer.userMoves(board->arrowPoint(board::Channel::Blue, board::Arrow::TensUp));
+        desk.pointer.leftButtonDown();
+        desk.pointer.leftButtonUp();
+        desk.pointer.userMoves(mipros);
+        desk.pointer.guardsHand = guards;
+        pressed = true;
+    };
+    const Picture p = BandedPicture();
+    DrawPicture(p);
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(Mismatches(p, false), 0);
+    EXPECT_TRUE(desk.dialogs.shown.empty());
     EXPECT_EQ(desk.window.windowCaption(), " 描画 100% 完了...");
 }
 
