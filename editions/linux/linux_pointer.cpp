@@ -17,7 +17,7 @@ constexpr unsigned kLeftButton = 1;
 // XTest delay: the event happens at once.
 constexpr unsigned long kNoDelay = CurrentTime;
 // How long a move waits for a pointer another program holds still, and how often it looks.
-constexpr auto kHeldPointerWait = std::chrono::milliseconds(250);
+constexpr auto kHeldPointerWait = std::chrono::seconds(1);
 constexpr auto kHeldPointerPoll = std::chrono::milliseconds(1);
 
 }  // namespace
