@@ -3,7 +3,9 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "editions/linux/pointer_shape.h"
 
@@ -14,10 +16,13 @@ namespace {
 constexpr unsigned kLeftButton = 1;
 // XTest delay: the event happens at once.
 constexpr unsigned long kNoDelay = CurrentTime;
+// How long a move waits for a pointer another program holds still, and how often it looks.
+constexpr auto kHeldPointerWait = std::chrono::seconds(1);
+constexpr auto kHeldPointerPoll = std::chrono::milliseconds(1);
 
 }  // namespace
 
-// The server has moved the pointer when the call returns, so a reading right after sees it.
+// The pointer is there when the call returns (see move), so a reading right after sees it.
 void LinuxPointer::setCursorPos(ScreenPoint p) {
     move(p);
     guard_.placed(p);
@@ -25,9 +30,16 @@ void LinuxPointer::setCursorPos(ScreenPoint p) {
 
 ScreenPoint LinuxPointer::getCursorPos() { return guard_.reading(read()); }
 
+// The server moves the pointer at once, unless a window manager holds the pointer still for a
+// moment: it grabs a click on a window so as to focus it, and the server keeps the pointer's events
+// until the manager lets the click through. The move waits for the pointer to get there, a short
+// while at most (a hand on the mouse keeps it elsewhere), so that a reading right after does not
+// take the old place for a hand.
 void LinuxPointer::move(ScreenPoint p) {
     injected(XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, kNoDelay));
     XSync(x_.display(), False);
+    const auto deadline = std::chrono::steady_clock::now() + kHeldPointerWait;
+    while (read() != p && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kHeldPointerPoll);
 }
 
 ScreenPoint LinuxPointer::read() {

@@ -4,10 +4,9 @@
 # canvas_rect, hand_at_percent, hand_during, end_at_percent, busy, window_manager, gdk_scale, dpi,
 # here) and the functions of e2e_outcome.sh.
 
-# Where the practice board's page puts the board: room for the pictures the tests
+# Where the practice board's page puts the board in the page: room for the pictures the tests
 # draw, with mipro's window beside it.
 MIPRO_E2E_BOARD_ORIGIN="20,20"
-MIPRO_E2E_CHROMIUM_PID=""
 MIPRO_E2E_RESOURCES=""
 
 # The desktop the run asks for: the window manager, and Xft.dpi set for the run (the display's
@@ -34,14 +33,9 @@ mipro_e2e_restore_desktop() {
 }
 
 mipro_e2e_start_board() {
-    local page="file://$MIPRO_ROOT/board/web/index.html?board=$board&canvas=$(mipro_e2e_board_canvas)&pos=$MIPRO_E2E_BOARD_ORIGIN"
-    [[ -n "$busy" ]] && page+="&busy=$busy"
-    # As root Chromium needs --no-sandbox; the background services stay off on a closed network.
-    chromium --no-sandbox --kiosk --force-device-scale-factor=1 --user-data-dir="$work/chromium" \
-        --no-first-run --disable-background-networking --disable-component-update --disable-sync \
-        --disable-features=Translate --password-store=basic --disable-gpu \
-        --window-position=0,0 --window-size=1280,1024 "$page" >"$work/chromium.log" 2>&1 &
-    MIPRO_E2E_CHROMIUM_PID=$!
+    local query="board=$board&canvas=$(mipro_e2e_board_canvas)&pos=$MIPRO_E2E_BOARD_ORIGIN"
+    [[ -n "$busy" ]] && query+="&busy=$busy"
+    mipro_start_board_browser "$query" "$work/chromium" "$work/chromium.log"
 }
 
 mipro_e2e_linux_run() {
@@ -57,11 +51,12 @@ mipro_e2e_linux_run() {
     cp "$picture" "$picture_copy"
 
     mipro_e2e_prepare_desktop
-    local where=(--board-origin "$MIPRO_E2E_BOARD_ORIGIN" --canvas "$(mipro_e2e_board_canvas)")
-    if ((board_on_screen)); then
-        where=(--at "$at" --canvas-rect "$canvas_rect")
-    else
+    local where=(--at "$at" --canvas-rect "$canvas_rect")
+    if ((!board_on_screen)); then
         mipro_e2e_start_board
+        local board_origin
+        board_origin="$(mipro_board_on_screen "$work/screen.ppm")"
+        where=(--board-origin "$board_origin" --canvas "$(mipro_e2e_board_canvas)")
     fi
     local hand=()
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
@@ -88,9 +83,6 @@ mipro_e2e_linux_run() {
 }
 
 mipro_e2e_linux_cleanup() {
-    if [[ -n "$MIPRO_E2E_CHROMIUM_PID" ]]; then
-        kill "$MIPRO_E2E_CHROMIUM_PID" 2>/dev/null || true
-        wait "$MIPRO_E2E_CHROMIUM_PID" 2>/dev/null || true
-    fi
+    mipro_stop_board_browser
     mipro_e2e_restore_desktop
 }

@@ -1,6 +1,6 @@
 # Starts a window manager on $DISPLAY, so windows get frames, focus and stacking as on a desktop,
 # and stops it: mipro_start_window_manager none|openbox|xfwm4 (xfwm4 with its compositor on), then
-# mipro_stop_window_manager. mipro_set_xft_dpi N sets the desktop's Xft.dpi as a settings daemon
+# mipro_stop_window_manager. A display some window manager manages already is left as it is. mipro_set_xft_dpi N sets the desktop's Xft.dpi as a settings daemon
 # would, for GTK and the program alike.
 
 MIPRO_WM_PID=""
@@ -16,6 +16,10 @@ mipro_window_manager_running() {
 
 mipro_start_window_manager() {
     local name="${1:-openbox}"
+    if [[ "$name" != none ]] && mipro_window_manager_running; then
+        echo "$DISPLAY has a window manager already"
+        return 0
+    fi
     case "$name" in
         none) return 0 ;;
         # Each in a session of its own, so stopping it ends all it started.

@@ -2,7 +2,7 @@
 // user (tests/e2e/scripted_user.h) on mipro and a board already on the X display.
 //
 //   linux_e2e_driver MIPRO PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
-//                    --board-origin X,Y --canvas WxH             the practice board's page there
+//                    --board-origin X,Y --canvas WxH             the practice board, its corner there
 //                  | --at red=X,Y,green=X,Y,blue=X,Y,canvas=X,Y --canvas-rect X,Y,W,H
 //                    [--hand-at-percent P] [--hand-during colour-change|reset]
 //
@@ -29,7 +29,7 @@ ScreenPoint PointArg(const std::string& text) {
     return {x, y};
 }
 
-// The practice board's page with its corner at `origin`: where its controls and canvas lie.
+// The practice board with its corner at `origin` on the screen: where its controls and canvas lie.
 BoardPlace PracticeBoardPlace(board::Kind kind, ScreenPoint origin, board::Size canvas) {
     const board::Layout layout(kind, canvas);
     auto onScreen = [origin](board::Point p) { return ScreenPoint{origin.x + p.x, origin.y + p.y}; };
