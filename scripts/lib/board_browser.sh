@@ -7,8 +7,10 @@
 
 MIPRO_BOARD_BROWSER_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 MIPRO_BOARD_BROWSER_PID=""
+MIPRO_BOARD_BROWSER_PROFILE=""
 MIPRO_BOARD_BROWSER_SIZE="1000,760"
 MIPRO_BOARD_SHOW_TIMEOUT=60  # seconds
+MIPRO_BOARD_STOP_TIMEOUT=10  # seconds
 
 mipro_start_board_browser() {
     local query="$1" profile="$2" log="$3"
@@ -21,6 +23,7 @@ mipro_start_board_browser() {
         --window-position=0,0 --window-size="$MIPRO_BOARD_BROWSER_SIZE" \
         --app="file://$(dirname "$(dirname "$MIPRO_BOARD_BROWSER_LIB")")/board/web/index.html?$query" >"$log" 2>&1 &
     MIPRO_BOARD_BROWSER_PID=$!
+    MIPRO_BOARD_BROWSER_PROFILE="$profile"
 }
 
 mipro_board_on_screen() {
@@ -38,7 +41,12 @@ mipro_stop_board_browser() {
     if [[ -n "$MIPRO_BOARD_BROWSER_PID" ]]; then
         kill "$MIPRO_BOARD_BROWSER_PID" 2>/dev/null || true
         wait "$MIPRO_BOARD_BROWSER_PID" 2>/dev/null || true
-        MIPRO_BOARD_BROWSER_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-MIPRO_BOARD_BROWSER_PID=""
+        # The browser's helper processes write into the profile a moment after the browser has
+        # gone; the profile's folder can be removed once they have gone too.
+        local deadline=$((SECONDS + MIPRO_BOARD_STOP_TIMEOUT))
+        while pgrep -f -- "--user-data-dir=$MIPRO_BOARD_BROWSER_PROFILE" >/dev/null && ((SECONDS < deadline)); do
+            sleep 0.1
+        done
+        MIPRO_BOARD_BROWSER_PID=""
     fi
 }

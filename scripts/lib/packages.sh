@@ -5,7 +5,7 @@ MIPRO_PACKAGES=(
     cmake make g++ googletest libgtest-dev libstb-dev zlib1g-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
     wine64 wine xvfb xauth fonts-ipafont-gothic imagemagick xdotool
-    python3 chromium
+    python3 chromium procps
     pkg-config libgtk-3-dev libx11-dev libxtst-dev libxext-dev libpulse-dev
     zip unzip dpkg-dev python3-markdown lintian desktop-file-utils appstream
     openbox xfwm4 xfconf dbus x11-utils x11-xserver-utils

@@ -16,8 +16,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# On the bare display: under openbox a run into this board sets one colour a step off now and then
-# (the board's blue at 10 for red), which the check cannot mend.
+# On the bare display: under openbox a run into this board set one colour a step off now and then
+# (the board's blue at 10 for red); the check's repair mends that now, but why it happens is not known.
 mipro_start_board_browser "board=$board&pos=37,41" "$work/chromium" /dev/null
 IFS=, read -r origin_x origin_y < <(mipro_board_on_screen "$work/screen.ppm")
 
