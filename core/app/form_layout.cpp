@@ -80,9 +80,17 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(Button(Control::cmdOPEN, 2, 5940, 1950, "参照..."));
     d.push_back(StatusLabel(2));
 
-    // Page 3: pixel extraction.
+    // Page 3: pixel extraction, and the fewer colours the user may ask for: two rows of three
+    // buttons and the check box between the page text and the status.
     d.push_back(Thumbnail(3, true));
-    d.push_back(PageText(3, 360, 2040, kPageText3));
+    d.push_back(PageText(3, 360, 720, kPageText3));
+    d.push_back(Option(Control::optCOLOURS, 0, 3, 2820, 1200, "減色しない", 1380));
+    d.push_back(Option(Control::optCOLOURS, 1, 3, 4260, 1200, "16色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 2, 3, 5700, 1200, "32色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 3, 3, 2820, 1560, "64色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 4, 3, 4260, 1560, "128色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 5, 3, 5700, 1560, "256色", 1380));
+    d.push_back({{Control::chkDITHER}, ControlKind::CheckBox, 3, 2820, 1920, 4335, 255, "ディザリングする"});
     d.push_back(StatusLabel(3));
 
     // Page 4: the board.

@@ -37,6 +37,8 @@ enum class Control {
     txtCANVASH,      // the canvas's height, found from the screen and correctable (step 6)
     chkCHECK,        // "描き終わったら確かめて直す": read the canvas back after a board run and mend (step 7)
     chkSTROKE,       // "同じ色の横並びを線で描く": a row of one colour drawn as one line (step 7)
+    optCOLOURS,      // optCOLOURS(0) the picture's own colours, (1) to (5) reduced to 16, 32, 64, 128, 256 (step 3)
+    chkDITHER,       // "ディザリングする": the reduced colours mixed by dithering (step 3)
 };
 
 struct ControlRef {

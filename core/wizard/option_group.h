@@ -10,6 +10,7 @@ constexpr int OptionGroupSize(Control id) {
     switch (id) {
         case Control::optBOARD: return 2;  // oekakiBBS, PaintBBS
         case Control::optSPEED: return 3;  // fast, normal, slow
+        case Control::optCOLOURS: return 6;  // the picture's own, 16, 32, 64, 128, 256 colours
         default: return 0;
     }
 }

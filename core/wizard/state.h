@@ -97,6 +97,11 @@ struct State {
     std::string SortFile;  // the pixel list sorted by colour: what the draw run replays
     std::int32_t PixCount = 0;  // the lines of the pixel list: the non-white pixels
 
+    // The reduction of the picture's colours before its list is made (page 3).
+    std::int32_t ColourCount = 0;  // optCOLOURS: the colours the list is reduced to, 16 to 256; 0 keeps the picture's own
+    Boolean Dithering = False;  // chkDITHER: the reduction mixes its colours by dithering
+    Boolean ListOnBoardGrid = False;  // the list's reduced colours were chosen among PaintBBS's (multiples of 5)
+
     // Targeting and drawing.
     Boolean ClassCheck = False;  // True while InterruptDraw also asks whether a board is under the pointer
     CaptureRecord capture;  // the captured positions of both boards
