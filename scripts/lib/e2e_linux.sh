@@ -63,7 +63,7 @@ mipro_e2e_linux_run() {
     [[ -n "$hand_during" ]] && hand+=(--hand-during "$hand_during")
     [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
     local how=()
-    mapfile -t how < <(mipro_e2e_step7_options)
+    mapfile -t how < <(mipro_e2e_step3_options; mipro_e2e_step7_options)
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run
     # has a runtime folder of its own, so that a mipro of the same user running elsewhere (it
     # holds the single-instance lock there) does not keep this one from starting.

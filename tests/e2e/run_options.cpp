@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "pixels/colour_choice.h"
 #include "tests/e2e/require.h"
+#include "wizard/option_group.h"
 
 namespace mipro::testing {
 
@@ -29,6 +31,15 @@ int NumberOf(const std::string& text, const std::string& option) {
     return static_cast<int>(n);
 }
 
+// The optCOLOURS button that reduces to `text` colours.
+int ColoursButtonOf(const std::string& text) {
+    const int colours = NumberOf(text, "--colours");
+    for (int index = 1; index < OptionGroupSize(Control::optCOLOURS); ++index) {
+        if (ColourCountOf(index) == colours) return index;
+    }
+    Fail("--colours takes 16, 32, 64, 128 or 256, not " + text);
+}
+
 HandDuring HandMomentOf(const std::string& text) {
     if (text == "colour-change") return HandDuring::ColourChange;
     if (text == "reset") return HandDuring::Reset;
@@ -46,6 +57,8 @@ std::vector<OptionRow> CommonOptions(RunOptions& o) {
              o.endHow = v.substr(0, comma);
              o.endAtPercent = NumberOf(v.substr(comma + 1), "--end-at-percent");
          }},
+        {"--colours", true, [&o](const std::string& v) { o.coloursIndex = ColoursButtonOf(v); }},
+        {"--dither", false, [&o](const std::string&) { o.dither = true; }},
         {"--strokes", false, [&o](const std::string&) { o.strokes = true; }},
         {"--no-check", false, [&o](const std::string&) { o.check = false; }},
     };

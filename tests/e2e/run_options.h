@@ -2,7 +2,7 @@
 //
 //   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
 //          [--hand-at-percent P] [--hand-during colour-change|reset] [--end-at-percent HOW,P]
-//          [--strokes] [--no-check]
+//          [--colours N] [--dither] [--strokes] [--no-check]
 //          [the edition's own options]
 //
 // An option every edition knows is one row of the table in run_options.cpp and one field here;
@@ -33,6 +33,10 @@ struct RunOptions {
     // the connection to the window system cut); -1: the run goes to its end.
     int endAtPercent = -1;
     std::string endHow;
+    // Page 3's reduction: the optCOLOURS button of N colours (0: the picture's own colours, the
+    // button mipro starts with) and the dithering box.
+    int coloursIndex = 0;
+    bool dither = false;
     // Step 7's check boxes: runs of one colour drawn as lines (--strokes), the check after the run
     // left off (--no-check).
     bool strokes = false;

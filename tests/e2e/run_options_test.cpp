@@ -46,6 +46,16 @@ TEST(RunOptions, StepSevensCheckBoxesStayAsMiproSetsThemUnlessAsked) {
     EXPECT_FALSE(asked.check);
 }
 
+TEST(RunOptions, PageThreesReductionIsOffUnlessAsked) {
+    const RunOptions plain = ParseRunOptions(Args({}), {});
+    EXPECT_EQ(plain.coloursIndex, 0);
+    EXPECT_FALSE(plain.dither);
+    const RunOptions asked = ParseRunOptions(Args({"--colours", "32", "--dither"}), {});
+    EXPECT_EQ(asked.coloursIndex, 2);
+    EXPECT_TRUE(asked.dither);
+    EXPECT_EQ(ParseRunOptions(Args({"--colours", "256"}), {}).coloursIndex, 5);
+}
+
 TEST(RunOptions, PassesAnEditionsOwnOptionsToIt) {
     std::string origin;
     bool flag = false;
@@ -70,6 +80,8 @@ TEST(RunOptions, StopsTheDriverOnAMistake) {
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent"}, "lacks its value"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent", "half"}, "takes a number"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-during", "drawing"}, "takes colour-change or reset"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--colours", "100"}, "takes 16, 32, 64, 128 or 256"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--colours", "many"}, "takes a number"},
     };
     for (const Mistake& m : mistakes) {
         const auto parse = [&m] { ParseRunOptions(m.args, {}); };
