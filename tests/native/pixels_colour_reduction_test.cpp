@@ -100,9 +100,11 @@ struct Known {
 };
 
 const Known kKnown[] = {
-    {"as many colours as asked, with white besides, come back unchanged",
+    {"as many colours as asked, with white besides, come back unchanged, even those PaintBBS cannot show",
      [] {
-         Picture p = Stripes(SixteenApart());
+         std::vector<ColourValue> c = SixteenApart();
+         c[8] = ColourFromRgb(61, 59, 101);
+         Picture p = Stripes(c);
          p.setPoint(0, 0, kWhite);
          return p;
      },
@@ -151,12 +153,21 @@ const Known kKnown[] = {
              for (int x = 0; x < original.width(); ++x)
                  EXPECT_EQ(reduced.point(x, y) == kWhite, original.point(x, y) == kWhite) << x << "," << y;
      }},
-    {"among nearly white colours a light grey is not made white",
+    {"a light grey dithered beside nearly white is never made white",
      [] {
-         std::vector<ColourValue> c;
-         for (int k = 0; k < 40; ++k) c.push_back(ColourFromRgb(250 + k % 5, 251 + k / 10, 250 + (k * 7) % 6));
-         c.push_back(ColourFromRgb(232, 232, 232));
-         return Stripes(c, 4);
+         // Nearly white colours that PaintBBS shows as white, a light grey it shows as 245, and
+         // darker greys enough to need a reduction.
+         Picture p(48, 32);
+         for (int y = 0; y < 32; ++y) {
+             for (int x = 0; x < 48; ++x) {
+                 const int k = (x + y) % 8;
+                 ColourValue c = ColourFromRgb(253 + (k & 1), 253 + (k >> 1 & 1), 253 + (k >> 2 & 1));
+                 if (x < 24) c = ColourFromRgb(246, 246, 246);
+                 if (y >= 28) c = ColourFromRgb(20 * (x % 10), 20 * (x % 10), 20 * (x % 10));
+                 p.setPoint(x, y, c);
+             }
+         }
+         return p;
      },
      {16, true, MultipleOfFive},
      [](const Picture& original, const Picture& reduced) {
@@ -167,6 +178,21 @@ const Known kKnown[] = {
                  }
              }
          }
+     }},
+    {"a light grey among many nearly white pixels takes the palette's colour below white",
+     [] {
+         std::vector<ColourValue> c = SixteenApart();
+         c.erase(c.begin() + 7);  // white's corner of the cube: (255, 255, 200)
+         c.push_back(ColourFromRgb(254, 254, 254));
+         c.push_back(ColourFromRgb(253, 254, 254));
+         Picture p = Stripes(c, 40);
+         p.setPoint(0, 0, ColourFromRgb(236, 236, 236));
+         return p;
+     },
+     {16, false, MultipleOfFive},
+     [](const Picture&, const Picture& reduced) {
+         EXPECT_EQ(reduced.point(0, 0), ColourFromRgb(250, 250, 250));
+         EXPECT_EQ(reduced.point(15, 1), ColourFromRgb(250, 250, 250)) << "the nearly white pixels with it";
      }},
     {"on PaintBBS every colour is one its sliders set", [] { return Ramps(40, 40); }, {128, true, MultipleOfFive},
      [](const Picture&, const Picture& reduced) {
