@@ -22,8 +22,14 @@ public:
     void setShape(PointerShape shape) override;
 
 private:
+    // The pointer as the server has it: where it is, and whether the left button is down.
+    struct Reading {
+        ScreenPoint at;
+        bool leftHeld = false;
+    };
+
     void move(ScreenPoint p);
-    ScreenPoint read();
+    Reading read();
     void button(bool press, HandGuard::Send send);
     // Tells of an injected event XTest refused (its result is 0).
     void injected(int accepted);
