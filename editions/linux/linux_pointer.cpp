@@ -77,6 +77,8 @@ void LinuxPointer::injected(int accepted) {
 void LinuxPointer::leftButtonDown() { button(true, guard_.press(read().at)); }
 void LinuxPointer::leftButtonUp() { button(false, guard_.release(read().at)); }
 
+bool LinuxPointer::keyMayGo() { return guard_.key(read().at); }
+
 void LinuxPointer::setShape(PointerShape shape) { SetProgramPointerShape(shape); }
 
 }  // namespace mipro::linux_x11

@@ -21,6 +21,9 @@ public:
     // windows (see editions/linux/pointer_shape.h).
     void setShape(PointerShape shape) override;
 
+    // Whether a key may be sent now: not while a hand has taken the mouse.
+    bool keyMayGo();
+
 private:
     // The pointer as the server has it: where it is, and whether the left button is down.
     struct Reading {

@@ -88,7 +88,7 @@ protected:
 
     sim::SimDesktop sim;
     GtkMainWindow window{kTwipsPerPixel, kTwipsPerPixel};
-    Platform platform{sim.pointer, sim.clock, sim.sound, window, sim.dialogs, sim.files, sim.screen,
+    Platform platform{sim.pointer, sim.keyboard, sim.clock, sim.sound, window, sim.dialogs, sim.files, sim.screen,
                       ProgramVersion{1, 0, 0}, "/tmp/", WindowSystem::X11};
     Wizard w{platform};
     MainForm form{w};

@@ -37,6 +37,9 @@ public:
     }
     void setShape(PointerShape shape) override { shape_ = shape; }
 
+    // Whether the keyboard may send a key now: not while a hand has the mouse.
+    bool keyMayGo() { return !guardsHand || guard_.key(pos_); }
+
     // The user's hand on the mouse: moves the pointer without going to the log.
     void userMoves(ScreenPoint p) { pos_ = clampToScreen(p); }
     ScreenPoint position() const { return pos_; }
