@@ -43,13 +43,15 @@ protected:
         w.st.CheckAfterDraw = True;
     }
 
-    // The board, its controls captured and its canvas found on the screen as page 6 finds it.
+    // The board, its controls captured and its canvas found on the screen as page 6 finds it,
+    // with what surrounds it.
     void PutUp(sim::SimBoardOptions options) {
         PutBoard(options);
-        const std::optional<CanvasSize> found = FindCanvasSize(w, board->canvasOrigin());
-        ASSERT_TRUE(found);
-        EXPECT_EQ(*found, (CanvasSize{options.canvas.width, options.canvas.height}));
-        ChosenCanvas(w.st) = *found;
+        const CanvasSight seen = LookAtCanvas(w, board->canvasOrigin());
+        ASSERT_TRUE(seen.size);
+        EXPECT_EQ(*seen.size, (CanvasSize{options.canvas.width, options.canvas.height}));
+        ChosenCanvas(w.st) = *seen.size;
+        (w.st.BoardKind == kBoardOekaki ? w.st.capture.PooRing : w.st.capture.ShiRing) = seen.ring;
     }
     void DrawPicture(const Picture& p) {
         w.st.ImgWidth = p.width();
@@ -379,23 +381,6 @@ TEST_F(CanvasRunTest, TheCanvasIsFoundOnBothBoardsAtEverySizeBlankOrDrawn) {
             EXPECT_EQ(FindCanvasSize(w, board->canvasOrigin()), (CanvasSize{size.width, size.height}));
         }
     }
-}
-
-// A canvas without a frame of its own on a plain page: found where the page's colour fills a
-// whole column and a whole row; a drawing inside does not end it early.
-TEST(CanvasExtent, ACanvasOnAPlainPageEndsAtTheFirstFullColumnAndRowOfThePage) {
-    constexpr ColourValue kPage = 0xE0E0E0;
-    Picture around(40, 30, kPage);
-    for (int y = 1; y <= 12; ++y)
-        for (int x = 1; x <= 20; ++x) around.setPoint(x, y, 0xFFFFFF);
-    for (int x = 1; x <= 19; ++x) around.setPoint(x, 6, kPage);  // lines in the page's colour, short
-    for (int y = 2; y <= 12; ++y) around.setPoint(9, y, kPage);   // of the canvas's edges by a pixel
-    EXPECT_EQ(CanvasExtentIn(around), (CanvasSize{20, 12}));
-}
-
-TEST(CanvasExtent, NoCanvasOnAPlainScreen) {
-    EXPECT_FALSE(CanvasExtentIn(Picture(50, 50, 0x808000)));
-    EXPECT_FALSE(CanvasExtentIn(Picture(1, 1)));
 }
 
 // --- Page 6 ---
