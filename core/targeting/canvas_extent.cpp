@@ -41,10 +41,10 @@ Runs RunsFrom(const Picture& p, ScreenPoint at, ScreenPoint step, ColourValue co
 // corner (W + 2d - 1 pixels for a width W), its left side likewise down; its right side runs from
 // its top-right corner to its bottom-right corner (H + 2d pixels), its bottom side likewise across.
 struct Layer {
-    ColourValue colour = 0;   // the colour of its top and left sides, seen at its top-left corner
-    int widest = 0;           // the widest rectangle its top side allows
-    int tallest = 0;          // the tallest rectangle its left side allows
-    std::vector<Runs> right;  // its right side, by the rectangle's width
+    ColourValue colour = 0;    // the colour of its top and left sides, seen at its top-left corner
+    int widest = 0;            // the widest rectangle its top side allows
+    int tallest = 0;           // the tallest rectangle its left side allows
+    std::vector<Runs> right;   // its right side, by the rectangle's width
     std::vector<Runs> bottom;  // its bottom side, by the rectangle's height
 };
 

@@ -13,11 +13,11 @@
 //   frame's inner layers fit a smaller one); fits that lie across each other give no size. What
 //   the canvas holds, drawn or blank, is never looked at.
 // - No frame (the surroundings are a panel or the page, one colour all round the canvas): the
-//   canvas ends at the first whole column and the first whole row of that colour, which also end
-//   the runs of that colour along its top and down its left. A drawing with a line of exactly that
-//   colour from edge to edge would end the canvas early; a corner of the canvas in that colour
-//   (the first pixel, its top-right or bottom-left one) means the closing lines lie beyond
-//   something else (a shadow, text next to it), and no size is given.
+//   canvas is the smallest rectangle that colour closes all round, so it ends at the first whole
+//   column and row of that colour. A drawing with a line of exactly that colour from edge to edge
+//   would end the canvas early; a corner of the canvas in that colour (the first pixel, its
+//   top-right or bottom-left one) means the closing lines lie beyond something else (a shadow,
+//   text next to it), and no size is given.
 // The user sees the size on page 6 and can correct it; with no size the picture's size stands.
 #pragma once
 

@@ -2,7 +2,7 @@
 // the check and repair passes, a hand in the middle of a colour change or a reset, a busy board
 // that misses presses, lines for runs, a canvas smaller than the picture, and the canvas size on
 // page 6.
-#include "board_run_fixture.h"
+#include "canvas_run_fixture.h"
 
 #include <utility>
 
@@ -12,17 +12,11 @@
 #include "drawing/desk_position.h"
 #include "magnifier_driver.h"
 #include "targeting/canvas_extent.h"
-#include "targeting/capture_steps.h"
 
 namespace mipro::testing {
 namespace {
 
 using board::Kind;
-
-constexpr int kYes = MsgBox::AnswerYes;
-constexpr int kNo = MsgBox::AnswerNo;
-const std::string kGoOn = "描画を続けますか？";
-const std::string kStop = "描画を止めますか？";
 
 enum class Event { None, HandInColourChange, HandInReset, Busy };
 
@@ -35,74 +29,6 @@ const char* NameOf(Event e) {
     }
     return "";
 }
-
-class CanvasRunTest : public BoardRunTest {
-protected:
-    CanvasRunTest() {
-        desk.pointer.guardsHand = true;
-        w.st.CheckAfterDraw = True;
-    }
-
-    // The board, its controls captured and its canvas found on the screen as page 6 finds it,
-    // with what surrounds it.
-    void PutUp(sim::SimBoardOptions options) {
-        PutBoard(options);
-        const CanvasSight seen = LookAtCanvas(w, board->canvasOrigin());
-        ASSERT_TRUE(seen.size);
-        EXPECT_EQ(*seen.size, (CanvasSize{options.canvas.width, options.canvas.height}));
-        ChosenCanvas(w.st) = *seen.size;
-        (w.st.BoardKind == kBoardOekaki ? w.st.capture.PooRing : w.st.capture.ShiRing) = seen.ring;
-    }
-    void DrawPicture(const Picture& p) {
-        w.st.ImgWidth = p.width();
-        w.st.ImgHeight = p.height();
-        Draw(p);
-    }
-
-    bool OnCanvas(ScreenPoint p) const {
-        const ScreenPoint o = board->canvasOrigin();
-        return p.x >= o.x && p.y >= o.y && p.x < o.x + board->canvas().width() && p.y < o.y + board->canvas().height();
-    }
-    // Presses that reached neither the canvas nor the colour controls left of it: the board's
-    // window right of or below the canvas.
-    int PressesBesideTheCanvas() const {
-        int beside = 0;
-        for (const ScreenPoint& p : Presses()) beside += !OnCanvas(p) && p.x >= board->canvasOrigin().x;
-        return beside;
-    }
-    int CanvasPresses() const {
-        int on = 0;
-        for (const ScreenPoint& p : Presses()) on += OnCanvas(p);
-        return on;
-    }
-
-    // The user's hand takes the mouse once, just before the n-th press on the colour controls
-    // counted from `afterCanvasPresses` presses on the canvas.
-    void HandAtColourPress(int n, int afterCanvasPresses) {
-        desk.pointer.onButton = [this, n, afterCanvasPresses] {
-            if (handMoved || board->model().buttonHeld()) return;
-            const ScreenPoint at = desk.pointer.position();
-            if (OnCanvas(at)) {
-                ++canvasPressesSeen;
-            } else if (canvasPressesSeen >= afterCanvasPresses && at.x < board->canvasOrigin().x &&
-                       ++colourPressesSeen == n) {
-                handMoved = true;
-                desk.pointer.userMoves({900, 700});
-            }
-        };
-    }
-
-    std::vector<std::string> Questions() const {
-        std::vector<std::string> q;
-        for (const auto& m : desk.dialogs.shown)
-            if ((m.style & MsgBox::YesNo) == MsgBox::YesNo) q.push_back(m.text);
-        return q;
-    }
-
-    bool handMoved = false;
-    int canvasPressesSeen = 0;
-    int colourPressesSeen = 0;
-};
 
 // --- The table: board kind x lines for runs x check x what happens during the run ---
 
@@ -229,9 +155,8 @@ TEST_F(CanvasRunTest, WhatCannotBeMendedIsReportedWithItsPlacesNotHiddenBehindDo
     // Once the run has begun, the screen shows one canvas pixel in a colour no click changes.
     const ScreenPoint stuck = board->toScreen({140 + 2, 12 + 0});
     desk.screen.setPixelSource(board->window(), [&](ScreenPoint at) {
-        const ScreenPoint o = board->canvasOrigin();
         if (at == stuck && CanvasPresses() > 0) return 0x030201;
-        return OnCanvas(at) ? board->canvas().at(at.x - o.x, at.y - o.y) : board::kPanelColour;
+        return board->pixelAt(at);
     });
     Picture p(4, 2);
     p.setPoint(1, 0, 0x000000);
@@ -249,7 +174,7 @@ TEST_F(CanvasRunTest, WhatCannotBeMendedIsReportedWithItsPlacesNotHiddenBehindDo
 TEST_F(CanvasRunTest, AWindowOverTheCanvasAtTheCheckRedrawsNothingAndSaysWhy) {
     PutUp({Kind::PaintBBS, {40, 30}, {64, 48}});
     desk.window.onDoEvents = [&] {
-        if (desk.window.windowCaption() == " 描画を確認しています...")
+        if (desk.window.windowCaption() == " 描画を確認しています..." && CanvasPresses() > 0)
             desk.screen.addWindow({0, 0, 1024, 768}, "Notepad");
     };
     const Picture p = BandedPicture();
@@ -274,7 +199,7 @@ TEST_F(CanvasRunTest, PixelsLeftAloneGetTheirEarlierColourBack) {
     PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
     // A stray pixel beside the picture, painted in the middle of the run as a hand's drag would.
     desk.window.onDoEvents = [&] {
-        if (handMoved) return;
+        if (handMoved || CanvasPresses() == 0) return;
         handMoved = true;
         desk.pointer.setCursorPos(board->toScreen({140 + 40, 12 + 30}));
         desk.pointer.leftButtonDown();
