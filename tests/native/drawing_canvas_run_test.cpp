@@ -270,10 +270,11 @@ TEST_F(CanvasRunTest, AHandDuringADragStopsItAtOnceReleasedOnItsOwnRun) {
     w.st.CheckAfterDraw = False;
     Picture p(10, 3);
     for (int x = 0; x < 10; ++x) p.setPoint(x, 1, 0x0000FF);
+    // The hand drags the pen as it goes: along the run's own row, off the canvas to its left.
     desk.pointer.onRead = [&] {
         if (!handMoved && board->model().buttonHeld() && OnCanvas(desk.pointer.position())) {
             handMoved = true;
-            desk.pointer.userMoves({900, 700});
+            desk.pointer.userMoves({board->canvasOrigin().x - 30, board->canvasOrigin().y + 1});
         }
     };
     desk.dialogs.answers = {kYes};
@@ -287,6 +288,63 @@ TEST_F(CanvasRunTest, AHandDuringADragStopsItAtOnceReleasedOnItsOwnRun) {
     EXPECT_EQ(Questions(), std::vector<std::string>{kGoOn});
     EXPECT_EQ(Mismatches(p, false), 0);
     EXPECT_EQ(PressesBesideTheCanvas(), 0);
+}
+
+// The hand takes the mouse just before the last click's press: the guard withholds the press,
+// and the click is found out at once and made again, though no click follows it.
+TEST_F(CanvasRunTest, AWithheldClickIsFoundOutEvenAsTheLastClick) {
+    PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+    w.st.CheckAfterDraw = False;
+    Picture p(4, 2);
+    p.setPoint(0, 0, 0x0000FF);
+    p.setPoint(3, 1, 0x00FF00);
+    const ScreenPoint last = board->toScreen({140 + 3, 12 + 1});
+    desk.pointer.onButton = [&] {
+        if (handMoved || desk.pointer.position() != last || board->model().buttonHeld()) return;
+        handMoved = true;
+        desk.pointer.userMoves({board->canvasOrigin().x - 30, board->canvasOrigin().y});
+    };
+    desk.dialogs.answers = {kYes};
+    DrawPicture(p);
+    EXPECT_TRUE(handMoved);
+    EXPECT_EQ(Questions(), std::vector<std::string>{kGoOn});
+    EXPECT_EQ(Mismatches(p, false), 0);
+}
+
+// The hand moves while a drag's button is down, after the pointer has reached the run's last
+// pixel: the board drags its pen to the hand, the run asks at once and draws the run again, and
+// with the check on the repair mends the hand's line.
+TEST_F(CanvasRunTest, AHandMovingWhileADragIsHeldIsSeenBeforeTheRelease) {
+    for (bool check : {false, true}) {
+        SCOPED_TRACE(check ? "checked" : "unchecked");
+        board.reset();
+        desk.log.clear();
+        desk.dialogs.shown.clear();
+        handMoved = false;
+        w.st.poo = {};
+        PutUp({Kind::OekakiBBS, {40, 30}, {64, 48}});
+        w.st.StrokeRuns = True;
+        w.st.CheckAfterDraw = ToBoolean(check);
+        Picture p(10, 3);
+        for (int x = 0; x < 10; ++x) p.setPoint(x, 2, 0x0000FF);
+        const ScreenPoint runEnd = board->toScreen({140 + 9, 12 + 2});
+        const ScreenPoint hand = board->toScreen({140 + 40, 12 + 30});
+        desk.pointer.onMove = [&] {
+            if (handMoved || desk.pointer.position() != runEnd || !board->model().buttonHeld()) return;
+            handMoved = true;
+            desk.pointer.userMoves(hand);
+        };
+        desk.dialogs.answers = {kYes};
+        DrawPicture(p);
+        desk.pointer.onMove = nullptr;
+        EXPECT_TRUE(handMoved);
+        EXPECT_EQ(Questions(), std::vector<std::string>{kGoOn});
+        for (int x = 0; x < 10; ++x) EXPECT_EQ(board->canvas().at(x, 2), 0x0000FF) << x;
+        if (check) {
+            EXPECT_EQ(board->canvas().at(40, 30), board::kWhite);
+            EXPECT_TRUE(desk.dialogs.answers.empty());
+        }
+    }
 }
 
 // --- Finding the canvas ---
