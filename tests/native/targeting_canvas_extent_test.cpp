@@ -1,7 +1,8 @@
 // The canvas's size found from what the screen shows around its origin: a table of layouts a
 // painter page shows around a 20 x 12 canvas (frames of one to three pixels, of two colours,
 // bevelled, with shadows; no frame on a panel or on the page; tools, palettes and text beside
-// it), each with the size it must give or no size at all.
+// it), each with the size it must give or no size at all; and the band page 6 keeps around the
+// canvas, compared with later reads.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -171,6 +172,40 @@ TEST(CanvasExtent, EachLayoutGivesTheCanvasOrNoSize) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(CanvasExtentIn(c.around), c.want);
     }
+}
+
+// The band page 6 keeps around the canvas, and a later read compared with it.
+TEST(CanvasRing, ALaterReadShowsTheBandUnlessItChangedOutsideWhereTheRunDraws) {
+    const Picture found = Layout(kPanel).canvas().frame({kBlack}).picture();
+    const CanvasRing ring = RingIn(found, kCanvas);
+    EXPECT_EQ(ring.pixels.size(), static_cast<std::size_t>((20 + 8) * (12 + 8) - 20 * 12));
+    struct Case {
+        std::string name;
+        Picture read;
+        CanvasSize drawn;  // where the run draws
+        bool shown;
+    };
+    const std::vector<Case> cases = {
+        {"the same screen, the canvas drawn on", Layout(kPanel).canvas(kRed).frame({kBlack}).picture(), kCanvas, true},
+        {"the frame gone", Layout(kPanel).canvas().picture(), kCanvas, false},
+        {"a pixel four away changed", Layout(kPanel).canvas().frame({kBlack}).fill(kCanvas.width + 3, 5, 1, 1, kRed)
+             .picture(), kCanvas, false},
+        {"a pixel five away changed", Layout(kPanel).canvas().frame({kBlack}).fill(-5, 0, 1, 1, kRed).picture(),
+         kCanvas, true},
+        {"the page scrolled a pixel up", Layout(kPanel).fill(0, -1, 20, 12, kWhite).fill(-1, -2, 22, 1, kBlack)
+             .fill(-1, 11, 22, 1, kBlack).fill(-1, -2, 1, 14, kBlack).fill(20, -2, 1, 14, kBlack).picture(),
+         kCanvas, false},
+        {"read black", Picture(found.width(), found.height(), kBlack), kCanvas, false},
+        {"a read that stops short of the band", Layout(kPanel, kAroundWidth + 22).canvas().frame({kBlack}).picture(),
+         kCanvas, false},
+        {"changed where a larger canvas, as the user corrected it, is drawn",
+         Layout(kPanel).canvas().frame({kBlack}).fill(20, 0, 3, 12, kRed).picture(), CanvasSize{23, 12}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RingShown(c.read, ring, c.drawn), c.shown);
+    }
+    EXPECT_TRUE(RingShown(Picture(), CanvasRing{}, kCanvas));
 }
 
 TEST(CanvasExtent, NoSizeFromAReadTooSmallToHoldACanvas) {
