@@ -16,7 +16,9 @@ namespace mipro {
 // size while no canvas size is known.
 ScreenRect CheckedRect(const State& st);
 
-// Reads the canvas before the first click; nothing when the screen could not be read.
+// Reads the canvas before the first click, once the screen has settled (two reads agree); nothing
+// when the screen could not be read. The caption reads " 描画を確認しています..." while it reads, as
+// at every read of the check, and is given back after.
 std::optional<CanvasCheck> ReadCanvasBefore(Wizard& w);
 
 enum class CheckEnd {
@@ -24,6 +26,7 @@ enum class CheckEnd {
     Unmended,    // some pixels still differ
     Unreadable,  // the screen could not be read
     Misread,     // the canvas did not look like the drawn canvas at all: nothing was redrawn
+    Moved,       // the canvas's surroundings were not as when its origin was captured: nothing was redrawn
     Stopped,     // the user stopped a repair pass
 };
 
@@ -33,7 +36,8 @@ struct CheckResult {
 };
 
 // After the last pixel and before the colour reset; the progress caption shows the check and
-// each repair pass.
+// each repair pass. Every read rests the pointer off the canvas first, and is trusted only when
+// the canvas's surroundings show as when its origin was captured and it is not mostly wrong.
 CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P);
 
 // At the very end of the run: what could not be mended (how many, and where), or why there was no

@@ -22,8 +22,9 @@ bool ListOrder(const CanvasFault& a, const CanvasFault& b) {
 
 }  // namespace
 
-CanvasCheck::CanvasCheck(Picture before, int boardKind)
+CanvasCheck::CanvasCheck(Picture before, int boardKind, bool beforeInPlace)
     : board_kind_(boardKind),
+      before_in_place_(beforeInPlace),
       want_(std::move(before)),
       listed_(static_cast<std::size_t>(want_.width()) * want_.height(), false) {}
 
@@ -50,7 +51,9 @@ std::vector<CanvasFault> CanvasCheck::faults(const Picture& now) const {
 
 bool CanvasCheck::mostlyWrong(const std::vector<CanvasFault>& faults) const {
     const auto wrongListed = std::count_if(faults.begin(), faults.end(), [](const CanvasFault& f) { return f.listed; });
-    return listed_count_ > 0 && wrongListed * 2 > listed_count_;
+    const std::int64_t wrong = static_cast<std::int64_t>(faults.size());
+    const std::int64_t pixels = static_cast<std::int64_t>(width()) * height();
+    return wrong * 2 > pixels || (listed_count_ > 0 && wrongListed * 2 > listed_count_);
 }
 
 std::vector<PixelLine> CanvasCheck::repairList(const std::vector<CanvasFault>& faults) const {

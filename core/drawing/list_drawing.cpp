@@ -55,43 +55,45 @@ void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
     w.pf.screen.setPixel(w.st.ScreenDC, P.x, P.y, ColourOf(px));
 }
 
-void ClickPixel(Wizard& w, ScreenPoint P) {
+// A click on the pixel; false when a hand was seen then (its press may have been withheld, or the
+// hand may have clicked elsewhere).
+bool ClickPixel(Wizard& w, ScreenPoint P) {
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
+    return InterruptDraw(w, P.x, P.y) == kGoOn;
 }
 
 // Press on the first pixel, move to the last, release there, with the speed's pause after each
-// event. A hand seen while the button is down ends the drag at once, released on its own row;
-// false then.
+// event. The hand is looked for after the press and again before the release: a hand seen after
+// the press ends the drag at once, released on its own row; one seen after the move (it may have
+// dragged the pen while the button was down) leaves the stroke counted as not drawn. False then.
 bool DragRow(Wizard& w, const Stroke& s, ScreenPoint P) {
     const ScreenPoint last = OnCanvas(w.st, s.first, s.lastX);
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
-    const bool handAway = InterruptDraw(w, P.x, P.y) != kGoOn;
+    bool handAway = InterruptDraw(w, P.x, P.y) != kGoOn;
     if (!handAway) {
         w.pf.pointer.setCursorPos(last);
         w.pf.clock.sleep(w.st.SpeedWait);
+        handAway = InterruptDraw(w, last.x, last.y) != kGoOn;
     }
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
     return !handAway;
 }
 
-// False when a hand was seen during a drag.
+// False when a hand was seen during a click or a drag.
 bool DrawStroke(Wizard& w, const Stroke& s, ScreenPoint& P) {
     if (OnDesktop(w.st)) {
         PaintOnDesktop(w, s.first, P);
         return true;
     }
-    if (s.single()) {
-        ClickPixel(w, P);
-        return true;
-    }
+    if (s.single()) return ClickPixel(w, P);
     return DragRow(w, s, P);
 }
 

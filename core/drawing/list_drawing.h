@@ -1,6 +1,7 @@
 // Drawing a pixel list: for each stroke the board's colour is set, the pointer put on the first
-// pixel, the user's hand looked for, and the pixel clicked or the row dragged; or, on the desktop,
-// the pixel painted. Used for the list itself and for the repairs after the check.
+// pixel, the user's hand looked for, and the pixel clicked or the row dragged, the hand looked for
+// again before the stroke counts as drawn; or, on the desktop, the pixel painted. Used for the
+// list itself and for the repairs after the check.
 #pragma once
 
 #include <cstdint>

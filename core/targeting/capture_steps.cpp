@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "targeting/canvas_extent.h"
 #include "targeting/capture_record.h"
@@ -70,19 +71,22 @@ std::optional<std::int32_t> SideFrom(const std::string& text) {
 }
 
 // After a new origin: the canvas's size as the screen shows it, or the picture's size when no edge
-// is found there. The board paints again where the magnifier was only after it has gone, in its
-// own time: the size counts once two reads a settling pause apart agree.
+// is found there, and what surrounds the rectangle the check will read, so that a read of the
+// canvas whose surroundings have moved is told. The board paints again where the magnifier was
+// only after it has gone, in its own time: what is seen counts once two reads a settling pause
+// apart agree.
 void FindCanvasAfterCapture(Wizard& w) {
     const ScreenPoint origin = w.st.BoardKind == kBoardOekaki ? w.st.capture.PooHome : w.st.capture.ShiHome;
-    std::optional<CanvasSize> found = FindCanvasSize(w, origin);
+    CanvasSight seen = LookAtCanvas(w, origin);
     for (int read = 1; read < kMostCanvasReads; ++read) {
         w.pf.window.doEvents();
         w.pf.clock.sleep(kHideSettleMs);
-        const std::optional<CanvasSize> again = FindCanvasSize(w, origin);
-        if (again == found) break;
-        found = again;
+        CanvasSight again = LookAtCanvas(w, origin);
+        if (again == seen) break;
+        seen = std::move(again);
     }
-    ChosenCanvas(w.st) = found ? *found : CanvasSize{w.st.ImgWidth, w.st.ImgHeight};
+    ChosenCanvas(w.st) = seen.size ? *seen.size : CanvasSize{w.st.ImgWidth, w.st.ImgHeight};
+    (w.st.BoardKind == kBoardOekaki ? w.st.capture.PooRing : w.st.capture.ShiRing) = std::move(seen.ring);
     ShowCanvasSize(w);
 }
 

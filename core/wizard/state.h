@@ -23,6 +23,24 @@ struct CanvasSize {
     friend bool operator==(const CanvasSize&, const CanvasSize&) = default;
 };
 
+// A pixel around a board's canvas, placed from the canvas's origin.
+struct RingPixel {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    ColourValue colour = 0;
+    friend bool operator==(const RingPixel&, const RingPixel&) = default;
+};
+
+// What surrounded a board's canvas when its origin was captured: a band a few pixels wide around a
+// rectangle at the origin (the canvas found, or the picture's size when none was), as the screen
+// showed it then. A read of the canvas that no longer shows it is not of the canvas. Empty while not
+// captured.
+struct CanvasRing {
+    CanvasSize inner;               // the rectangle the band surrounds
+    std::vector<RingPixel> pixels;  // the band's pixels that lay on the screen
+    friend bool operator==(const CanvasRing&, const CanvasRing&) = default;
+};
+
 // Screen positions captured with the magnifier, for both board kinds (Poo: oekakiBBS, Shi:
 // PaintBBS). A ...Mag member is where the pointer was when the user confirmed, and where the
 // magnifier reopens; one whose x is 0 counts as never captured. The others are derived from it.
@@ -48,6 +66,8 @@ struct CaptureRecord {
     ScreenPoint ShiBBar;     // the zero end of the blue slider
     CanvasSize PooCanvas;    // oekakiBBS's canvas size, found from the screen when its origin is captured
     CanvasSize ShiCanvas;    // PaintBBS's canvas size, likewise; the user may correct either
+    CanvasRing PooRing;      // what surrounded oekakiBBS's canvas when its origin was captured
+    CanvasRing ShiRing;      // what surrounded PaintBBS's canvas, likewise
 };
 
 // The digits last set on oekakiBBS's colour controls, so only the digits that change are clicked.

@@ -7,6 +7,7 @@ namespace mipro::sim {
 // The part the pointer listener reaches through a weak pointer, so a board that is gone is ignored.
 struct SimBoard::Shared {
     board::Board model;
+    ScreenPoint origin;  // where the board's top-left pixel lies now
     bool captured = false;
 };
 
@@ -18,8 +19,8 @@ board::Point ToBoard(ScreenPoint p, ScreenPoint origin) { return {p.x - origin.x
 
 SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
     : screen_(desk.screen),
-      origin_(options.screenOrigin),
-      shared_(std::make_shared<Shared>(Shared{board::Board(options.kind, options.canvas, options.busy)})),
+      shared_(std::make_shared<Shared>(
+          Shared{board::Board(options.kind, options.canvas, options.busy), options.screenOrigin})),
       face_(board::DrawBoard(shared_->model)) {
     window_ = screen_.addWindow(windowRect(), options.className);
     screen_.setPixelSource(window_, [this](ScreenPoint at) { return pixelAt(at); });
@@ -27,11 +28,10 @@ SimBoard::SimBoard(SimDesktop& desk, const SimBoardOptions& options)
     std::weak_ptr<Shared> weak = shared_;
     SimScreen& screen = screen_;
     const WindowHandle window = window_;
-    const ScreenPoint origin = origin_;
-    desk.pointer.addListener([weak, &screen, window, origin](EventKind kind, ScreenPoint at) {
+    desk.pointer.addListener([weak, &screen, window](EventKind kind, ScreenPoint at) {
         const std::shared_ptr<Shared> s = weak.lock();
         if (!s) return;
-        const board::Point p = ToBoard(at, origin);
+        const board::Point p = ToBoard(at, s->origin);
         if (kind == EventKind::ButtonDown && !s->captured) {
             if (screen.windowFromPoint(at) != window) return;
             s->captured = true;
@@ -54,7 +54,7 @@ SimBoard::~SimBoard() { screen_.removeWindow(window_); }
 const board::Board& SimBoard::model() const { return shared_->model; }
 
 ColourValue SimBoard::pixelAt(ScreenPoint at) const {
-    const board::Point p = ToBoard(at, origin_);
+    const board::Point p = ToBoard(at, shared_->origin);
     const board::Rect canvas = model().layout().canvasRect();
     if (canvas.contains(p)) return model().canvas().at(p.x - canvas.left, p.y - canvas.top);
     return face_.inside(p.x, p.y) ? face_.at(p.x, p.y) : board::kPanelColour;
@@ -62,10 +62,16 @@ ColourValue SimBoard::pixelAt(ScreenPoint at) const {
 
 ScreenRect SimBoard::windowRect() const {
     const board::Size size = model().layout().boardSize();
-    return {origin_.x, origin_.y, origin_.x + size.width, origin_.y + size.height};
+    const ScreenPoint o = shared_->origin;
+    return {o.x, o.y, o.x + size.width, o.y + size.height};
 }
 
-ScreenPoint SimBoard::toScreen(board::Point p) const { return {origin_.x + p.x, origin_.y + p.y}; }
+ScreenPoint SimBoard::toScreen(board::Point p) const { return {shared_->origin.x + p.x, shared_->origin.y + p.y}; }
+
+void SimBoard::moveTo(ScreenPoint screenOrigin) {
+    shared_->origin = screenOrigin;
+    screen_.moveWindow(window_, windowRect());
+}
 
 ScreenPoint SimBoard::canvasOrigin() const { return toScreen(model().layout().canvasOrigin()); }
 

@@ -39,6 +39,8 @@ public:
 
     WindowHandle window() const { return window_; }
     ScreenRect windowRect() const;
+    // The page scrolled, or the window moved: the board shows, and takes input, from here on.
+    void moveTo(ScreenPoint screenOrigin);
 
     // Screen positions of the board's parts.
     ScreenPoint toScreen(board::Point p) const;
@@ -51,14 +53,13 @@ public:
     // PaintBBS: a slider's reference point, where a press sets 5.
     ScreenPoint sliderZero(board::Channel c) const;
 
-private:
-    struct Shared;
-
     // What the board shows at a screen point inside its window.
     ColourValue pixelAt(ScreenPoint at) const;
 
+private:
+    struct Shared;
+
     SimScreen& screen_;
-    ScreenPoint origin_;
     WindowHandle window_;
     std::shared_ptr<Shared> shared_;
     board::Raster face_;  // the board as drawn when it was put up, around its live canvas
