@@ -239,7 +239,12 @@ ControlPlacement GtkMainWindow::placement(ControlRef c) { return control(c).at; 
 
 // ---- the window
 
-void GtkMainWindow::setWindowCaption(const std::string& text) { gtk_window_set_title(GTK_WINDOW(window_), text.c_str()); }
+// The caption reaches the screen at once: a draw run sets it and goes on clicking without letting
+// GTK's loop run, which would otherwise keep the change until the run's next pause for events.
+void GtkMainWindow::setWindowCaption(const std::string& text) {
+    gtk_window_set_title(GTK_WINDOW(window_), text.c_str());
+    gdk_display_flush(gtk_widget_get_display(window_));
+}
 
 std::string GtkMainWindow::windowCaption() {
     const char* title = gtk_window_get_title(GTK_WINDOW(window_));
