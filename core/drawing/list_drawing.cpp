@@ -64,7 +64,7 @@ bool ClickPixel(Wizard& w, ScreenPoint P) {
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
-    return InterruptDraw(w, P.x, P.y) == kGoOn;
+    return !HandMoved(w, P.x, P.y);
 }
 
 // Press on the first pixel, move to the last, release there, with the speed's pause after each
@@ -76,11 +76,11 @@ bool DragRow(Wizard& w, const Stroke& s, ScreenPoint P) {
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
-    bool handAway = InterruptDraw(w, P.x, P.y) != kGoOn;
+    bool handAway = HandMoved(w, P.x, P.y);
     if (!handAway) {
         w.pf.pointer.setCursorPos(last);
         w.pf.clock.sleep(w.st.SpeedWait);
-        handAway = InterruptDraw(w, last.x, last.y) != kGoOn;
+        handAway = HandMoved(w, last.x, last.y);
     }
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
