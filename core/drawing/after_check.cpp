@@ -78,22 +78,23 @@ Picture CanvasIn(const Picture& around, CanvasSize size) {
     return canvas;
 }
 
-// The canvas and its surroundings in one read, with the pointer resting off the canvas so that no
-// pen a board draws under the pointer shows in it.
+// The canvas and its surroundings in one read.
 std::optional<CanvasRead> ReadCanvas(Wizard& w) {
     const ScreenRect rect = CheckedRect(w.st);
     const CanvasSize canvas{rect.right - rect.left, rect.bottom - rect.top};
     const CanvasRing& ring = ChosenRing(w.st);
     const CanvasSize reach{std::max(canvas.width, ring.inner.width), std::max(canvas.height, ring.inner.height)};
-    w.pf.pointer.setCursorPos(StartPoint(w.st));
     const std::optional<Picture> around = ReadAroundCanvas(w, CanvasOrigin(w.st), reach);
     if (!around) return std::nullopt;
     return CanvasRead{CanvasIn(*around, canvas), RingShown(*around, ring, canvas)};
 }
 
-// The canvas once the board has painted what it was given, under the caption of the check.
+// The canvas once the board has painted what it was given, under the caption of the check, with
+// the pointer resting off the canvas all the while, so that no pen a board draws under the pointer
+// shows in it.
 std::optional<CanvasRead> ReadCanvasSettled(Wizard& w) {
     w.pf.window.setWindowCaption(kChecking);
+    w.pf.pointer.setCursorPos(StartPoint(w.st));
     std::optional<CanvasRead> seen;
     for (int read = 0; read < kMostReads; ++read) {
         w.pf.window.doEvents();

@@ -1,13 +1,15 @@
 """Compares the practice board's saved canvas with the picture a run was to draw, and sets the
 run's wall time against the pauses the run prescribes.
 
-usage: e2e_compare.py EXPECTED_PPM CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow ELAPSED_MS GO_ON_ANSWERS
+usage: e2e_compare.py EXPECTED_PPM CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow ELAPSED_MS GO_ON_ANSWERS CHECK_MS
 
 GO_ON_ANSWERS: how often the run asked whether to go on and was answered Yes; each answer
-adds the pauses the run prescribes for it.
+adds the pauses the run prescribes for it. CHECK_MS: how long of ELAPSED_MS the run spent reading
+the canvas back for its check, printed as "check N ms"; it is not drawing, so the ratio leaves it out.
 
-The last two lines printed are "matched N of M pixels" and "elapsed/nominal R"; the exit status
-is 0 only when every pixel of the picture matched and nothing was painted beside it.
+The last two lines printed are "matched N of M pixels" and "elapsed/nominal R" (the drawing's wall
+time, the check's left out, over the pauses the run prescribes); the exit status is 0 only when
+every pixel of the picture matched and nothing was painted beside it.
 """
 import struct
 import sys
@@ -123,9 +125,9 @@ def nominal_ms(lines, board, speed):
 
 
 def main(argv):
-    if len(argv) != 7:
+    if len(argv) != 8:
         raise SystemExit(__doc__)
-    expected_path, canvas_path, board, speed, elapsed, go_on_answers = argv[1:]
+    expected_path, canvas_path, board, speed, elapsed, go_on_answers, check = argv[1:]
     width, height, expected = read_ppm(expected_path)
     cwidth, cheight, canvas = read_bmp24(canvas_path)
     if cwidth < width or cheight < height:
@@ -139,8 +141,9 @@ def main(argv):
                  if (x >= width or y >= height) and canvas[y * cwidth + x] != WHITE)
 
     nominal = nominal_ms(pixel_lines(width, height, expected), board, speed) + int(go_on_answers) * GO_ON_MS
-    ratio = int(elapsed) / nominal
+    ratio = (int(elapsed) - int(check)) / nominal
     print("elapsed %d ms, nominal %d ms, go-on questions answered %s" % (int(elapsed), nominal, go_on_answers))
+    print("check %d ms" % int(check))
     if beside:
         print("painted beside the picture: %d pixels" % beside)
     print("matched %d of %d pixels" % (matched, width * height))

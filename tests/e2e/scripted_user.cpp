@@ -19,6 +19,8 @@ constexpr auto kRunTimeout = std::chrono::duration_cast<std::chrono::millisecond
 constexpr auto kSettle = 400ms;
 constexpr int kPlacingTries = 5;
 constexpr const char* kFinalCaption = " 描画 100% 完了...";
+// The caption while mipro reads the canvas back for its check.
+constexpr const char* kCheckingCaption = " 描画を確認しています...";
 // The caption a run ends with when the check did not find the canvas exact.
 constexpr const char* kFinishedLead = " 描画終了";
 constexpr const char* kPercentLead = "描画 ";
@@ -39,6 +41,23 @@ constexpr int kHandClear = 40;
 constexpr int kAside = 10;
 
 void Settle() { std::this_thread::sleep_for(kSettle); }
+
+// How long the caption told of the check, summed over the looks at it.
+class CheckWatch {
+public:
+    void saw(bool checking) {
+        const auto now = std::chrono::steady_clock::now();
+        if (checking_) total_ += now - last_;
+        checking_ = checking;
+        last_ = now;
+    }
+    long long milliseconds() const { return std::chrono::duration_cast<std::chrono::milliseconds>(total_).count(); }
+
+private:
+    bool checking_ = false;
+    std::chrono::steady_clock::time_point last_;
+    std::chrono::steady_clock::duration total_{};
+};
 
 int PercentIn(const std::string& caption) {
     const std::size_t at = caption.find(kPercentLead);
@@ -220,8 +239,12 @@ long long ScriptedUser::draw() {
                 "the run did not start");
     }
     auto end = start;
+    // mipro reads the canvas with the pointer resting where it parks it at the end.
+    const ScreenPoint parked = parkedPointer();
+    CheckWatch checkWatch;
     const bool ended = WaitUntil(
         [&] {
+            checkWatch.saw(desktop_.caption() == kCheckingCaption && desktop_.pointer() == parked);
             if (const auto question = desktop_.messageBox()) {
                 answerQuestion(*question);
                 return false;
@@ -238,6 +261,7 @@ long long ScriptedUser::draw() {
     if (!ended) desktop_.describeBoard();
     Require(ended, "the run did not end; the caption reads \"" + desktop_.caption() + "\"");
     Require(!aimedHand_.due(), "the run ended before the hand's moment came");
+    std::printf("check_ms %lld\n", checkWatch.milliseconds());
     return std::chrono::duration_cast<std::chrono::milliseconds>(end - start).count();
 }
 
@@ -245,8 +269,11 @@ long long ScriptedUser::draw() {
 // see that, the end shows as the last caption with the pointer parked left of the canvas.
 bool ScriptedUser::runEnded() {
     if (const auto above = desktop_.keptAbove()) return !*above;
-    const ScreenPoint parked{board_.canvasOrigin.x - kStartPointLeftOfCanvas, board_.canvasOrigin.y};
-    return FinalCaption(desktop_.caption()) && desktop_.pointer() == parked;
+    return FinalCaption(desktop_.caption()) && desktop_.pointer() == parkedPointer();
+}
+
+ScreenPoint ScriptedUser::parkedPointer() const {
+    return {board_.canvasOrigin.x - kStartPointLeftOfCanvas, board_.canvasOrigin.y};
 }
 
 // "描画を止めますか？", asked when a pointer read during the colour reset lags, is answered No, so the

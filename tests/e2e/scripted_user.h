@@ -6,7 +6,9 @@
 // each edition's driver implements.
 //
 // It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
-// "elapsed_ms N" (from the press of "描画開始" to the end of the run) and, for each question
+// "elapsed_ms N" (from the press of "描画開始" to the end of the run), "check_ms N" (how long of it the
+// caption read " 描画を確認しています..." with the pointer resting left of the canvas: mipro reading
+// the canvas back for its check) and, for each question
 // "描画を止めますか？" answered No so that the preparation is tried again, "retry_answer TEXT".
 // On step 6 it reads the canvas size mipro found ("canvas_found W H"), which on a practice board
 // must be the board's; the question that part of the picture lies outside the canvas is answered
@@ -50,6 +52,8 @@ private:
 
     // During the run.
     bool runEnded();
+    // Where mipro rests the pointer while it reads the canvas, and when the run has ended.
+    ScreenPoint parkedPointer() const;
     void answerQuestion(const MessageBoxSeen& question);
     void answerGoOn(const MessageBoxSeen& question);
     void printOutcome();
