@@ -303,6 +303,22 @@ TEST(Win32Screen, ReadsTheScreenWithRedInTheLowByte) {
     EXPECT_NE(read->point(9, 10), 0x996633);
 }
 
+// An area reaching past the screen's right and bottom edges: what lies on the screen is read, the
+// rest is black (a copy of the whole area would come back all black under Wine).
+TEST(Win32Screen, ReadsTheScreensPartOfAnAreaReachingPastIt) {
+    const int right = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN);
+    PlainWindow shown({right - 60, bottom - 40, right, bottom}, RGB(0x33, 0x66, 0x99));
+    win32::Win32Screen screen;
+    const std::optional<Picture> read = screen.readPixels({right - 50, bottom - 30, right + 20, bottom + 10});
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->width(), 70);
+    ASSERT_EQ(read->height(), 40);
+    EXPECT_EQ(read->point(0, 0), 0x996633);
+    EXPECT_EQ(read->point(49, 29), 0x996633);
+    EXPECT_EQ(read->point(50, 29), 0x000000);
+    EXPECT_EQ(read->point(49, 30), 0x000000);
+}
+
 // Not a test: the cost of the check after a run, the read of a 600 x 600 canvas and its
 // comparison. Run with --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
 TEST(Win32Screen, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
