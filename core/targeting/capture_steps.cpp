@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "interfaces/dialogs.h"
 #include "targeting/canvas_extent.h"
 #include "targeting/capture_record.h"
 #include "targeting/magnifier.h"
@@ -27,6 +28,14 @@ constexpr int kHideSettleMs = 100;
 constexpr int kMostCanvasReads = 10;
 
 constexpr const char* kParagraphBreak = "\r\n\r\n";
+constexpr const char* kCrLf = "\r\n";
+
+// Page 6, when the screen showed no canvas size: the picture's size stands, and the user checks it.
+std::string SizeNotFoundText(std::int32_t width, std::int32_t height) {
+    return std::string("描画エリアの大きさを画面から決められませんでした。") + kCrLf + "絵の大きさ (" +
+           std::to_string(width) + " x " + std::to_string(height) +
+           ") を入れました。掲示板のキャンバスの大きさと違うときは、「大きさ:」の数字を書き直してください。";
+}
 
 ScreenPoint ChosenOrigin(const CaptureRecord& c, const State& st) {
     return st.BoardKind == kBoardOekaki ? c.PooHome : c.ShiHome;
@@ -74,8 +83,8 @@ std::optional<std::int32_t> SideFrom(const std::string& text) {
 // is found there, and what surrounds the rectangle the check will read, so that a read of the
 // canvas whose surroundings have moved is told. The board paints again where the magnifier was
 // only after it has gone, in its own time: what is seen counts once two reads a settling pause
-// apart agree.
-void FindCanvasAfterCapture(Wizard& w) {
+// apart agree. False when no size was found.
+bool FindCanvasAfterCapture(Wizard& w) {
     const ScreenPoint origin = w.st.BoardKind == kBoardOekaki ? w.st.capture.PooHome : w.st.capture.ShiHome;
     CanvasSight seen = LookAtCanvas(w, origin);
     for (int read = 1; read < kMostCanvasReads; ++read) {
@@ -88,6 +97,7 @@ void FindCanvasAfterCapture(Wizard& w) {
     ChosenCanvas(w.st) = seen.size ? *seen.size : CanvasSize{w.st.ImgWidth, w.st.ImgHeight};
     (w.st.BoardKind == kBoardOekaki ? w.st.capture.PooRing : w.st.capture.ShiRing) = std::move(seen.ring);
     ShowCanvasSize(w);
+    return seen.size.has_value();
 }
 
 // Hides the main window, lets the user position the magnifier, and comes back.
@@ -106,7 +116,7 @@ void RunCapture(Wizard& w) {
                                  w.st.StepDone(w.st.StepNo, w.st.BoardKind) != False &&
                                  (doneBefore == False || ChosenOrigin(before, w.st) != ChosenOrigin(w.st.capture, w.st));
     // The main window is still hidden, so the screen shows the board alone.
-    if (originConfirmed) FindCanvasAfterCapture(w);
+    const bool sizeNotFound = originConfirmed && !FindCanvasAfterCapture(w);
 
     win.showWindow(true);
     win.focusWindow();
@@ -115,6 +125,10 @@ void RunCapture(Wizard& w) {
     if (win.isEnabled({Control::cmdNEXT})) {
         win.setFocus({Control::cmdNEXT});
         GoPointerDefPos(w, {Control::cmdNEXT});
+    }
+    if (sizeNotFound) {
+        w.pf.dialogs.messageBox(SizeNotFoundText(w.st.ImgWidth, w.st.ImgHeight), MsgBox::OkOnly | MsgBox::Information,
+                                w.st.AppTitle);
     }
 }
 

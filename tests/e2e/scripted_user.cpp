@@ -30,6 +30,7 @@ const std::string kStopQuestion = "描画を止めますか？";
 const std::string kCoverageQuestion = "はみ出しています";
 const std::string kUnmendedNote = "直せませんでした";
 const std::string kNotRedrawnNote = "描き直しはしませんでした";
+const std::string kSizeNotFound = "描画エリアの大きさを画面から決められませんでした";
 // The run parks the pointer this far left of the canvas's first pixel when it ends.
 constexpr int kStartPointLeftOfCanvas = 5;
 // The hand: small moves over a few hundred milliseconds, starting below the canvas.
@@ -200,8 +201,20 @@ void ScriptedUser::captureCanvas() {
     offerMain("step6");
     press({Control::cmdGETHOME});
     lineUp({board_.canvasSquare}, "magnifier-canvas");
+    closeSizeNotFoundNote();
     waitForNext("the origin was not captured");
     readCanvasSize();
+}
+
+// Where the screen showed no canvas size, mipro puts the picture's size on step 6 and says so; the
+// note is closed ("size_note TEXT") and the size taken as shown.
+void ScriptedUser::closeSizeNotFoundNote() {
+    WaitUntil([&] { return desktop_.available({Control::cmdNEXT}) || desktop_.messageBox(); }, kStepTimeout);
+    const auto note = desktop_.messageBox();
+    if (!note || (!note->text.empty() && !Contains(note->text, kSizeNotFound))) return;
+    std::printf("size_note %s\n", OneLine(note->text).c_str());
+    desktop_.answer(*note, true);
+    Require(WaitUntil([&] { return !desktop_.messageBox(); }, kStepTimeout), "the note on the canvas size did not close");
 }
 
 // The canvas size mipro found from the screen, shown on step 6: a practice board's must be exact;

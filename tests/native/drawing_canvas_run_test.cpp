@@ -392,6 +392,39 @@ TEST_F(CanvasRunTest, TheOriginCaptureShowsTheCanvasSizeOnPageSixAndTheUsersCorr
     EXPECT_EQ(desk.window.value({Control::chkSTROKE}), 0);
 }
 
+// A canvas whose edges cannot be told (here a blank white window lies over the whole board): the
+// picture's size stands, and the user is asked to check it. A canvas found says nothing.
+TEST_F(CanvasRunTest, AnOriginWhoseCanvasSizeIsNotFoundAsksTheUserToCheckThePicturesSize) {
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "edges hidden" : "edges shown");
+        board.reset();
+        PutBoard(sim::SimBoardOptions{Kind::PaintBBS, {40, 30}, {120, 90}});
+        if (hidden) {
+            const WindowHandle blank = desk.screen.addWindow({0, 0, 1024, 768}, "Blank");
+            desk.screen.setPixelSource(blank, [](ScreenPoint) { return ColourValue{0xFFFFFF}; });
+        }
+        desk.dialogs.shown.clear();
+        w.st.StepNo = 6;
+        w.st.StepDone(5, kBoardPaint) = True;
+        w.st.StepDone(6, kBoardPaint) = False;
+        w.st.ImgWidth = 24;
+        w.st.ImgHeight = 16;
+        MagnifierHand hand(desk);
+        const ScreenPoint corner = board->canvasGuideCorner();
+        hand.moveTo({corner.x + 268, corner.y + 50}).rest(1).key(MagnifierKey::Enter).rest(1);
+        cmdGETHOME_Click(w);
+        ASSERT_EQ(w.st.capture.ShiHome, board->canvasOrigin());
+        if (!hidden) {
+            EXPECT_TRUE(desk.dialogs.shown.empty());
+            continue;
+        }
+        EXPECT_EQ(desk.window.caption({Control::txtCANVASW}), "24");
+        ASSERT_EQ(desk.dialogs.shown.size(), 1u);
+        EXPECT_NE(desk.dialogs.shown[0].text.find("描画エリアの大きさを画面から決められませんでした。"), std::string::npos);
+        EXPECT_NE(desk.dialogs.shown[0].text.find("(24 x 16)"), std::string::npos);
+    }
+}
+
 // --- The desktop ---
 
 TEST_F(CanvasRunTest, DesktopPixelsOffTheScreenAreSkippedWithoutAQuestion) {
