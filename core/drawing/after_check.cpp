@@ -93,6 +93,8 @@ std::optional<CanvasRead> ReadCanvas(Wizard& w) {
 // the pointer resting off the canvas all the while, so that no pen a board draws under the pointer
 // shows in it.
 std::optional<CanvasRead> ReadCanvasSettled(Wizard& w) {
+    // Events still waiting (the minimised window's resizes, which put the title back) go first.
+    w.pf.window.doEvents();
     w.pf.window.setWindowCaption(kChecking);
     w.pf.pointer.setCursorPos(StartPoint(w.st));
     std::optional<CanvasRead> seen;

@@ -90,8 +90,12 @@ WindowHandle X11Screen::windowFromPoint(ScreenPoint p) {
     Display* display = x_.display();
     const Window topLevel = TopLevelAt(display, x_.root(), p.x, p.y);
     if (topLevel == None) return static_cast<WindowHandle>(x_.root());
+    if (const auto known = clients_.find(topLevel); known != clients_.end()) return known->second;
+    // A window manager marks its client a moment after framing it: a frame without one is asked again.
     const Window client = ClientWindowIn(display, topLevel);
-    return static_cast<WindowHandle>(client != None ? client : topLevel);
+    if (client == None) return static_cast<WindowHandle>(topLevel);
+    clients_[topLevel] = client;
+    return static_cast<WindowHandle>(client);
 }
 
 bool X11Screen::isWindow(WindowHandle h) {
@@ -101,8 +105,11 @@ bool X11Screen::isWindow(WindowHandle h) {
 
 std::string X11Screen::className(WindowHandle h) {
     const auto window = static_cast<Window>(h);
+    if (const auto known = classes_.find(window); known != classes_.end()) return known->second;
     if (window == x_.root() || IsDesktopWindow(x_.display(), window)) return kX11DesktopClass;
-    return ResourceClass(x_.display(), window);
+    std::string cls = ResourceClass(x_.display(), window);
+    if (!cls.empty()) classes_[window] = cls;
+    return cls;
 }
 
 WindowHandle X11Screen::desktopWindow() { return static_cast<WindowHandle>(x_.root()); }

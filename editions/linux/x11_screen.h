@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <unordered_map>
 
 #include "base/picture.h"
 #include "editions/linux/focus_outline.h"
@@ -31,7 +32,8 @@ public:
     double displayScale() override;
 
     // The top-level client window at p (editions/linux/x11_window_tree.h); the root when no
-    // window shows there.
+    // window shows there. A draw run asks for the window under every pixel, so the client found
+    // in a frame and a window's class are kept once known: both stay as long as the window lives.
     WindowHandle windowFromPoint(ScreenPoint p) override;
     bool isWindow(WindowHandle h) override;
     std::string className(WindowHandle h) override;
@@ -82,6 +84,8 @@ private:
     FocusOutlines outlines_;
     std::map<DeviceContext, Context> contexts_;
     DeviceContext next_context_ = 1;
+    std::unordered_map<XWindow, XWindow> clients_;     // a frame's client window, once found
+    std::unordered_map<XWindow, std::string> classes_;  // a window's class, once it has one
 };
 
 }  // namespace mipro::linux_x11

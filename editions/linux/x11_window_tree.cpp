@@ -67,18 +67,31 @@ Window DescendantWithWmState(Display* display, Window window, Atom wmState) {
     return None;
 }
 
+// Viewable, able to show pixels, holding the point, and not an overlay. A window that has gone
+// since it was named answers nothing and does not show.
+bool ShowsAt(Display* display, Window window, int x, int y) {
+    XWindowAttributes a{};
+    if (!XGetWindowAttributes(display, window, &a)) return false;
+    if (a.map_state != IsViewable || a.c_class != InputOutput || !Holds(a, x, y)) return false;
+    return !HasProperty(display, window, XInternAtom(display, kOverlayMarker, False));
+}
+
 }  // namespace
 
+// The server's own answer first: the topmost child of the root that the point falls in (overlays,
+// which let input through, are passed over there). It is taken when it shows pixels, and otherwise
+// the children are looked through one by one.
 Window TopLevelAt(Display* display, Window root, int x, int y) {
+    int childX = 0, childY = 0;
+    Window child = None;
+    if (XTranslateCoordinates(display, root, root, x, y, &childX, &childY, &child) && child != None &&
+        ShowsAt(display, child, x, y)) {
+        return child;
+    }
     const Children children(display, root);
     const std::span<const Window> bottomUp = children.all();
-    for (auto it = bottomUp.rbegin(); it != bottomUp.rend(); ++it) {
-        XWindowAttributes a{};
-        // A window that has gone since the tree was read answers nothing and is passed over.
-        if (!XGetWindowAttributes(display, *it, &a)) continue;
-        const bool shows = a.map_state == IsViewable && a.c_class == InputOutput && Holds(a, x, y);
-        if (shows && !HasProperty(display, *it, XInternAtom(display, kOverlayMarker, False))) return *it;
-    }
+    for (auto it = bottomUp.rbegin(); it != bottomUp.rend(); ++it)
+        if (ShowsAt(display, *it, x, y)) return *it;
     return None;
 }
 
