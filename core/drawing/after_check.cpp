@@ -91,15 +91,14 @@ std::optional<CanvasRead> ReadCanvas(Wizard& w) {
 
 // The canvas once the board has painted what it was given, under the caption of the check, with
 // the pointer resting off the canvas all the while, so that no pen a board draws under the pointer
-// shows in it.
+// shows in it. The caption is shown again after each turn of events: a resize of the minimised
+// window, let through there, puts the title back.
 std::optional<CanvasRead> ReadCanvasSettled(Wizard& w) {
-    // Events still waiting (the minimised window's resizes, which put the title back) go first.
-    w.pf.window.doEvents();
-    w.pf.window.setWindowCaption(kChecking);
     w.pf.pointer.setCursorPos(StartPoint(w.st));
     std::optional<CanvasRead> seen;
     for (int read = 0; read < kMostReads; ++read) {
         w.pf.window.doEvents();
+        w.pf.window.setWindowCaption(kChecking);
         w.pf.clock.sleep(kPaintSettleMs);
         std::optional<CanvasRead> again = ReadCanvas(w);
         if (!again) return std::nullopt;

@@ -42,10 +42,11 @@ ScreenPoint LinuxPointer::getCursorPos() { return guard_.reading(read().at); }
 // pile of them reaches the window otherwise than sent: a move ahead of the release before it (a
 // drag where a click was meant), a release and the next press lost. So every event waits until
 // the server has handled it, a short while at most (a hand on the mouse keeps the pointer
-// elsewhere, or the button down), and at most one event of the program's is ever held back.
+// elsewhere, or the button down), and at most one event of the program's is ever held back. (The
+// reading that asks is itself a round trip to the server, which takes requests in order: it
+// answers only once the event has been handled, or held back.)
 void LinuxPointer::move(ScreenPoint p) {
     injected(XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, kNoDelay));
-    XSync(x_.display(), False);
     WaitForHeldPointer([&] { return read().at == p; });
 }
 
@@ -57,12 +58,12 @@ LinuxPointer::Reading LinuxPointer::read() {
     return {{rootX, rootY}, (buttons & Button1Mask) != 0};
 }
 
-// An event meant for the placement happens exactly there, also when the pointer lies a pixel off.
-void LinuxPointer::button(bool press, HandGuard::Send send) {
+// An event meant for the placement happens exactly there, also when the pointer (`now`, as just
+// read) lies a pixel off.
+void LinuxPointer::button(bool press, ScreenPoint now, HandGuard::Send send) {
     if (send == HandGuard::Send::Nothing) return;
-    if (send == HandGuard::Send::AtPlacement && read().at != *guard_.placement()) move(*guard_.placement());
+    if (send == HandGuard::Send::AtPlacement && now != *guard_.placement()) move(*guard_.placement());
     injected(XTestFakeButtonEvent(x_.display(), kLeftButton, press ? True : False, kNoDelay));
-    XSync(x_.display(), False);
     WaitForHeldPointer([&] { return read().leftHeld == press; });
 }
 
@@ -74,8 +75,15 @@ void LinuxPointer::injected(int accepted) {
     refusal_told_ = true;
 }
 
-void LinuxPointer::leftButtonDown() { button(true, guard_.press(read().at)); }
-void LinuxPointer::leftButtonUp() { button(false, guard_.release(read().at)); }
+void LinuxPointer::leftButtonDown() {
+    const ScreenPoint now = read().at;
+    button(true, now, guard_.press(now));
+}
+
+void LinuxPointer::leftButtonUp() {
+    const ScreenPoint now = read().at;
+    button(false, now, guard_.release(now));
+}
 
 bool LinuxPointer::keyMayGo() { return guard_.key(read().at); }
 

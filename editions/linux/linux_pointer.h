@@ -33,7 +33,7 @@ private:
 
     void move(ScreenPoint p);
     Reading read();
-    void button(bool press, HandGuard::Send send);
+    void button(bool press, ScreenPoint now, HandGuard::Send send);
     // Tells of an injected event XTest refused (its result is 0).
     void injected(int accepted);
 

@@ -78,21 +78,24 @@ bool ShowsAt(Display* display, Window window, int x, int y) {
 
 }  // namespace
 
-// The server's own answer first: the topmost child of the root that the point falls in (overlays,
-// which let input through, are passed over there). It is taken when it shows pixels, and otherwise
-// the children are looked through one by one.
 Window TopLevelAt(Display* display, Window root, int x, int y) {
-    int childX = 0, childY = 0;
-    Window child = None;
-    if (XTranslateCoordinates(display, root, root, x, y, &childX, &childY, &child) && child != None &&
-        ShowsAt(display, child, x, y)) {
-        return child;
-    }
     const Children children(display, root);
     const std::span<const Window> bottomUp = children.all();
     for (auto it = bottomUp.rbegin(); it != bottomUp.rend(); ++it)
         if (ShowsAt(display, *it, x, y)) return *it;
     return None;
+}
+
+Window TopLevelUnder(Display* display, Window root, int x, int y) {
+    int childX = 0, childY = 0;
+    Window child = None;
+    if (!XTranslateCoordinates(display, root, root, x, y, &childX, &childY, &child)) return None;
+    return child;
+}
+
+bool ShowsPixels(Display* display, Window window) {
+    XWindowAttributes a{};
+    return XGetWindowAttributes(display, window, &a) && a.c_class == InputOutput;
 }
 
 void MarkAsOverlay(Display* display, Window window) {
