@@ -46,7 +46,7 @@ bool RegisterClassOf(HINSTANCE instance, const std::wstring& name, WNDPROC proce
 
 }  // namespace
 
-BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_(options_.kind, options_.canvas, options_.busy) {}
+BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_(options_.board) {}
 
 bool BoardWindow::create(HINSTANCE instance) {
     const std::wstring boardClass = Utf8Path(options_.className).wstring();
@@ -60,7 +60,7 @@ bool BoardWindow::create(HINSTANCE instance) {
     AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
     const int x = options_.position ? options_.position->x : CW_USEDEFAULT;
     const int y = options_.position ? options_.position->y : CW_USEDEFAULT;
-    const std::wstring title = Utf8Path(BoardTitle(options_.kind)).wstring();
+    const std::wstring title = Utf8Path(BoardTitle(options_.board.kind)).wstring();
     frame_ = CreateWindowExW(0, kFrameClass, title.c_str(), kFrameStyle, x, y, outer.right - outer.left,
                              outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (!frame_) return false;

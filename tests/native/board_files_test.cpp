@@ -121,24 +121,24 @@ TEST(Options, ReadsEveryOption) {
                                       "--busy", "3,120"});
     ASSERT_EQ(parsed.error, "");
     const Options& o = parsed.options;
-    EXPECT_EQ(o.kind, Kind::PaintBBS);
-    EXPECT_EQ(o.canvas, (Size{600, 480}));
+    EXPECT_EQ(o.board.kind, Kind::PaintBBS);
+    EXPECT_EQ(o.board.canvas, (Size{600, 480}));
     ASSERT_TRUE(o.position.has_value());
     EXPECT_EQ(*o.position, (Point{-20, 35}));
     EXPECT_EQ(o.className, "MSAWT_Comp_Class");
     EXPECT_EQ(o.saveCanvasPath, "C:\\t\\キャンバス.bmp");
     EXPECT_EQ(o.reportPath, "r.txt");
-    EXPECT_EQ(o.busy, (BusyPattern{3, 120}));
+    EXPECT_EQ(o.board.busy, (BusyPattern{3, 120}));
 }
 
 TEST(Options, DefaultsWithoutArguments) {
     const auto parsed = ParseOptions({});
     EXPECT_EQ(parsed.error, "");
-    EXPECT_EQ(parsed.options.kind, Kind::OekakiBBS);
+    EXPECT_EQ(parsed.options.board.kind, Kind::OekakiBBS);
     EXPECT_EQ(parsed.options.className, "SunAwtCanvas");
     EXPECT_FALSE(parsed.options.position.has_value());
     EXPECT_TRUE(parsed.options.saveCanvasPath.empty());
-    EXPECT_EQ(parsed.options.busy, BusyPattern{});
+    EXPECT_EQ(parsed.options.board.busy, BusyPattern{});
 }
 
 TEST(Options, RefusesWhatItDoesNotUnderstand) {
