@@ -184,6 +184,8 @@ def shift_scenarios(at):
     to_top, green = shift_steps(at, "green", 245, 11)
     return [
         ("Shift+clicks step by one from 0", up + down),
+        ("on the knob nothing, one beside it a step", shift_click(at.slider("red", knob(4)))
+         + shift_click(at.slider("red", knob(4) - 1))),
         ("and up to 255 and no further", click(at.slider("green", 48)) + to_top + shift_steps(at, "green", green, -1)[0]),
         ("Shift at the ends of its zone", shift_click(at.slider("blue", -3)) + shift_click(at.slider("blue", 52))
          + shift_click(at.slider("blue", 53))),
