@@ -9,6 +9,7 @@
 #include "drawing/draw_run.h"
 #include "drawing/list_drawing.h"
 #include "interfaces/dialogs.h"
+#include "targeting/board_kinds.h"
 #include "targeting/canvas_extent.h"
 
 namespace mipro {
@@ -57,10 +58,6 @@ std::string UnmendedText(const std::vector<CanvasFault>& faults) {
 
 void Tell(Wizard& w, const std::string& text) {
     w.pf.dialogs.messageBox(text, MsgBox::OkOnly | MsgBox::Exclamation, w.st.AppTitle);
-}
-
-const CanvasRing& ChosenRing(const State& st) {
-    return st.BoardKind == kBoardOekaki ? st.capture.PooRing : st.capture.ShiRing;
 }
 
 // One read of the canvas, and whether its surroundings showed as when its origin was captured.
@@ -123,26 +120,38 @@ Look LookAgain(Wizard& w, const CanvasCheck& check) {
     return {std::nullopt, std::move(faults)};
 }
 
-// Draws the mendable faults again; false when the user stopped. Every pixel of a colour drawn one
-// step off tells of a colour click the board did not take as it was given (a busy page): the
-// colour mipro believes the board holds is then wrong, and setting colours from it would repeat
-// the fault. So each pass starts from a colour known again: a complete reset, or every slider set.
-bool RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
-                ScreenPoint& P) {
+// Draws the mendable faults again. Every pixel of a colour drawn one step off tells of a colour
+// click the board did not take as it was given (a busy page): the colour mipro believes the board
+// holds is then wrong, and setting colours from it would repeat the fault. So each pass starts from
+// a colour known again: a complete reset, every slider set, the code typed again.
+ListEnd RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
+                   ScreenPoint& P, PenTrust& pen) {
     ForgetBoardColour(w);
     MemorySource source(repairs);
     ListDrawing how;
     how.total = static_cast<std::int32_t>(repairs.size());
     how.caption = [pass](int percent) { return RepairCaption(pass, percent); };
     how.keep = [&check](const PixelLine& px) { return check.inside(px.x, px.y); };
+    how.pen = &pen;
     return DrawPixelList(w, source, how, P);
+}
+
+// Why a pass ended before its last pixel.
+CheckEnd PassEnd(ListEnd end) {
+    switch (end) {
+        case ListEnd::ColourNotSet: return CheckEnd::ColourNotSet;
+        case ListEnd::CanvasCovered: return CheckEnd::CanvasCovered;
+        case ListEnd::Drawn:
+        case ListEnd::Stopped: break;
+    }
+    return CheckEnd::Stopped;
 }
 
 }  // namespace
 
 ScreenRect CheckedRect(const State& st) {
     const ScreenPoint origin = CanvasOrigin(st);
-    const CanvasSize& canvas = st.BoardKind == kBoardOekaki ? st.capture.PooCanvas : st.capture.ShiCanvas;
+    const CanvasSize& canvas = ChosenCanvas(st);
     const std::int32_t width = canvas.known() ? canvas.width : st.ImgWidth;
     const std::int32_t height = canvas.known() ? canvas.height : st.ImgHeight;
     return {origin.x, origin.y, origin.x + width, origin.y + height};
@@ -153,17 +162,18 @@ std::optional<CanvasCheck> ReadCanvasBefore(Wizard& w) {
     std::optional<CanvasRead> before = ReadCanvasSettled(w);
     w.pf.window.setWindowCaption(caption);
     if (!before || before->canvas.empty()) return std::nullopt;
-    return CanvasCheck(std::move(before->canvas), w.st.BoardKind, before->inPlace);
+    return CanvasCheck(std::move(before->canvas), ColourRuleOf(w.st), before->inPlace);
 }
 
-CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P) {
+CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen) {
     if (!check.beforeInPlace()) return {CheckEnd::Moved, {}};
     Look look = LookAgain(w, check);
     if (look.untrusted) return {*look.untrusted, {}};
     for (int pass = 1; pass <= kMostPasses && !look.faults.empty(); ++pass) {
         const std::vector<PixelLine> repairs = check.repairList(look.faults);
         if (repairs.empty()) break;
-        if (!RepairPass(w, check, repairs, pass, P)) return {CheckEnd::Stopped, {}};
+        const ListEnd end = RepairPass(w, check, repairs, pass, P, pen);
+        if (end != ListEnd::Drawn) return {PassEnd(end), {}};
         const std::size_t before = look.faults.size();
         look = LookAgain(w, check);
         if (look.untrusted) return {*look.untrusted, {}};
@@ -192,6 +202,8 @@ void ReportCheck(Wizard& w, const CheckResult& result) {
             w.pf.window.setWindowCaption(kNotChecked);
             Tell(w, kMoved);
             break;
+        case CheckEnd::ColourNotSet: ReportColourNotTaken(w, ListEnd::ColourNotSet); break;
+        case CheckEnd::CanvasCovered: ReportColourNotTaken(w, ListEnd::CanvasCovered); break;
         case CheckEnd::Exact: w.pf.window.setWindowCaption(kAllDrawn); break;
         case CheckEnd::Stopped: break;
     }

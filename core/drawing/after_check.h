@@ -8,6 +8,7 @@
 
 #include "base/types.h"
 #include "drawing/canvas_check.h"
+#include "drawing/pen_trust.h"
 #include "wizard/wizard.h"
 
 namespace mipro {
@@ -28,6 +29,8 @@ enum class CheckEnd {
     Misread,     // the canvas did not look like the drawn canvas at all: nothing was redrawn
     Moved,       // the canvas's surroundings were not as when its origin was captured: nothing was redrawn
     Stopped,     // the user stopped a repair pass
+    ColourNotSet,   // a repair pass met a colour the board did not take (the code kind)
+    CanvasCovered,  // a repair pass found the board's code window over the canvas
 };
 
 struct CheckResult {
@@ -38,7 +41,7 @@ struct CheckResult {
 // After the last pixel and before the colour reset; the progress caption shows the check and
 // each repair pass. Every read rests the pointer off the canvas first, and is trusted only when
 // the canvas's surroundings show as when its origin was captured and it is not mostly wrong.
-CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P);
+CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen);
 
 // At the very end of the run: what could not be mended (how many, and where), or why there was no
 // check, in the caption and a message. Nothing when the canvas is exact.

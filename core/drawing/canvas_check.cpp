@@ -22,15 +22,15 @@ bool ListOrder(const CanvasFault& a, const CanvasFault& b) {
 
 }  // namespace
 
-CanvasCheck::CanvasCheck(Picture before, int boardKind, bool beforeInPlace)
-    : board_kind_(boardKind),
+CanvasCheck::CanvasCheck(Picture before, ColourRule rule, bool beforeInPlace)
+    : rule_(rule),
       before_in_place_(beforeInPlace),
       want_(std::move(before)),
       listed_(static_cast<std::size_t>(want_.width()) * want_.height(), false) {}
 
 void CanvasCheck::expect(const PixelLine& px) {
     if (!inside(px.x, px.y)) return;
-    want_.setPoint(px.x, px.y, ShownColour(board_kind_, px));
+    want_.setPoint(px.x, px.y, ShownColour(rule_, px));
     const std::size_t at = static_cast<std::size_t>(px.y) * width() + px.x;
     if (!listed_[at]) ++listed_count_;
     listed_[at] = true;
@@ -59,7 +59,7 @@ bool CanvasCheck::mostlyWrong(const std::vector<CanvasFault>& faults) const {
 std::vector<PixelLine> CanvasCheck::repairList(const std::vector<CanvasFault>& faults) const {
     std::vector<CanvasFault> mendable;
     for (const CanvasFault& f : faults)
-        if (f.listed || BoardCanShow(board_kind_, f.want)) mendable.push_back(f);
+        if (f.listed || BoardCanShow(rule_, f.want)) mendable.push_back(f);
     std::sort(mendable.begin(), mendable.end(), ListOrder);
     std::vector<PixelLine> lines;
     lines.reserve(mendable.size());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/picture.h"
+#include "drawing/board_colour.h"
 #include "drawing/pixel_line.h"
 
 namespace mipro {
@@ -24,7 +25,7 @@ public:
     // before: the canvas as read before the first click, pixel (0, 0) at the canvas's origin.
     // beforeInPlace: whether the canvas's surroundings showed then as when its origin was captured;
     // a read that did not is no measure of the canvas.
-    CanvasCheck(Picture before, int boardKind, bool beforeInPlace = true);
+    CanvasCheck(Picture before, ColourRule rule, bool beforeInPlace = true);
 
     bool beforeInPlace() const { return before_in_place_; }
 
@@ -50,7 +51,7 @@ public:
     std::vector<PixelLine> repairList(const std::vector<CanvasFault>& faults) const;
 
 private:
-    int board_kind_;
+    ColourRule rule_;
     bool before_in_place_;
     Picture want_;
     std::vector<bool> listed_;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "interfaces/dialogs.h"
+#include "targeting/board_kinds.h"
 #include "targeting/canvas_extent.h"
 #include "targeting/capture_record.h"
 #include "targeting/magnifier.h"
@@ -15,12 +16,6 @@
 namespace mipro {
 
 namespace {
-
-// The illustrations of the capture pages, by board kind.
-constexpr int kRgbImageOekaki = 2;
-constexpr int kRgbImagePaint = 3;
-constexpr int kHomeImageOekaki = 4;
-constexpr int kHomeImagePaint = 5;
 
 // Long enough for the hidden main window to be gone from the screen before the magnifier copies it.
 constexpr int kHideSettleMs = 100;
@@ -37,14 +32,57 @@ std::string SizeNotFoundText(std::int32_t width, std::int32_t height) {
            ") を入れました。掲示板のキャンバスの大きさと違うときは、「大きさ:」の数字を書き直してください。";
 }
 
-ScreenPoint ChosenOrigin(const CaptureRecord& c, const State& st) {
-    return st.BoardKind == kBoardOekaki ? c.PooHome : c.ShiHome;
+ScreenPoint ChosenOrigin(const CaptureRecord& c, const State& st) { return c.*PlacesOf(st.BoardKind).home; }
+
+// The code kind's points in the order the magnifier takes them, as its choices have them.
+std::string CodePointsText(const CodeChoices& choices) {
+    std::string points;
+    if (choices.CodeOpens != False) points += "入力欄を開くボタン、";
+    points += "入力欄、今の色が見える所 (アイコンのない所)";
+    if (choices.CodeCloses != False) points += "、閉じるボタン";
+    return points;
 }
 
-void ShowIllustration(Wizard& w, int oekakiImage, int paintImage) {
-    w.pf.window.setVisible({Control::imgSTIMG, oekakiImage}, w.st.BoardKind == kBoardOekaki);
-    w.pf.window.setVisible({Control::imgSTIMG, paintImage}, w.st.BoardKind == kBoardPaint);
+std::string CodeStepText(std::int32_t imgWidth, std::int32_t imgHeight, const CodeChoices& choices) {
+    return std::string("色コードの入力欄と、今の色が見える所の座標を設定してください。") + kParagraphBreak +
+           std::to_string(imgWidth) + " x " + std::to_string(imgHeight) +
+           " pixel 以上のキャンバスを開いてください。" + kParagraphBreak +
+           "「設定」ボタンで出るウィンドウの赤い十字の中心を、" + CodePointsText(choices) + "に順に合わせてください。";
 }
+
+// Page 5's check boxes: PaintBBS's exact colours, the code kind's three choices; only the chosen
+// board's show.
+void ShowBoardChoices(Wizard& w) {
+    MainWindow& win = w.pf.window;
+    const bool paint = w.st.BoardKind == kBoardPaint, code = w.st.BoardKind == kBoardCode;
+    const CodeChoices& c = w.st.codeChoices;
+    const struct {
+        Control box;
+        bool shown;
+        Boolean value;
+    } kBoxes[] = {{Control::chkSHIEXACT, paint, w.st.ShiExact},
+                  {Control::chkCODEOPEN, code, c.CodeOpens},
+                  {Control::chkCODECLOSE, code, c.CodeCloses},
+                  {Control::chkCODEHASH, code, c.CodeHash}};
+    for (const auto& b : kBoxes) {
+        win.setVisible({b.box}, b.shown);
+        win.setValue({b.box}, b.value != False ? 1 : 0);
+    }
+}
+
+// A choice of the code kind that adds or drops a button to capture: the step is done when every
+// place it now needs has been captured, and the page tells the places in order.
+void CodeChoiceChanged(Wizard& w) {
+    State& st = w.st;
+    st.StepDone(kColourControlStep, kBoardCode) =
+        ToBoolean(AllSlotsCaptured(st.capture, kColourControlStep, kBoardCode, st.codeChoices));
+    w.pf.window.setCaption({Control::lblSTLBL, st.StepNo}, RgbStepText(st.ImgWidth, st.ImgHeight, st.BoardKind,
+                                                                       st.codeChoices));
+    EnableFrom(w, {Control::cmdNEXT}, st.StepDone(st.StepNo, st.BoardKind));
+    StInfoSetCaption(w);
+}
+
+Boolean Ticked(Wizard& w, Control box) { return ToBoolean(w.pf.window.value({box}) != 0); }
 
 // Enables Back and Next for a capture page and, on a first visit, parks the pointer on its
 // "設定..." button.
@@ -85,7 +123,9 @@ std::optional<std::int32_t> SideFrom(const std::string& text) {
 // only after it has gone, in its own time: what is seen counts once two reads a settling pause
 // apart agree. False when no size was found.
 bool FindCanvasAfterCapture(Wizard& w) {
-    const ScreenPoint origin = w.st.BoardKind == kBoardOekaki ? w.st.capture.PooHome : w.st.capture.ShiHome;
+    const ScreenPoint origin = CanvasOrigin(w.st);
+    // Off the canvas, so that no pen a board draws under the pointer shows in what is read.
+    w.pf.pointer.setCursorPos(StartPoint(w.st));
     CanvasSight seen = LookAtCanvas(w, origin);
     for (int read = 1; read < kMostCanvasReads; ++read) {
         w.pf.window.doEvents();
@@ -95,7 +135,7 @@ bool FindCanvasAfterCapture(Wizard& w) {
         seen = std::move(again);
     }
     ChosenCanvas(w.st) = seen.size ? *seen.size : CanvasSize{w.st.ImgWidth, w.st.ImgHeight};
-    (w.st.BoardKind == kBoardOekaki ? w.st.capture.PooRing : w.st.capture.ShiRing) = std::move(seen.ring);
+    ChosenRing(w.st) = std::move(seen.ring);
     ShowCanvasSize(w);
     return seen.size.has_value();
 }
@@ -134,17 +174,14 @@ void RunCapture(Wizard& w) {
 
 }  // namespace
 
-CanvasSize& ChosenCanvas(State& st) {
-    return st.BoardKind == kBoardOekaki ? st.capture.PooCanvas : st.capture.ShiCanvas;
-}
-
 void TakeCanvasSizeFromPage(Wizard& w) {
     CanvasSize& size = ChosenCanvas(w.st);
     if (const auto width = SideFrom(w.pf.window.caption({Control::txtCANVASW}))) size.width = *width;
     if (const auto height = SideFrom(w.pf.window.caption({Control::txtCANVASH}))) size.height = *height;
 }
 
-std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind) {
+std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int boardKind, const CodeChoices& choices) {
+    if (boardKind == kBoardCode) return CodeStepText(imgWidth, imgHeight, choices);
     const std::string board = boardKind == kBoardOekaki ? "oekakiBBS" : "PaintBBS";
     return std::string("ＲＧＢ（色指定）ボタンの座標を設定してください。") + kParagraphBreak +
            std::to_string(imgWidth) + " x " + std::to_string(imgHeight) + " pixel 以上で " + board +
@@ -154,15 +191,17 @@ std::string RgbStepText(std::int32_t imgWidth, std::int32_t imgHeight, int board
 }
 
 void ST05_GetRgbPos(Wizard& w) {
-    ShowIllustration(w, kRgbImageOekaki, kRgbImagePaint);
+    ShowKindIllustration(w, &BoardKindPlaces::rgbImage);
+    ShowBoardChoices(w);
     // The board choice keeps its flag under board kind 0 only.
     PrepareCapturePage(w, w.st.StepDone(w.st.StepNo - 1, 0), Control::cmdGETRGB);
-    w.pf.window.setCaption({Control::lblSTLBL, w.st.StepNo}, RgbStepText(w.st.ImgWidth, w.st.ImgHeight, w.st.BoardKind));
+    w.pf.window.setCaption({Control::lblSTLBL, w.st.StepNo},
+                           RgbStepText(w.st.ImgWidth, w.st.ImgHeight, w.st.BoardKind, w.st.codeChoices));
     StInfoSetCaption(w);
 }
 
 void ST06_GetHomePos(Wizard& w) {
-    ShowIllustration(w, kHomeImageOekaki, kHomeImagePaint);
+    ShowKindIllustration(w, &BoardKindPlaces::homeImage);
     ShowCanvasSize(w);
     PrepareCapturePage(w, w.st.StepDone(w.st.StepNo - 1, w.st.BoardKind), Control::cmdGETHOME);
     StInfoSetCaption(w);
@@ -171,5 +210,19 @@ void ST06_GetHomePos(Wizard& w) {
 void cmdGETRGB_Click(Wizard& w) { RunCapture(w); }
 
 void cmdGETHOME_Click(Wizard& w) { RunCapture(w); }
+
+void chkSHIEXACT_Click(Wizard& w) { w.st.ShiExact = Ticked(w, Control::chkSHIEXACT); }
+
+void chkCODEOPEN_Click(Wizard& w) {
+    w.st.codeChoices.CodeOpens = Ticked(w, Control::chkCODEOPEN);
+    CodeChoiceChanged(w);
+}
+
+void chkCODECLOSE_Click(Wizard& w) {
+    w.st.codeChoices.CodeCloses = Ticked(w, Control::chkCODECLOSE);
+    CodeChoiceChanged(w);
+}
+
+void chkCODEHASH_Click(Wizard& w) { w.st.codeChoices.CodeHash = Ticked(w, Control::chkCODEHASH); }
 
 }  // namespace mipro

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "board_run_fixture.h"
+#include "targeting/board_kinds.h"
 #include "targeting/canvas_extent.h"
 #include "targeting/capture_steps.h"
 
@@ -31,7 +32,7 @@ protected:
         ASSERT_TRUE(seen.size);
         EXPECT_EQ(*seen.size, (CanvasSize{options.canvas.width, options.canvas.height}));
         ChosenCanvas(w.st) = *seen.size;
-        (w.st.BoardKind == kBoardOekaki ? w.st.capture.PooRing : w.st.capture.ShiRing) = seen.ring;
+        ChosenRing(w.st) = seen.ring;
     }
     void DrawPicture(const Picture& p) {
         w.st.ImgWidth = p.width();

@@ -59,7 +59,7 @@ TEST(CanvasCheck, TheFaultsAreEveryPixelNotShowingWhatItShould) {
         SCOPED_TRACE(c.name);
         Picture before(4, 3);
         before.setPoint(3, 2, earlier);
-        CanvasCheck check(before, c.boardKind);
+        CanvasCheck check(before, ColourRule{c.boardKind});
         for (const std::string& l : c.lines) check.expect(Line(l));
         Picture now(4, 3);
         for (const auto& [x, y, colour] : c.seen) now.setPoint(x, y, colour);
@@ -68,7 +68,7 @@ TEST(CanvasCheck, TheFaultsAreEveryPixelNotShowingWhatItShould) {
 }
 
 TEST(CanvasCheck, AReadSmallerThanTheCanvasLeavesWhatItMissesWrong) {
-    CanvasCheck check(Picture(3, 2), kBoardOekaki);
+    CanvasCheck check(Picture(3, 2), ColourRule{kBoardOekaki});
     const std::vector<CanvasFault> faults = check.faults(Picture(2, 2));
     EXPECT_EQ(faults, (std::vector<CanvasFault>{{2, 0, kWhite, false}, {2, 1, kWhite, false}}));
 }
@@ -89,7 +89,7 @@ TEST(CanvasCheck, MoreThanHalfWrongOfTheListedOrOfTheWholeCanvasIsAMisread) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.wrongListed) + " of " + std::to_string(c.listed) + " listed wrong, " +
                      std::to_string(c.wrongOthers) + " others");
-        CanvasCheck check(Picture(4, 4), kBoardOekaki);
+        CanvasCheck check(Picture(4, 4), ColourRule{kBoardOekaki});
         Picture now(4, 4);
         // Listed pixels from the top-left, black; the others wrong from the bottom-right.
         for (int i = 0; i < c.listed; ++i) {
@@ -107,7 +107,7 @@ TEST(CanvasCheck, RepairsComeInTheListsOrderLeavingColoursTheBoardCannotSet) {
     // PaintBBS: 1, 2, 3 is no slider colour.
     Picture before(4, 2);
     before.setPoint(0, 1, Rgb(1, 2, 3));
-    CanvasCheck check(before, kBoardPaint);
+    CanvasCheck check(before, ColourRule{kBoardPaint});
     for (const char* l : {"000000255000002", "200000000000003", "200000000001001"}) check.expect(Line(l));
     Picture now(4, 2);  // every listed pixel missed, the earlier drawing gone, a stray pixel at (0, 0)
     now.setPoint(0, 0, kBlack);
@@ -168,22 +168,25 @@ TEST(StrokeReader, RunsJoinOnlyNeighboursOfOneColourOnOneRowInsideTheCanvas) {
 
 TEST(BoardColour, EachBoardShowsAListedColourToItsOwnControls) {
     struct Case {
-        int boardKind;
+        ColourRule rule;
         std::string line;   // red, green and blue of a list line
         ColourValue shown;  // what the board draws for it
         bool canShow;       // whether its controls can set that colour exactly
     };
+    const ColourRule oekaki{kBoardOekaki}, paint{kBoardPaint}, paintExact{kBoardPaint, true}, code{kBoardCode};
     const std::vector<Case> cases = {
-        {kBoardOekaki, "123045067", Rgb(123, 45, 67), true},  {kBoardOekaki, "255254001", Rgb(255, 254, 1), true},
-        {kBoardPaint, "123045067", Rgb(125, 45, 65), false},  {kBoardPaint, "122048250", Rgb(120, 50, 250), false},
-        {kBoardPaint, "125045065", Rgb(125, 45, 65), true},   {kBoardPaint, "255255255", Rgb(255, 255, 255), true},
-        {kBoardPaint, "254252000", Rgb(255, 250, 0), false},  {kBoardPaint, "000000000", Rgb(0, 0, 0), true},
+        {oekaki, "123045067", Rgb(123, 45, 67), true},       {oekaki, "255254001", Rgb(255, 254, 1), true},
+        {paint, "123045067", Rgb(125, 45, 65), false},       {paint, "122048250", Rgb(120, 50, 250), false},
+        {paint, "125045065", Rgb(125, 45, 65), true},        {paint, "255255255", Rgb(255, 255, 255), true},
+        {paint, "254252000", Rgb(255, 250, 0), false},       {paint, "000000000", Rgb(0, 0, 0), true},
+        {paintExact, "123045067", Rgb(123, 45, 67), true},   {paintExact, "254252001", Rgb(254, 252, 1), true},
+        {code, "123045067", Rgb(123, 45, 67), true},         {code, "255001254", Rgb(255, 1, 254), true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE((c.boardKind == kBoardOekaki ? "oekakiBBS " : "PaintBBS ") + c.line);
+        SCOPED_TRACE("board " + std::to_string(c.rule.boardKind) + (c.rule.exact ? " exact " : " ") + c.line);
         const PixelLine px = Line(c.line + "000000");
-        EXPECT_EQ(ShownColour(c.boardKind, px), c.shown);
-        EXPECT_EQ(BoardCanShow(c.boardKind, Rgb(NumericValue(px.red), NumericValue(px.green), NumericValue(px.blue))),
+        EXPECT_EQ(ShownColour(c.rule, px), c.shown);
+        EXPECT_EQ(BoardCanShow(c.rule, Rgb(NumericValue(px.red), NumericValue(px.green), NumericValue(px.blue))),
                   c.canShow);
     }
 }

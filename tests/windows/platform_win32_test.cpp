@@ -327,7 +327,7 @@ TEST(Win32Screen, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
     win32::Win32Screen screen;
     const std::optional<Picture> before = screen.readPixels({0, 0, kSide, kSide});
     ASSERT_TRUE(before);
-    CanvasCheck check(*before, 0);
+    CanvasCheck check(*before, ColourRule{});
     const auto start = std::chrono::steady_clock::now();
     std::size_t faults = 0;
     for (int i = 0; i < kRounds; ++i) {

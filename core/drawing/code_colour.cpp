@@ -1,0 +1,103 @@
+#include "drawing/code_colour.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "drawing/pixel_line.h"
+#include "targeting/board_kinds.h"
+#include "targeting/canvas_extent.h"
+
+namespace mipro {
+
+namespace {
+
+constexpr int kButtonExtraWaitMs = 5;
+// The board paints its new colour in its own time: it is looked at this often, this long.
+constexpr int kShowLookEveryMs = 20;
+constexpr int kShowWaitMs = 1000;
+constexpr int kTries = 2;
+constexpr std::int32_t kTop = 255;
+
+ColourValue Rgb(std::int32_t r, std::int32_t g, std::int32_t b) { return r | g << 8 | b << 16; }
+
+std::int32_t Component(const std::string& s) { return std::clamp(NumericValue(s), 0, kTop); }
+
+// A click on a captured button or field, with the pause of the chosen speed around it.
+void ClickAt(Wizard& w, ScreenPoint at) {
+    const int wait = w.st.SpeedWait + kButtonExtraWaitMs;
+    w.pf.pointer.setCursorPos(at);
+    w.pf.pointer.leftButtonDown();
+    w.pf.clock.sleep(wait);
+    w.pf.pointer.setCursorPos(at);
+    w.pf.pointer.leftButtonUp();
+    w.pf.clock.sleep(wait);
+}
+
+void TypeCode(Wizard& w, const std::string& code) {
+    const CaptureRecord& c = w.st.capture;
+    const CodeChoices& choices = w.st.codeChoices;
+    if (choices.CodeOpens != False) ClickAt(w, c.CodeOpen);
+    ClickAt(w, c.CodeField);
+    w.pf.keyboard.selectAll();
+    w.pf.clock.sleep(w.st.SpeedWait);
+    w.pf.keyboard.typeCode(code);
+    w.pf.clock.sleep(w.st.SpeedWait);
+    w.pf.keyboard.pressEnter();
+    w.pf.clock.sleep(w.st.SpeedWait);
+    if (choices.CodeCloses != False) ClickAt(w, c.CodeClose);
+}
+
+std::optional<ColourValue> SwatchColour(Wizard& w) {
+    const ScreenPoint at = w.st.capture.CodeSwatch;
+    const std::optional<Picture> seen = w.pf.screen.readPixels({at.x, at.y, at.x + 1, at.y + 1});
+    if (!seen || seen->empty()) return std::nullopt;
+    return seen->point(0, 0);
+}
+
+// Whether the board's swatch shows the colour within a moment, the pointer resting off the canvas.
+bool ShowsColour(Wizard& w, ColourValue colour) {
+    w.pf.pointer.setCursorPos(StartPoint(w.st));
+    for (int waited = 0;; waited += kShowLookEveryMs) {
+        if (SwatchColour(w) == colour) return true;
+        if (waited >= kShowWaitMs) return false;
+        w.pf.clock.sleep(kShowLookEveryMs);
+    }
+}
+
+// The canvas's surroundings as page 6 saw them: nothing of the board's lies over the canvas.
+bool CanvasUncovered(Wizard& w) {
+    const CanvasRing& ring = ChosenRing(w.st);
+    const std::optional<Picture> around = ReadAroundCanvas(w, CanvasOrigin(w.st), ring.inner);
+    return around && RingShown(*around, ring, ring.inner);
+}
+
+}  // namespace
+
+std::string ColourCode(const std::string& srr, const std::string& sgg, const std::string& sbb, bool withHash) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", static_cast<unsigned>(Component(srr)),
+                  static_cast<unsigned>(Component(sgg)), static_cast<unsigned>(Component(sbb)));
+    std::string code = withHash ? "#" : "";
+    code += text;
+    return code;
+}
+
+ColourSet codeSetRGB(Wizard& w, const std::string& srr, const std::string& sgg, const std::string& sbb) {
+    CodeColour& state = w.st.code;
+    const ColourValue colour = Rgb(Component(srr), Component(sgg), Component(sbb));
+    if (state.known && state.CodeNow == colour) return ColourSet::Done;
+    state.known = false;
+    const std::string code = ColourCode(srr, sgg, sbb, w.st.codeChoices.CodeHash != False);
+    bool shown = false;
+    for (int attempt = 0; attempt < kTries && !shown; ++attempt) {
+        TypeCode(w, code);
+        shown = ShowsColour(w, colour);
+    }
+    if (!shown) return ColourSet::NotShown;
+    if (!CanvasUncovered(w)) return ColourSet::CanvasCovered;
+    state = {colour, true};
+    return ColourSet::Done;
+}
+
+}  // namespace mipro
