@@ -16,7 +16,6 @@ constexpr int kButtonExtraWaitMs = 5;
 // The board paints its new colour in its own time: it is looked at this often, this long.
 constexpr int kShowLookEveryMs = 20;
 constexpr int kShowWaitMs = 1000;
-constexpr int kTries = 2;
 constexpr std::int32_t kTop = 255;
 
 ColourValue Rgb(std::int32_t r, std::int32_t g, std::int32_t b) { return r | g << 8 | b << 16; }
@@ -55,9 +54,8 @@ std::optional<ColourValue> SwatchColour(Wizard& w) {
     return seen->point(0, 0);
 }
 
-// Whether the board's swatch shows the colour within a moment, the pointer resting off the canvas.
+// Whether the board's swatch shows the colour within a moment.
 bool ShowsColour(Wizard& w, ColourValue colour) {
-    w.pf.pointer.setCursorPos(StartPoint(w.st));
     for (int waited = 0;; waited += kShowLookEveryMs) {
         if (SwatchColour(w) == colour) return true;
         if (waited >= kShowWaitMs) return false;
@@ -88,13 +86,14 @@ ColourSet codeSetRGB(Wizard& w, const std::string& srr, const std::string& sgg, 
     const ColourValue colour = Rgb(Component(srr), Component(sgg), Component(sbb));
     if (state.known && state.CodeNow == colour) return ColourSet::Done;
     state.known = false;
-    const std::string code = ColourCode(srr, sgg, sbb, w.st.codeChoices.CodeHash != False);
-    bool shown = false;
-    for (int attempt = 0; attempt < kTries && !shown; ++attempt) {
-        TypeCode(w, code);
-        shown = ShowsColour(w, colour);
+    // The pointer rests off the canvas while the board is looked at: some boards draw a pen under it.
+    w.pf.pointer.setCursorPos(StartPoint(w.st));
+    // A colour the board shows already needs no key at all.
+    if (SwatchColour(w) != colour) {
+        TypeCode(w, ColourCode(srr, sgg, sbb, w.st.codeChoices.CodeHash != False));
+        w.pf.pointer.setCursorPos(StartPoint(w.st));
+        if (!ShowsColour(w, colour)) return ColourSet::NotShown;
     }
-    if (!shown) return ColourSet::NotShown;
     if (!CanvasUncovered(w)) return ColourSet::CanvasCovered;
     state = {colour, true};
     return ColourSet::Done;
