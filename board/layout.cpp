@@ -46,9 +46,9 @@ constexpr Rect kPanelCodeField{28, 40, 83, 54};
 constexpr Rect kColourSwatch{8, 62, 31, 85};
 constexpr Point kSwatchIconOffset{8, 8};
 constexpr int kSwatchIconSide = 7;
-// The code window, from the canvas's first pixel: it covers the canvas's top-left 100 x 48
-// pixels, with the field and the close button inside it.
-constexpr Rect kCodeWindow{0, 0, 99, 47};
+// The code window, from the canvas's first pixel: it lies across the canvas's top-left corner,
+// over its frame and its top-left 100 x 48 pixels, with the field and the close button inside it.
+constexpr Rect kCodeWindow{-8, -8, 99, 47};
 constexpr Rect kWindowCodeField{6, 22, 61, 36};
 constexpr Rect kWindowClose{85, 3, 95, 13};
 

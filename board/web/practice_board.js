@@ -144,9 +144,9 @@ const PANEL_CODE_FIELD = new Rect(28, 40, 83, 54);
 const COLOUR_SWATCH = new Rect(8, 62, 31, 85);
 const SWATCH_ICON_OFFSET = point(8, 8);
 const SWATCH_ICON_SIDE = 7;
-// The code window, from the canvas's first pixel: it covers the canvas's top-left 100 x 48
-// pixels, with the field and the close button inside it.
-const CODE_WINDOW = new Rect(0, 0, 99, 47);
+// The code window, from the canvas's first pixel: it lies across the canvas's top-left corner,
+// over its frame and its top-left 100 x 48 pixels, with the field and the close button inside it.
+const CODE_WINDOW = new Rect(-8, -8, 99, 47);
 const WINDOW_CODE_FIELD = new Rect(6, 22, 61, 36);
 const WINDOW_CLOSE = new Rect(85, 3, 95, 13);
 

@@ -343,8 +343,10 @@ TEST(CodePicture, TheWindowCoversTheCanvasCornerInThePictureOnly) {
     b.buttonDown(Centre(b.layout().codeOpener()));
     b.buttonUp(Centre(b.layout().codeOpener()));
     const Raster r = DrawBoard(b);
-    EXPECT_EQ(r.at(origin.x + 1, origin.y + 1), kWindowColour);
-    EXPECT_EQ(r.at(origin.x + 58, origin.y + 30), kFieldColour) << "the field's inside";
+    EXPECT_EQ(r.at(origin.x + 70, origin.y + 40), kWindowColour);
+    const Rect field = b.layout().codeField();
+    EXPECT_EQ(r.at(field.right - 3, field.bottom - 3), kFieldColour) << "the field's inside";
+    EXPECT_EQ(r.at(origin.x - 1, origin.y + 40), kWindowColour) << "over the canvas's frame";
     EXPECT_EQ(b.canvas().at(1, 1), kBlack);
 }
 
