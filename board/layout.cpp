@@ -46,6 +46,8 @@ constexpr Rect kPanelCodeField{28, 40, 83, 54};
 constexpr Rect kColourSwatch{8, 62, 31, 85};
 constexpr Point kSwatchIconOffset{8, 8};
 constexpr int kSwatchIconSide = 7;
+// The swatch's pixel clear of its border and icon lies this far inside its corner.
+constexpr int kSwatchClearOffset = 3;
 // The code window, from the canvas's first pixel: it lies across the canvas's top-left corner,
 // over its frame and its top-left 100 x 48 pixels, with the field and the close button inside it.
 constexpr Rect kCodeWindow{-8, -8, 99, 47};
@@ -125,6 +127,8 @@ Rect Layout::codeWindow() const { return kCodeWindow.movedBy(kCanvasOrigin); }
 Rect Layout::codeClose() const { return kWindowClose.movedBy(kCanvasOrigin); }
 
 Rect Layout::colourSwatch() const { return kColourSwatch; }
+
+Point Layout::swatchPixel() const { return {kColourSwatch.left + kSwatchClearOffset, kColourSwatch.top + kSwatchClearOffset}; }
 
 Rect Layout::swatchIcon() const {
     const Point at = Point{kColourSwatch.left, kColourSwatch.top} + kSwatchIconOffset;

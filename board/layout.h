@@ -86,6 +86,8 @@ public:
     Rect codeWindow() const;
     Rect codeClose() const;
     Rect colourSwatch() const;
+    // A pixel of the swatch that shows the current colour, clear of its border and its icon.
+    Point swatchPixel() const;
     Rect swatchIcon() const;
 
     // A tool's button, in a column starting a few pixels right of the canvas, level with its top.

@@ -5,9 +5,6 @@
 namespace mipro::board {
 namespace {
 
-// The swatch's pixel the report gives lies this far inside its corner, clear of its border and icon.
-constexpr int kSwatchClearOffset = 3;
-
 class ReportWriter {
 public:
     explicit ReportWriter(Point screenOrigin) : origin_(screenOrigin) {}
@@ -26,14 +23,12 @@ private:
     std::ostringstream out_;
 };
 
-Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 void WriteCodeControls(ReportWriter& w, const Layout& layout) {
     w.point("code_field", Centre(layout.codeField()));
     if (layout.opener() != CodeOpener::None) w.point("code_open", Centre(layout.codeOpener()));
     if (layout.opener() == CodeOpener::Window) w.point("code_close", Centre(layout.codeClose()));
-    const Rect swatch = layout.colourSwatch();
-    w.point("swatch", {swatch.left + kSwatchClearOffset, swatch.top + kSwatchClearOffset});
+    w.point("swatch", layout.swatchPixel());
 }
 
 void WriteControls(ReportWriter& w, const Layout& layout) {

@@ -17,8 +17,10 @@ namespace mipro::testing {
 // The board on the screen as the captures must find it.
 struct BoardOnScreen {
     // The top-left corners of the magnified squares the user lines up the magnifier's guide with:
-    // the red, green and blue controls, then the canvas.
-    std::array<ScreenPoint, 3> colourSquares;
+    // page 5's places in the order it captures them (the red, green and blue controls; a code
+    // board's "#" button where captured, its field, its swatch and its close button where
+    // captured), then the canvas.
+    std::vector<ScreenPoint> colourSquares;
     ScreenPoint canvasSquare;
     ScreenPoint canvasOrigin;  // the canvas's first pixel
     ScreenRect board;          // the board's window, or the canvas alone for a board of somebody else's

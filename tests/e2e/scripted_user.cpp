@@ -23,6 +23,8 @@ constexpr const char* kFinalCaption = " 描画 100% 完了...";
 constexpr const char* kCheckingCaption = " 描画を確認しています...";
 // The caption a run ends with when the check did not find the canvas exact.
 constexpr const char* kFinishedLead = " 描画終了";
+// The caption of a run stopped before drawing in a colour the board did not take.
+constexpr const char* kStoppedLead = " 描画中止";
 constexpr const char* kPercentLead = "描画 ";
 constexpr const char* kProgressTail = "% 完了...";
 const std::string kGoOnQuestion = "描画を続けますか？";
@@ -30,6 +32,8 @@ const std::string kStopQuestion = "描画を止めますか？";
 const std::string kCoverageQuestion = "はみ出しています";
 const std::string kUnmendedNote = "直せませんでした";
 const std::string kNotRedrawnNote = "描き直しはしませんでした";
+const std::string kColourNotTakenNote = "今の色が変わりませんでした";
+const std::string kCanvasCoveredNote = "重なっています";
 const std::string kSizeNotFound = "描画エリアの大きさを画面から決められませんでした";
 // The run parks the pointer this far left of the canvas's first pixel when it ends.
 constexpr int kStartPointLeftOfCanvas = 5;
@@ -69,7 +73,9 @@ bool StartsWith(const std::string& text, const std::string& lead) { return text.
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-bool FinalCaption(const std::string& caption) { return caption == kFinalCaption || StartsWith(caption, kFinishedLead); }
+bool FinalCaption(const std::string& caption) {
+    return caption == kFinalCaption || StartsWith(caption, kFinishedLead) || StartsWith(caption, kStoppedLead);
+}
 
 // The questions and notes of a run, by what they say; an edition that cannot read a box's text
 // tells them by the caption at the time: a note closes the run, the question about the canvas's
@@ -78,14 +84,16 @@ enum class BoxSays { GoOn, Stop, Coverage, EndNote, Other };
 
 BoxSays WhatTheBoxSays(const std::string& text, const std::string& caption) {
     if (text.empty()) {
-        if (StartsWith(caption, kFinishedLead)) return BoxSays::EndNote;
+        if (StartsWith(caption, kFinishedLead) || StartsWith(caption, kStoppedLead)) return BoxSays::EndNote;
         if (!Contains(caption, kProgressTail)) return BoxSays::Coverage;
         return BoxSays::GoOn;
     }
     if (Contains(text, kStopQuestion)) return BoxSays::Stop;
     if (Contains(text, kGoOnQuestion)) return BoxSays::GoOn;
     if (Contains(text, kCoverageQuestion)) return BoxSays::Coverage;
-    if (Contains(text, kUnmendedNote) || Contains(text, kNotRedrawnNote)) return BoxSays::EndNote;
+    for (const std::string& note : {kUnmendedNote, kNotRedrawnNote, kColourNotTakenNote, kCanvasCoveredNote}) {
+        if (Contains(text, note)) return BoxSays::EndNote;
+    }
     return BoxSays::Other;
 }
 
@@ -186,9 +194,14 @@ void ScriptedUser::chooseBoard() {
     offerMain("step4");
 }
 
-// Step 5: the red, green and blue controls, one after the other in the magnifier.
+// Step 5: the board's choices ticked as asked, then its places (the red, green and blue controls,
+// or a code board's), one after the other in the magnifier.
 void ScriptedUser::captureColourControls() {
     pressNext();
+    if (options_.exactColours) press({Control::chkSHIEXACT});
+    if (CapturesOpener(options_)) press({Control::chkCODEOPEN});
+    if (CapturesCloser(options_)) press({Control::chkCODECLOSE});
+    if (!options_.codeHash) press({Control::chkCODEHASH});
     offerMain("step5");
     press({Control::cmdGETRGB});
     lineUp({board_.colourSquares.begin(), board_.colourSquares.end()}, "magnifier-colour");

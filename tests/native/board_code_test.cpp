@@ -12,7 +12,6 @@ namespace {
 
 constexpr Size kCanvas{200, 150};
 
-Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 Board CodeBoard(CodeOpener opener = CodeOpener::None, int dropFocus = 0) {
     BoardSetup setup;

@@ -28,7 +28,6 @@ int InkInside(const Raster& r, Rect box) {
     return n;
 }
 
-Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 Board OekakiWithValues(int red, int green, int blue) {
     Board b(Kind::OekakiBBS, {50, 50});

@@ -25,7 +25,6 @@ void Click(Board& b, Point p) {
 
 Point OnCanvas(const Board& b, int x, int y) { return b.layout().canvasOrigin() + Point{x, y}; }
 
-Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 std::vector<Point> Painted(const Raster& r) {
     std::vector<Point> painted;

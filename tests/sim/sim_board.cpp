@@ -10,7 +10,7 @@ struct SimBoard::Shared {
     ScreenPoint origin;  // where the board's top-left pixel lies now
     bool captured = false;
     bool focused = false;  // the keyboard's focus, which a click on the board gives it
-    std::optional<board::Raster> shown;  // the board as drawn after its latest event, drawn when read
+    std::optional<board::Raster> shown{};  // the board as drawn after its latest event, drawn when read
 
     void changed() { shown.reset(); }
     const board::Raster& picture() {
@@ -132,7 +132,6 @@ ScreenPoint SimBoard::arrowPoint(board::Channel c, board::Arrow a) const {
 ScreenPoint SimBoard::sliderZero(board::Channel c) const { return toScreen(model().layout().paintControl(c).zero); }
 
 namespace {
-board::Point Centre(board::Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 }  // namespace
 
 ScreenPoint SimBoard::codeOpener() const { return toScreen(Centre(model().layout().codeOpener())); }

@@ -28,7 +28,7 @@ struct SimBoardOptions {
     board::CodeOpener opener = board::CodeOpener::None;  // ColourCode: how its field is reached
     int dropFocus = 0;                                   // ColourCode: the field's focus missed once
     int stabiliser = 0;                                  // drags end this many pixels short
-    std::optional<bool> penCursor;                       // the board's own choice when not given
+    std::optional<bool> penCursor{};                     // the board's own choice when not given
     int busyMs = 0;                                      // canvas presses closer than this are missed
 };
 

@@ -43,10 +43,15 @@ const std::string kRecordSeparator = " | ";
 // The square corner whose capture yields `point`: the guide's derived point lies that far into it.
 ScreenPoint CornerFor(ScreenPoint point, std::int32_t dx, std::int32_t dy) { return {point.x - dx, point.y - dy}; }
 
+// How far into its magnified square each board kind's page-5 point lies.
+const ScreenPoint kPlaceInSquare[] = {{kUpButtonDX, kUpButtonDY}, {kSliderDX, kSliderDY}, {kMarkDX, kMarkDY}};
+
 // The smallest rectangle holding the board and every point the captures must yield.
 ScreenRect Span(const BoardPlace& p) {
     ScreenRect r = p.boardRect;
-    for (const ScreenPoint q : {p.channels[0], p.channels[1], p.channels[2], p.canvas}) {
+    std::vector<ScreenPoint> points = p.places;
+    points.push_back(p.canvas);
+    for (const ScreenPoint q : points) {
         r = {std::min(r.left, q.x), std::min(r.top, q.y), std::max(r.right, q.x + 1), std::max(r.bottom, q.y + 1)};
     }
     return r;
@@ -71,10 +76,8 @@ BoardOnScreen XDesktop::showBoard() {
     // screen): under a window manager they stay below mipro's.
     for (const TopWindow& w : x_.windows()) x_.keepBelow(w.id);
     BoardOnScreen b;
-    for (std::size_t i = 0; i < place_.channels.size(); ++i) {
-        b.colourSquares[i] = place_.oekaki ? CornerFor(place_.channels[i], kUpButtonDX, kUpButtonDY)
-                                           : CornerFor(place_.channels[i], kSliderDX, kSliderDY);
-    }
+    const ScreenPoint into = kPlaceInSquare[place_.kind];
+    for (const ScreenPoint p : place_.places) b.colourSquares.push_back(CornerFor(p, into.x, into.y));
     b.canvasSquare = CornerFor(place_.canvas, kCanvasDX, kCanvasDY);
     b.canvasOrigin = place_.canvas;
     b.board = place_.boardRect;

@@ -6,7 +6,6 @@
 
 #include <sys/types.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,10 +17,11 @@ namespace mipro::testing {
 
 // Where the board shows on the screen, as the driver's command line gives it: the pixels the
 // captures must yield (on oekakiBBS the tens up-arrow point, on PaintBBS the slider pixel that
-// sets 5, and the canvas's first pixel) and the rectangles of the board and its canvas.
+// sets 5, on a code board its places themselves; and the canvas's first pixel) and the rectangles
+// of the board and its canvas.
 struct BoardPlace {
-    bool oekaki = true;
-    std::array<ScreenPoint, 3> channels;
+    int kind = 0;                     // page 4's option: oekakiBBS, PaintBBS, ColourCode
+    std::vector<ScreenPoint> places;  // page 5's, in the order it captures them
     ScreenPoint canvas;
     ScreenRect canvasRect;
     ScreenRect boardRect;         // the canvas alone for a board of somebody else's

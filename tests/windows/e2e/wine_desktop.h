@@ -60,6 +60,7 @@ public:
     void pressEnter() override;
 
 private:
+    std::vector<ScreenPoint> PageFiveSquares(const board::Report& shown) const;
     HWND control(ControlRef c);
     HWND dialog();
 
