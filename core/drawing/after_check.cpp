@@ -88,9 +88,11 @@ std::optional<CanvasRead> ReadCanvas(Wizard& w) {
 
 // The canvas once the board has painted what it was given, under the caption of the check, with
 // the pointer resting off the canvas all the while, so that no pen a board draws under the pointer
-// shows in it. The caption is shown again after each turn of events: a resize of the minimised
-// window, let through there, puts the title back.
+// shows in it. The caption changes before the pointer parks: the last caption with the pointer at
+// rest is how the run's end looks. It is shown again after each turn of events: a resize of the
+// minimised window, let through there, puts the title back.
 std::optional<CanvasRead> ReadCanvasSettled(Wizard& w) {
+    w.pf.window.setWindowCaption(kChecking);
     w.pf.pointer.setCursorPos(StartPoint(w.st));
     std::optional<CanvasRead> seen;
     for (int read = 0; read < kMostReads; ++read) {

@@ -29,6 +29,11 @@ constexpr auto kEndAfterSessionEnd = 5s;
 constexpr int kStatusAfterSignal = 0;
 constexpr int kStatusAfterConnectionLost = 1;
 constexpr auto kSettle = 300ms;
+// A window the program has just shown gets the keyboard within this; otherwise the user clicks it.
+constexpr auto kFocusComes = 3s;
+// How long a typed text may take to show in its field, and how often it is typed before giving up.
+constexpr auto kTextReadBack = 3s;
+constexpr int kTypingTries = 3;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
 constexpr const char* kChooserTitle = "開く";
@@ -212,14 +217,31 @@ std::string XDesktop::text(ControlRef c) {
 
 bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }
 
-// The chooser's location bar (Control+L) takes the whole path.
+// The chooser's location bar (Control+L) takes the whole path once the chooser has the keyboard.
+// The bar's text is copied back out before Return: a busy program may take a letter sent on a key
+// remapped for it after the next remapping, and a path typed wrong leaves the chooser open. The
+// path is typed again over the bar's whole text until it reads right.
 void XDesktop::typePathAndConfirm(const std::string& utf8Path) {
-    std::this_thread::sleep_for(kSettle);
-    x_.key("l", true);
-    std::this_thread::sleep_for(kSettle);
-    x_.type(utf8Path);
-    std::this_thread::sleep_for(kSettle);
+    const auto chooser = titled(kChooserTitle);
+    Require(chooser.has_value(), "the file dialog is not open");
+    if (!WaitUntil([&] { return x_.holdsFocus(chooser->id); }, kFocusComes)) x_.focus(chooser->id);
+    Require(WaitUntil([&] { return x_.holdsFocus(chooser->id); }, kStepTimeout),
+            "the file dialog did not take the keyboard");
+    for (int attempt = 1;; ++attempt) {
+        x_.key("l", true);
+        x_.key("a", true);
+        x_.type(utf8Path);
+        if (WaitUntil([&] { return copiedFromFocus() == utf8Path; }, kTextReadBack)) break;
+        Require(attempt < kTypingTries, "the path did not come out right in the file dialog");
+    }
     x_.key("Return");
+}
+
+// The text of the field with the keyboard, selected whole and copied.
+std::string XDesktop::copiedFromFocus() {
+    x_.key("a", true);
+    x_.key("c", true);
+    return x_.clipboardText();
 }
 
 std::optional<ScreenRect> XDesktop::magnifierRect() {

@@ -70,6 +70,7 @@ public:
     void pressEnter() override { x_.key("Return"); }
 
 private:
+    std::string copiedFromFocus();
     std::optional<TopWindow> mainWindow();
     std::optional<TopWindow> titled(const std::string& title);
     ScreenRect rectOf(ControlRef c);

@@ -303,6 +303,14 @@ void XUser::focus(XWindowId id) {
     sync();
 }
 
+bool XUser::holdsFocus(XWindowId topLevel) {
+    Window focused = None;
+    int revert = 0;
+    XGetInputFocus(display_, &focused, &revert);
+    if (focused == None || focused == PointerRoot) return false;
+    return topLevelOf(focused) == topLevelOf(topLevel);
+}
+
 void XUser::close(XWindowId id) {
     XEvent e{};
     e.xclient.type = ClientMessage;
