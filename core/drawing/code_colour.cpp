@@ -54,20 +54,28 @@ std::optional<ColourValue> SwatchColour(Wizard& w) {
     return seen->point(0, 0);
 }
 
-// Whether the board's swatch shows the colour within a moment.
-bool ShowsColour(Wizard& w, ColourValue colour) {
+// Whether the board shows what is looked for within a moment: a page paints after the event.
+template <class Look>
+bool ShowsWithinAMoment(Wizard& w, Look shows) {
     for (int waited = 0;; waited += kShowLookEveryMs) {
-        if (SwatchColour(w) == colour) return true;
+        if (shows()) return true;
         if (waited >= kShowWaitMs) return false;
         w.pf.clock.sleep(kShowLookEveryMs);
     }
 }
 
-// The canvas's surroundings as page 6 saw them: nothing of the board's lies over the canvas.
+bool ShowsColour(Wizard& w, ColourValue colour) {
+    return ShowsWithinAMoment(w, [&] { return SwatchColour(w) == colour; });
+}
+
+// The canvas's surroundings as page 6 saw them: nothing of the board's lies over the canvas. A
+// window closed by its button goes from the screen a moment after the press.
 bool CanvasUncovered(Wizard& w) {
     const CanvasRing& ring = ChosenRing(w.st);
-    const std::optional<Picture> around = ReadAroundCanvas(w, CanvasOrigin(w.st), ring.inner);
-    return around && RingShown(*around, ring, ring.inner);
+    return ShowsWithinAMoment(w, [&] {
+        const std::optional<Picture> around = ReadAroundCanvas(w, CanvasOrigin(w.st), ring.inner);
+        return around && RingShown(*around, ring, ring.inner);
+    });
 }
 
 }  // namespace

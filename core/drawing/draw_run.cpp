@@ -218,9 +218,10 @@ Route FinishList(Wizard& w, Run& run) {
     if (!OnDesktop(w.st)) ResetColourAtEnd(w);
     PlaySnd(w, "END");
     w.pf.clock.sleep(kEndCuePauseMs);
+    // What happened on the way is told before the run's last caption: the caption is its end.
+    if (run.pen.givenUp()) TellLinesGivenUp(w);
     if (checked) ReportCheck(w, *checked);
     if (!OnDesktop(w.st) && run.checkUnavailable) ReportCheck(w, {CheckEnd::Unreadable, {}});
-    if (run.pen.givenUp()) TellLinesGivenUp(w);
     return Route::Leave;
 }
 
