@@ -53,6 +53,8 @@ constexpr int kSwatchClearOffset = 3;
 constexpr Rect kCodeWindow{-8, -8, 99, 47};
 constexpr Rect kWindowCodeField{6, 22, 61, 36};
 constexpr Rect kWindowClose{85, 3, 95, 13};
+// The window's face is bare this far inside its bottom-right corner.
+constexpr int kWindowFaceInset = 3;
 
 // The tool buttons and swatches lie this far from the canvas: its border line and bare board.
 constexpr int kControlGap = 4;
@@ -125,6 +127,11 @@ Rect Layout::codeField() const {
 Rect Layout::codeWindow() const { return kCodeWindow.movedBy(kCanvasOrigin); }
 
 Rect Layout::codeClose() const { return kWindowClose.movedBy(kCanvasOrigin); }
+
+Point Layout::codeWindowFace() const {
+    const Rect window = codeWindow();
+    return {window.right - kWindowFaceInset, window.bottom - kWindowFaceInset};
+}
 
 Rect Layout::colourSwatch() const { return kColourSwatch; }
 

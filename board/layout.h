@@ -85,6 +85,8 @@ public:
     Rect codeField() const;
     Rect codeWindow() const;
     Rect codeClose() const;
+    // A pixel of the code window's own face, clear of its mark, field and close button.
+    Point codeWindowFace() const;
     Rect colourSwatch() const;
     // A pixel of the swatch that shows the current colour, clear of its border and its icon.
     Point swatchPixel() const;

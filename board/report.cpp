@@ -27,7 +27,10 @@ private:
 void WriteCodeControls(ReportWriter& w, const Layout& layout) {
     w.point("code_field", Centre(layout.codeField()));
     if (layout.opener() != CodeOpener::None) w.point("code_open", Centre(layout.codeOpener()));
-    if (layout.opener() == CodeOpener::Window) w.point("code_close", Centre(layout.codeClose()));
+    if (layout.opener() == CodeOpener::Window) {
+        w.point("code_close", Centre(layout.codeClose()));
+        w.point("code_window_face", layout.codeWindowFace());
+    }
     w.point("swatch", layout.swatchPixel());
 }
 

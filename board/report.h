@@ -14,6 +14,7 @@
 //                          window opener, where it lies once the window is open)
 //   code_open X Y          ColourCode with the button or window opener: the "#" button's centre
 //   code_close X Y         ColourCode with the window opener: the window's close button's centre
+//   code_window_face X Y   ColourCode with the window opener: a pixel of the window's bare face
 //   swatch X Y             ColourCode: a pixel of the current colour's swatch clear of its icon
 //   values R G B           the current colour components
 //   input M D U            moves, button-downs and button-ups received so far

@@ -126,6 +126,10 @@ mipro_e2e_verdict() {
         mipro_e2e_stop_verdict "$compared" "$caption"
         exit $?
     fi
+    if ((expect_end_note)) && ! grep -q '^end_message ' "$work/driver.txt"; then
+        echo "e2e: the run ended without the note it should have given" >&2
+        exit 1
+    fi
     if ((!no_check && !expect_mismatch && compare_status == 0)) && [[ "$caption" != "$MIPRO_E2E_EXACT_CAPTION" ]]; then
         echo "e2e: the canvas is exact, but mipro's check ended with \"$caption\"" >&2
         exit 1

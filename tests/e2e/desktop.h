@@ -26,6 +26,13 @@ struct BoardOnScreen {
     ScreenRect board;          // the board's window, or the canvas alone for a board of somebody else's
     ScreenRect canvas;
     ScreenRect keepClear;      // the part of the screen the run works in: mipro's window stays off it
+    // A code board's window over the canvas, where it has one: its close button (x), with which
+    // the user shuts it after a run that stopped because it lay there, and a pixel of its face.
+    struct CodeWindow {
+        ScreenPoint closer;
+        ScreenPoint face;
+    };
+    std::optional<CodeWindow> codeWindow;
     // A practice board's canvas is exactly `canvas`: the size mipro finds must be its size. A board
     // of somebody else's is taken as mipro finds it.
     bool canvasSizeKnown = false;
@@ -97,6 +104,9 @@ public:
     virtual ScreenRect screen() = 0;
     virtual ScreenPoint pointer() = 0;
     virtual void moveTo(ScreenPoint p) = 0;
+    virtual void clickAt(ScreenPoint p) = 0;
+    // The colour the screen shows at p, 0x00BBGGRR.
+    virtual std::int32_t pixelAt(ScreenPoint p) = 0;
     virtual void pressEnter() = 0;
 };
 

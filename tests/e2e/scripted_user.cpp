@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "board/code_picture.h"
 #include "targeting/magnifier_geometry.h"
 #include "tests/e2e/require.h"
 #include "tests/e2e/wait_until.h"
@@ -34,6 +35,7 @@ const std::string kUnmendedNote = "直せませんでした";
 const std::string kNotRedrawnNote = "描き直しはしませんでした";
 const std::string kColourNotTakenNote = "今の色が変わりませんでした";
 const std::string kCanvasCoveredNote = "重なっています";
+const std::string kLinesGivenUpNote = "線で描いた行が最後まで描かれていませんでした";
 const std::string kSizeNotFound = "描画エリアの大きさを画面から決められませんでした";
 // The run parks the pointer this far left of the canvas's first pixel when it ends.
 constexpr int kStartPointLeftOfCanvas = 5;
@@ -78,20 +80,22 @@ bool FinalCaption(const std::string& caption) {
 }
 
 // The questions and notes of a run, by what they say; an edition that cannot read a box's text
-// tells them by the caption at the time: a note closes the run, the question about the canvas's
-// edges comes before the first per cent, and the others ask whether to go on.
+// tells them by the caption at the time: a note closes the run (or comes after the check, before
+// its last caption), the question about the canvas's edges comes before the first per cent, and
+// the others ask whether to go on.
 enum class BoxSays { GoOn, Stop, Coverage, EndNote, Other };
 
 BoxSays WhatTheBoxSays(const std::string& text, const std::string& caption) {
     if (text.empty()) {
         if (StartsWith(caption, kFinishedLead) || StartsWith(caption, kStoppedLead)) return BoxSays::EndNote;
+        if (caption == kCheckingCaption) return BoxSays::EndNote;
         if (!Contains(caption, kProgressTail)) return BoxSays::Coverage;
         return BoxSays::GoOn;
     }
     if (Contains(text, kStopQuestion)) return BoxSays::Stop;
     if (Contains(text, kGoOnQuestion)) return BoxSays::GoOn;
     if (Contains(text, kCoverageQuestion)) return BoxSays::Coverage;
-    for (const std::string& note : {kUnmendedNote, kNotRedrawnNote, kColourNotTakenNote, kCanvasCoveredNote}) {
+    for (const std::string& note : {kUnmendedNote, kNotRedrawnNote, kColourNotTakenNote, kCanvasCoveredNote, kLinesGivenUpNote}) {
         if (Contains(text, note)) return BoxSays::EndNote;
     }
     return BoxSays::Other;
@@ -140,6 +144,7 @@ void ScriptedUser::run() {
         return;
     }
 
+    closeCodeWindowLeftOpen();
     endShot_.offerEnd();
     stepShots_.offer("done", board_.board);
     Require(desktop_.saveCanvas(options_.canvasFile), "the canvas was not saved to " + options_.canvasFile);
@@ -150,6 +155,19 @@ void ScriptedUser::run() {
     std::printf("go_on_answers %d\n", goOnAnswers_);
     std::printf("elapsed_ms %lld\n", elapsedMs);
     std::fflush(stdout);
+}
+
+// A run that stopped because the code's window lay over the canvas (its close button not
+// captured) leaves it there: the user shuts it with its x, as the note asks, before the canvas is
+// looked at.
+void ScriptedUser::closeCodeWindowLeftOpen() {
+    if (!board_.codeWindow || CapturesCloser(options_) || !StartsWith(desktop_.caption(), kStoppedLead)) return;
+    const BoardOnScreen::CodeWindow window = *board_.codeWindow;
+    if (desktop_.pixelAt(window.face) != board::kWindowColour) return;
+    desktop_.clickAt(window.closer);
+    Require(WaitUntil([&] { return desktop_.pixelAt(window.face) != board::kWindowColour; }, kStepTimeout),
+            "the code's window did not close");
+    std::printf("code_window_closed\n");
 }
 
 // How the run ended, in mipro's caption, and what the board recorded of the presses.
@@ -292,10 +310,13 @@ long long ScriptedUser::draw() {
 }
 
 // The run gives the window's place above the others back as it ends; where the edition cannot
-// see that, the end shows as the last caption with the pointer parked left of the canvas.
+// see that, the end shows as the last caption with the pointer parked left of the canvas. A run
+// that stopped rests the pointer there before its note comes: it has ended once the note is closed.
 bool ScriptedUser::runEnded() {
     if (const auto above = desktop_.keptAbove()) return !*above;
-    return FinalCaption(desktop_.caption()) && desktop_.pointer() == parkedPointer();
+    const std::string caption = desktop_.caption();
+    if (StartsWith(caption, kStoppedLead) && !endNoteClosed_) return false;
+    return FinalCaption(caption) && desktop_.pointer() == parkedPointer();
 }
 
 ScreenPoint ScriptedUser::parkedPointer() const {
@@ -318,6 +339,7 @@ void ScriptedUser::answerQuestion(const MessageBoxSeen& question) {
         case BoxSays::EndNote:
             std::printf("end_message %s\n", OneLine(question.text).c_str());
             desktop_.answer(question, true);
+            endNoteClosed_ = true;
             return;
         case BoxSays::GoOn: answerGoOn(question); return;
         case BoxSays::Other:

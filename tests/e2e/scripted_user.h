@@ -58,6 +58,7 @@ private:
     ScreenPoint parkedPointer() const;
     void answerQuestion(const MessageBoxSeen& question);
     void answerGoOn(const MessageBoxSeen& question);
+    void closeCodeWindowLeftOpen();
     void printOutcome();
     void handMoves();
     void moveMainClear();
@@ -76,6 +77,7 @@ private:
     AimedHand aimedHand_;
     bool handMoved_ = false;
     int goOnAnswers_ = 0;
+    bool endNoteClosed_ = false;
 };
 
 }  // namespace mipro::testing

@@ -56,6 +56,9 @@ BoardPlace PracticeBoardPlace(board::Kind kind, ScreenPoint origin, board::Size 
     BoardPlace b;
     b.kind = options.boardIndex;
     for (const board::Point p : PracticePlaces(layout, kind, options)) b.places.push_back(onScreen(p));
+    if (options.opener == CodeOpener::Window) {
+        b.codeWindow = {onScreen(board::Centre(layout.codeClose())), onScreen(layout.codeWindowFace())};
+    }
     b.canvas = onScreen(layout.canvasOrigin());
     b.canvasRect = {b.canvas.x, b.canvas.y, b.canvas.x + canvas.width, b.canvas.y + canvas.height};
     const board::Size size = layout.boardSize();

@@ -84,6 +84,7 @@ BoardOnScreen XDesktop::showBoard() {
     const ScreenPoint into = kPlaceInSquare[place_.kind];
     for (const ScreenPoint p : place_.places) b.colourSquares.push_back(CornerFor(p, into.x, into.y));
     b.canvasSquare = CornerFor(place_.canvas, kCanvasDX, kCanvasDY);
+    b.codeWindow = place_.codeWindow;
     b.canvasOrigin = place_.canvas;
     b.board = place_.boardRect;
     b.canvas = place_.canvasRect;
@@ -213,6 +214,12 @@ std::string XDesktop::text(ControlRef c) {
     x_.key("c", true);
     std::this_thread::sleep_for(kSettle);
     return x_.clipboardText();
+}
+
+// A window manager tells which windows it keeps above the others; a bare display cannot.
+std::optional<bool> XDesktop::keptAbove() {
+    if (!main_ || !x_.hasWindowManager()) return std::nullopt;
+    return x_.inState(main_, "_NET_WM_STATE_ABOVE");
 }
 
 bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }

@@ -22,6 +22,7 @@ namespace mipro::testing {
 struct BoardPlace {
     int kind = 0;                     // page 4's option: oekakiBBS, PaintBBS, ColourCode
     std::vector<ScreenPoint> places;  // page 5's, in the order it captures them
+    std::optional<BoardOnScreen::CodeWindow> codeWindow;  // where the board has one, captured or not
     ScreenPoint canvas;
     ScreenRect canvasRect;
     ScreenRect boardRect;         // the canvas alone for a board of somebody else's
@@ -47,7 +48,7 @@ public:
     void moveMainWindow(ScreenPoint topLeft) override;
     std::string caption() override;
     // Keeping above is left untold: on a bare display it shows nowhere.
-    std::optional<bool> keptAbove() override { return std::nullopt; }
+    std::optional<bool> keptAbove() override;
 
     bool available(ControlRef c) override;
     void press(ControlRef c) override;
@@ -67,6 +68,8 @@ public:
     ScreenRect screen() override { return x_.screen(); }
     ScreenPoint pointer() override { return x_.pointer(); }
     void moveTo(ScreenPoint p) override { x_.moveTo(p); }
+    void clickAt(ScreenPoint p) override { x_.clickAt(p); }
+    std::int32_t pixelAt(ScreenPoint p) override { return x_.look({p.x, p.y, p.x + 1, p.y + 1}).at(0, 0); }
     void pressEnter() override { x_.key("Return"); }
 
 private:

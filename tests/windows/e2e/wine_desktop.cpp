@@ -83,6 +83,9 @@ BoardOnScreen WineDesktop::showBoard() {
     BoardOnScreen b;
     b.colourSquares = PageFiveSquares(*shown);
     b.canvasSquare = ReportPoint(*shown, "canvas_guide");
+    if (options_.opener == CodeOpener::Window) {
+        b.codeWindow = {ReportPoint(*shown, "code_close"), ReportPoint(*shown, "code_window_face")};
+    }
     b.board = b.keepClear = ReportRect(*shown, "board");
     b.canvas = ReportRect(*shown, "canvas");
     b.canvasOrigin = {b.canvas.left, b.canvas.top};
@@ -218,6 +221,23 @@ ScreenPoint WineDesktop::pointer() {
 }
 
 void WineDesktop::moveTo(ScreenPoint p) { SetCursorPos(p.x, p.y); }
+
+// The left button pressed and released where the pointer was put, as the user's hand does it.
+void WineDesktop::clickAt(ScreenPoint p) {
+    SetCursorPos(p.x, p.y);
+    INPUT buttons[2] = {};
+    buttons[0].type = buttons[1].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, buttons, sizeof(INPUT));
+}
+
+std::int32_t WineDesktop::pixelAt(ScreenPoint p) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF seen = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return static_cast<std::int32_t>(seen);
+}
 
 void WineDesktop::pressEnter() { PressEnter(); }
 

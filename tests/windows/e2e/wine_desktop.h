@@ -57,6 +57,8 @@ public:
     ScreenRect screen() override;
     ScreenPoint pointer() override;
     void moveTo(ScreenPoint p) override;
+    void clickAt(ScreenPoint p) override;
+    std::int32_t pixelAt(ScreenPoint p) override;
     void pressEnter() override;
 
 private:
