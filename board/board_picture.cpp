@@ -1,8 +1,11 @@
 #include "board/board_picture.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
+#include "board/code_picture.h"
 #include "board/control_rules.h"
 #include "board/glyphs.h"
 #include "board/shapes.h"
@@ -19,6 +22,9 @@ constexpr int kBarEmptyFill = 5;
 constexpr Point kStrokeFrom{6, 17};
 constexpr Point kStrokeTo{17, 6};
 constexpr Rect kEraserBlock{6, 8, 17, 15};
+// The pen cursor: the outline of a 5 x 5 square centred on the pointer, its pixels black and white
+// in turn so it shows on any canvas; it is drawn on the canvas only.
+constexpr int kCursorReach = 2;
 
 std::string PaddedValue(int value) {
     std::string text = std::to_string(value);
@@ -41,7 +47,7 @@ void DrawOekakiControl(Raster& r, const Layout& layout, Channel c, int value) {
     FillUpTriangle(r, control.onesUp, kInkColour);
     FillDownTriangle(r, control.tensDown, kInkColour);
     FillDownTriangle(r, control.onesDown, kInkColour);
-    DrawDigits(r, PaddedValue(value), {control.valueText.left, control.valueText.top}, kInkColour);
+    DrawSmallText(r, PaddedValue(value), {control.valueText.left, control.valueText.top}, kInkColour);
 }
 
 void DrawBracket(Raster& r, const PaintControl& control) {
@@ -63,13 +69,26 @@ void DrawPaintControl(Raster& r, const Layout& layout, Channel c, int value) {
     FillRect(r, {track.left, track.top, std::min(filledTo, track.right), track.bottom}, ChannelColour(c));
     DrawBracket(r, control);
     DrawChannelLetter(r, c, {control.letter.left, control.letter.top}, kInkColour);
-    DrawDigits(r, PaddedValue(value), {control.valueText.left, control.valueText.top}, kInkColour);
+    DrawSmallText(r, PaddedValue(value), {control.valueText.left, control.valueText.top}, kInkColour);
 }
 
 void DrawCanvas(Raster& r, const Board& board) {
     const Rect area = board.layout().canvasRect();
     OutlineRect(r, {area.left - 1, area.top - 1, area.right + 1, area.bottom + 1}, kBlack);
     Blit(r, board.canvas(), {area.left, area.top});
+}
+
+void DrawPenCursor(Raster& r, const Board& board) {
+    const std::optional<Point> at = board.penCursor();
+    if (!at) return;
+    const Rect canvas = board.layout().canvasRect();
+    for (int dy = -kCursorReach; dy <= kCursorReach; ++dy) {
+        for (int dx = -kCursorReach; dx <= kCursorReach; ++dx) {
+            const Point p{at->x + dx, at->y + dy};
+            const bool onOutline = std::max(std::abs(dx), std::abs(dy)) == kCursorReach;
+            if (onOutline && canvas.contains(p)) r.set(p.x, p.y, (dx + dy) % 2 == 0 ? kBlack : kWhite);
+        }
+    }
 }
 
 void DrawToolButton(Raster& r, Rect button, Tool t, bool chosen) {
@@ -111,14 +130,15 @@ Raster DrawBoard(const Board& board) {
     const Layout& layout = board.layout();
     Raster r(layout.boardSize().width, layout.boardSize().height, kPanelColour);
     for (Channel c : kChannels) {
-        if (layout.kind() == Kind::OekakiBBS)
-            DrawOekakiControl(r, layout, c, board.value(c));
-        else
-            DrawPaintControl(r, layout, c, board.value(c));
+        if (layout.kind() == Kind::OekakiBBS) DrawOekakiControl(r, layout, c, board.value(c));
+        if (layout.kind() == Kind::PaintBBS) DrawPaintControl(r, layout, c, board.value(c));
     }
+    if (layout.kind() == Kind::ColourCode) DrawCodePanel(r, board);
     DrawCanvas(r, board);
+    DrawPenCursor(r, board);
     DrawTools(r, board);
     DrawPalette(r, layout);
+    DrawCodeWindow(r, board);
     return r;
 }
 

@@ -1,5 +1,6 @@
 // What the practice board looks like: the whole board, colour controls, canvas, tool buttons and
-// palette, as a picture in board pixels, ready to be shown by a window.
+// palette, the pen cursor and the ColourCode window, as a picture in board pixels, ready to be
+// shown by a window. The canvas itself (Board::canvas) never holds the cursor or the window.
 #pragma once
 
 #include "board/board.h"

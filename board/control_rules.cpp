@@ -29,4 +29,12 @@ int SliderValueAt(int x, int zeroX) {
     return std::min(pixels * kUnitsPerPixel, kMaxComponent);
 }
 
+int KnobColumn(int value, int zeroX) { return zeroX + (value + kUnitsPerPixel - 1) / kUnitsPerPixel - 1; }
+
+int AfterShiftPress(int value, int x, int zeroX) {
+    const int knob = KnobColumn(value, zeroX);
+    const int step = x > knob ? 1 : x < knob ? -1 : 0;
+    return std::clamp(value + step, 0, kMaxComponent);
+}
+
 }  // namespace mipro::board

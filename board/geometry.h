@@ -30,4 +30,7 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The middle pixel of a rectangle, where a press on a button lands.
+inline Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
 }  // namespace mipro::board

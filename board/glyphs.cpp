@@ -1,12 +1,13 @@
 #include "board/glyphs.h"
 
 #include <array>
+#include <string_view>
 
 namespace mipro::board {
 namespace {
 
 using Letter = std::array<const char*, 10>;
-using Digit = std::array<const char*, 7>;
+using Glyph = std::array<const char*, 7>;
 
 constexpr Letter kR = {"#######..", "##....##.", "##.....##", "##....##.", "#######..",
                        "##..##...", "##...##..", "##....##.", "##.....##", "##.....##"};
@@ -15,7 +16,8 @@ constexpr Letter kG = {"..#####..", ".##...##.", "##.....##", "##.......", "##..
 constexpr Letter kB = {"#######..", "##....##.", "##.....##", "##....##.", "#######..",
                        "##....##.", "##.....##", "##.....##", "##....##.", "#######.."};
 
-constexpr std::array<Digit, 10> kDigits = {{
+constexpr std::string_view kGlyphCharacters = "0123456789abcdefABCDEF#";
+constexpr std::array<Glyph, kGlyphCharacters.size()> kGlyphs = {{
     {".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."},
     {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."},
     {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"},
@@ -26,7 +28,24 @@ constexpr std::array<Digit, 10> kDigits = {{
     {"#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."},
     {".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."},
     {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."},
+    {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"},
+    {"#....", "#....", "####.", "#...#", "#...#", "#...#", "####."},
+    {".....", ".....", ".###.", "#....", "#....", "#...#", ".###."},
+    {"....#", "....#", ".####", "#...#", "#...#", "#...#", ".####"},
+    {".....", ".....", ".###.", "#...#", "#####", "#....", ".###."},
+    {"..##.", ".#..#", ".#...", "###..", ".#...", ".#...", ".#..."},
+    {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"},
+    {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."},
+    {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."},
+    {"###..", "#..#.", "#...#", "#...#", "#...#", "#..#.", "###.."},
+    {"#####", "#....", "#....", "####.", "#....", "#....", "#####"},
+    {"#####", "#....", "#....", "####.", "#....", "#....", "#...."},
+    {".#.#.", ".#.#.", "#####", ".#.#.", "#####", ".#.#.", ".#.#."},
 }};
+constexpr Glyph kUnknown = {"#####", "#...#", "#...#", "#...#", "#...#", "#...#", "#####"};
+
+constexpr std::array<const char*, 7> kEyedropper = {"....###", "....###", "...####", "..#.#..",
+                                                    ".#.#...", "#.#....", "##....."};
 
 template <std::size_t Rows>
 void DrawBitmap(Raster& r, const std::array<const char*, Rows>& rows, Point topLeft, Colour ink) {
@@ -48,12 +67,15 @@ const Letter& LetterOf(Channel c) {
 
 void DrawChannelLetter(Raster& r, Channel c, Point topLeft, Colour ink) { DrawBitmap(r, LetterOf(c), topLeft, ink); }
 
-void DrawDigits(Raster& r, const std::string& text, Point topLeft, Colour ink) {
-    constexpr int kAdvance = kDigitSize.width + 1;
+void DrawSmallText(Raster& r, const std::string& text, Point topLeft, Colour ink) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') continue;
-        DrawBitmap(r, kDigits[text[i] - '0'], {topLeft.x + static_cast<int>(i) * kAdvance, topLeft.y}, ink);
+        if (text[i] == ' ') continue;
+        const std::size_t glyph = kGlyphCharacters.find(text[i]);
+        const Point at{topLeft.x + static_cast<int>(i) * kTextAdvance, topLeft.y};
+        DrawBitmap(r, glyph == std::string_view::npos ? kUnknown : kGlyphs[glyph], at, ink);
     }
 }
+
+void DrawEyedropper(Raster& r, Point topLeft, Colour ink) { DrawBitmap(r, kEyedropper, topLeft, ink); }
 
 }  // namespace mipro::board

@@ -7,6 +7,9 @@
 
 namespace mipro::board {
 
+// The time of an input event in milliseconds, as the system's event clock gives it (any origin).
+using Millis = long long;
+
 enum class InputKind { Move, ButtonDown, ButtonUp };
 
 struct InputEvent {

@@ -37,6 +37,24 @@ constexpr Rect kPaintLetter{63, 46, 71, 55};
 constexpr Rect kTrack{26, 44, 74, 57};
 constexpr Point kSliderZero{26, 46};
 constexpr Rect kPaintValue{80, 47, 98, 53};
+constexpr Rect kShiftZone{23, 44, 78, 57};
+
+// The ColourCode panel: the "#" button with the field beside it (where the field also lies when it
+// is always there), and the swatch of the current colour below them; its icon is 7 x 7.
+constexpr Rect kCodeOpener{8, 40, 22, 54};
+constexpr Rect kPanelCodeField{28, 40, 83, 54};
+constexpr Rect kColourSwatch{8, 62, 31, 85};
+constexpr Point kSwatchIconOffset{8, 8};
+constexpr int kSwatchIconSide = 7;
+// The swatch's pixel clear of its border and icon lies this far inside its corner.
+constexpr int kSwatchClearOffset = 3;
+// The code window, from the canvas's first pixel: it lies across the canvas's top-left corner,
+// over its frame and its top-left 100 x 48 pixels, with the field and the close button inside it.
+constexpr Rect kCodeWindow{-8, -8, 99, 47};
+constexpr Rect kWindowCodeField{6, 22, 61, 36};
+constexpr Rect kWindowClose{85, 3, 95, 13};
+// The window's face is bare this far inside its bottom-right corner.
+constexpr int kWindowFaceInset = 3;
 
 // The tool buttons and swatches lie this far from the canvas: its border line and bare board.
 constexpr int kControlGap = 4;
@@ -49,7 +67,7 @@ int channelIndex(Channel c) { return static_cast<int>(c); }
 
 }  // namespace
 
-Layout::Layout(Kind kind, Size canvas) : kind_(kind), canvas_(canvas) {
+Layout::Layout(Kind kind, Size canvas, CodeOpener opener) : kind_(kind), opener_(opener), canvas_(canvas) {
     const Rect lastTool = toolButton(kTools.back());
     const Rect lastSwatch = swatch(kPaletteColours - 1);
     board_.width = std::max(lastTool.right, lastSwatch.right) + 1 + kMargin;
@@ -96,8 +114,32 @@ Point Layout::arrowPoint(Channel c, Arrow a) const {
 
 PaintControl Layout::paintControl(Channel c) const {
     const Point at = guideCorner(c);
-    return {kBracket.movedBy(at), kBracketSolidBottom + at.y, kPaintLetter.movedBy(at),
-            kTrack.movedBy(at),   kSliderZero + at,           kPaintValue.movedBy(at)};
+    return {kBracket.movedBy(at), kBracketSolidBottom + at.y, kPaintLetter.movedBy(at), kTrack.movedBy(at),
+            kSliderZero + at,     kPaintValue.movedBy(at),    kShiftZone.movedBy(at)};
+}
+
+Rect Layout::codeOpener() const { return kCodeOpener; }
+
+Rect Layout::codeField() const {
+    return opener_ == CodeOpener::Window ? kWindowCodeField.movedBy(kCanvasOrigin) : kPanelCodeField;
+}
+
+Rect Layout::codeWindow() const { return kCodeWindow.movedBy(kCanvasOrigin); }
+
+Rect Layout::codeClose() const { return kWindowClose.movedBy(kCanvasOrigin); }
+
+Point Layout::codeWindowFace() const {
+    const Rect window = codeWindow();
+    return {window.right - kWindowFaceInset, window.bottom - kWindowFaceInset};
+}
+
+Rect Layout::colourSwatch() const { return kColourSwatch; }
+
+Point Layout::swatchPixel() const { return {kColourSwatch.left + kSwatchClearOffset, kColourSwatch.top + kSwatchClearOffset}; }
+
+Rect Layout::swatchIcon() const {
+    const Point at = Point{kColourSwatch.left, kColourSwatch.top} + kSwatchIconOffset;
+    return {at.x, at.y, at.x + kSwatchIconSide - 1, at.y + kSwatchIconSide - 1};
 }
 
 Rect Layout::toolButton(Tool t) const {

@@ -1,6 +1,7 @@
 // Where everything lies on a practice board, in board pixels: the canvas, the colour controls of
-// the two board kinds, placed so that mipro's magnifier guide frames fit them, and, as on the real
-// boards, the tool buttons right of the canvas and the colour palette below it.
+// each board kind (those of oekakiBBS and PaintBBS placed so that mipro's magnifier guide frames
+// fit them), and, as on the real boards, the tool buttons right of the canvas and the colour
+// palette below it.
 //
 // Each colour control has a guide corner: the top-left pixel of the 100 x 100 square the
 // magnifier shows when its guide frame lies exactly over the control. The shapes of a control are
@@ -14,7 +15,14 @@
 
 namespace mipro::board {
 
-enum class Kind { OekakiBBS, PaintBBS };
+// ColourCode: the colour typed as a code, "#RRGGBB", into a text field, as the HTML5 painters
+// that oekaki boards offer today take it.
+enum class Kind { OekakiBBS, PaintBBS, ColourCode };
+
+// How a ColourCode board's field is reached: always there (None); shown beside a "#" button
+// once the button is pressed (Button); in a small window over the canvas that the "#" button
+// opens (Window).
+enum class CodeOpener { None, Button, Window };
 enum class Channel { Red, Green, Blue };
 constexpr std::array<Channel, 3> kChannels = {Channel::Red, Channel::Green, Channel::Blue};
 
@@ -45,13 +53,15 @@ struct PaintControl {
     Rect track;         // where a press takes hold of the slider: from zero.x to zero.x + 48
     Point zero;         // the slider's reference point: a press here sets 5
     Rect valueText;
+    Rect shiftZone;     // where a press with Shift held steps the value: the track's rows, zero.x - 3 to zero.x + 52
 };
 
 class Layout {
 public:
-    Layout(Kind kind, Size canvas);
+    Layout(Kind kind, Size canvas, CodeOpener opener = CodeOpener::None);
 
     Kind kind() const { return kind_; }
+    CodeOpener opener() const { return opener_; }
     Size boardSize() const { return board_; }
     Point canvasOrigin() const { return kCanvasOrigin; }
     Size canvasSize() const { return canvas_; }
@@ -68,6 +78,20 @@ public:
 
     PaintControl paintControl(Channel c) const;
 
+    // ColourCode: the "#" button (Button and Window openers), the code field (in the Window opener,
+    // where it lies inside the window once that is open), the window over the canvas with its
+    // close button, and the swatch of the current colour with its eyedropper icon in the middle.
+    Rect codeOpener() const;
+    Rect codeField() const;
+    Rect codeWindow() const;
+    Rect codeClose() const;
+    // A pixel of the code window's own face, clear of its mark, field and close button.
+    Point codeWindowFace() const;
+    Rect colourSwatch() const;
+    // A pixel of the swatch that shows the current colour, clear of its border and its icon.
+    Point swatchPixel() const;
+    Rect swatchIcon() const;
+
     // A tool's button, in a column starting a few pixels right of the canvas, level with its top.
     Rect toolButton(Tool t) const;
     // Swatch 0 to kPaletteColours - 1, in a row starting a few pixels below the canvas and the tool
@@ -80,6 +104,7 @@ private:
     static constexpr Point kCanvasOrigin{140, 12};
 
     Kind kind_;
+    CodeOpener opener_;
     Size canvas_;
     Size board_;
 };

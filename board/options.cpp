@@ -1,6 +1,8 @@
 #include "board/options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace mipro::board {
 namespace {
@@ -23,16 +25,30 @@ std::optional<Point> NumberPair(const std::string& text, char separator) {
     return Point{*a, *b};
 }
 
+constexpr Kind kKinds[] = {Kind::OekakiBBS, Kind::PaintBBS, Kind::ColourCode};
+
+struct OpenerName {
+    CodeOpener opener;
+    const char* name;
+};
+constexpr OpenerName kOpeners[] = {{CodeOpener::None, "none"}, {CodeOpener::Button, "button"}, {CodeOpener::Window, "window"}};
+
+std::optional<int> NotNegative(const std::string& text) {
+    const auto value = WholeNumber(text);
+    return value && *value >= 0 ? value : std::nullopt;
+}
+
 std::string Apply(Options& o, const std::string& name, const std::string& value) {
+    BoardSetup& b = o.board;
     if (name == "--board") {
-        if (value == KindName(Kind::OekakiBBS)) o.kind = Kind::OekakiBBS;
-        else if (value == KindName(Kind::PaintBBS)) o.kind = Kind::PaintBBS;
-        else return "unknown board kind: " + value;
+        const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](Kind k) { return KindName(k) == value; });
+        if (kind == std::end(kKinds)) return "unknown board kind: " + value;
+        b.kind = *kind;
     } else if (name == "--canvas") {
         const auto size = NumberPair(value, 'x');
         if (!size || size->x < 1 || size->y < 1 || size->x > Layout::kMaxCanvasSide || size->y > Layout::kMaxCanvasSide)
             return "canvas size must be WxH, each 1 to " + std::to_string(Layout::kMaxCanvasSide) + ": " + value;
-        o.canvas = {size->x, size->y};
+        b.canvas = {size->x, size->y};
     } else if (name == "--pos") {
         const auto position = NumberPair(value, ',');
         if (!position) return "window position must be X,Y: " + value;
@@ -43,7 +59,27 @@ std::string Apply(Options& o, const std::string& name, const std::string& value)
     } else if (name == "--busy") {
         const auto pattern = NumberPair(value, ',');
         if (!pattern || pattern->x < 1 || pattern->y < 0) return "busy pattern must be N,K with N at least 1: " + value;
-        o.busy = {pattern->x, pattern->y};
+        b.busy = {pattern->x, pattern->y};
+    } else if (name == "--busy-ms") {
+        const auto ms = NotNegative(value);
+        if (!ms) return "busy pace must be a number of milliseconds: " + value;
+        b.busyMs = *ms;
+    } else if (name == "--stabiliser") {
+        const auto pixels = NotNegative(value);
+        if (!pixels) return "stabiliser must be a number of pixels: " + value;
+        b.stabiliser = *pixels;
+    } else if (name == "--pen-cursor") {
+        if (value != "on" && value != "off") return "pen cursor must be on or off: " + value;
+        b.penCursor = value == "on";
+    } else if (name == "--opener") {
+        const auto opener =
+            std::find_if(std::begin(kOpeners), std::end(kOpeners), [&](const OpenerName& n) { return n.name == value; });
+        if (opener == std::end(kOpeners)) return "opener must be none, button or window: " + value;
+        b.opener = opener->opener;
+    } else if (name == "--drop-focus") {
+        const auto k = NotNegative(value);
+        if (!k) return "drop-focus must be a press number: " + value;
+        b.dropFocus = *k;
     } else if (name == "--save-canvas") {
         o.saveCanvasPath = value;
     } else if (name == "--report") {
@@ -69,7 +105,14 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     return parsed;
 }
 
-std::string KindName(Kind kind) { return kind == Kind::OekakiBBS ? "oekakiBBS" : "PaintBBS"; }
+std::string KindName(Kind kind) {
+    switch (kind) {
+        case Kind::OekakiBBS: return "oekakiBBS";
+        case Kind::PaintBBS: return "PaintBBS";
+        case Kind::ColourCode: return "ColourCode";
+    }
+    return "";
+}
 
 std::string BoardTitle(Kind kind) { return "練習ボード - " + KindName(kind); }
 

@@ -1,5 +1,6 @@
 // The board's record of the presses it received, by the place each landed on. A press on the
-// canvas or on a colour control is what mipro means to make; any other is a stray press, and the
+// canvas or on a colour control is what mipro means to make, and one on the ColourCode window
+// (which lies over the canvas) is that window's business; any other is a stray press, and the
 // first ones are kept with where they landed and whether they changed the tool or the colour.
 #pragma once
 
@@ -10,8 +11,8 @@
 
 namespace mipro::board {
 
-enum class PressPlace { Canvas, ColourControl, ToolButton, Palette, BareBoard };
-constexpr int kPressPlaces = 5;
+enum class PressPlace { Canvas, ColourControl, ToolButton, Palette, BareBoard, CodeWindow };
+constexpr int kPressPlaces = 6;
 
 struct StrayPress {
     PressPlace place;
@@ -26,7 +27,7 @@ public:
 
     void add(PressPlace place, Point at, bool changed) {
         ++counts_[static_cast<int>(place)];
-        if (place == PressPlace::Canvas || place == PressPlace::ColourControl) return;
+        if (place == PressPlace::Canvas || place == PressPlace::ColourControl || place == PressPlace::CodeWindow) return;
         ++strays_;
         if (changed) ++strayChanges_;
         if (first_.size() < kKept) first_.push_back({place, at, changed});

@@ -23,7 +23,22 @@ private:
     std::ostringstream out_;
 };
 
+
+void WriteCodeControls(ReportWriter& w, const Layout& layout) {
+    w.point("code_field", Centre(layout.codeField()));
+    if (layout.opener() != CodeOpener::None) w.point("code_open", Centre(layout.codeOpener()));
+    if (layout.opener() == CodeOpener::Window) {
+        w.point("code_close", Centre(layout.codeClose()));
+        w.point("code_window_face", layout.codeWindowFace());
+    }
+    w.point("swatch", layout.swatchPixel());
+}
+
 void WriteControls(ReportWriter& w, const Layout& layout) {
+    if (layout.kind() == Kind::ColourCode) {
+        WriteCodeControls(w, layout);
+        return;
+    }
     for (Channel c : kChannels) {
         const std::string name = ChannelName(c);
         w.point(name + "_guide", layout.guideCorner(c));
@@ -34,8 +49,6 @@ void WriteControls(ReportWriter& w, const Layout& layout) {
         }
     }
 }
-
-Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 void WriteTools(ReportWriter& w, const Layout& layout) {
     for (Tool t : kTools) w.point(ToolName(t) + "_tool", Centre(layout.toolButton(t)));
@@ -55,7 +68,16 @@ void WritePresses(ReportWriter& w, const Board& board) {
         const Point at = w.onScreen(s.at);
         w.numbers("stray_press", {static_cast<long>(s.place), at.x, at.y, s.changed ? 1 : 0});
     }
-    w.numbers("busy", {board.busy().every, board.busy().first, board.dropped()});
+    w.numbers("busy", {board.busy().every, board.busy().first, board.droppedByPattern()});
+    w.numbers("busy_ms", {board.setup().busyMs, board.droppedByPace()});
+    w.numbers("window_presses", {presses.count(PressPlace::CodeWindow)});
+}
+
+void WriteKeys(ReportWriter& w, const Board& board) {
+    const KeyRecord& keys = board.keys();
+    w.numbers("keys", {keys.fieldCharacters, keys.fieldEnters, keys.boardKeys, keys.boardErases});
+    w.numbers("codes", {board.codesApplied()});
+    w.numbers("stabiliser", {board.setup().stabiliser});
 }
 
 }  // namespace
@@ -104,7 +126,7 @@ std::string ToolName(Tool t) {
 std::string ReportText(const Board& board, Point screenOrigin) {
     const Layout& layout = board.layout();
     ReportWriter w(screenOrigin);
-    w.numbers("kind", {layout.kind() == Kind::OekakiBBS ? 0 : 1});
+    w.numbers("kind", {static_cast<long>(layout.kind())});
     w.numbers("board", {screenOrigin.x, screenOrigin.y, layout.boardSize().width, layout.boardSize().height});
     const Point canvas = w.onScreen(layout.canvasOrigin());
     w.numbers("canvas", {canvas.x, canvas.y, layout.canvasSize().width, layout.canvasSize().height});
@@ -120,6 +142,7 @@ std::string ReportText(const Board& board, Point screenOrigin) {
     w.numbers("tool", {static_cast<long>(board.tool())});
     WriteTools(w, layout);
     WritePresses(w, board);
+    WriteKeys(w, board);
     return w.text();
 }
 

@@ -63,9 +63,13 @@ std::vector<Point> LinePoints(Point from, Point to) {
     }
 }
 
-void DrawLine(Raster& r, Point from, Point to, int side, Colour c) {
+void Stamp(Raster& r, Point p, int side, Colour c) {
     const int half = side / 2;
-    for (const Point p : LinePoints(from, to)) FillRect(r, {p.x - half, p.y - half, p.x + half, p.y + half}, c);
+    FillRect(r, {p.x - half, p.y - half, p.x + half, p.y + half}, c);
+}
+
+void DrawLine(Raster& r, Point from, Point to, int side, Colour c) {
+    for (const Point p : LinePoints(from, to)) Stamp(r, p, side, c);
 }
 
 void Blit(Raster& r, const Raster& picture, Point at) {

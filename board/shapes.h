@@ -17,6 +17,8 @@ void FillDownTriangle(Raster& r, Rect box, Colour c);
 // The pixels of a one-pixel line from `from` to `to`, both ends included, in the order a pen goes
 // (Bresenham's: each step moves one pixel along the longer axis and at most one along the other).
 std::vector<Point> LinePoints(Point from, Point to);
+// A square of side `side` (odd) centred on the point.
+void Stamp(Raster& r, Point p, int side, Colour c);
 // The line with a square of side `side` (odd) painted centred on each of its points.
 void DrawLine(Raster& r, Point from, Point to, int side, Colour c);
 // Copies a whole picture with its top-left pixel at `at`.

@@ -21,4 +21,13 @@ Colour ToolInk(Tool t, Colour current) { return t == Tool::Eraser ? kWhite : cur
 
 Colour PaletteColour(int index) { return kPalette.at(static_cast<std::size_t>(index)); }
 
+std::optional<Tool> ToolOfKey(char32_t c) {
+    switch (c) {
+        case U'p': case U'P': return Tool::Pen;
+        case U'b': case U'B': return Tool::Brush;
+        case U'e': case U'E': return Tool::Eraser;
+        default: return std::nullopt;
+    }
+}
+
 }  // namespace mipro::board

@@ -1,6 +1,8 @@
 // What the drawing tools paint and which colours the palette's swatches hold.
 #pragma once
 
+#include <optional>
+
 #include "board/layout.h"
 #include "board/raster.h"
 
@@ -12,5 +14,8 @@ int StampSide(Tool t);
 Colour ToolInk(Tool t, Colour current);
 // The colour of swatch 0 to kPaletteColours - 1; a press on it makes that the current colour.
 Colour PaletteColour(int index);
+// The tool a character key chooses on boards with tool shortcuts: p the pen, b the brush, e the
+// eraser, either case.
+std::optional<Tool> ToolOfKey(char32_t c);
 
 }  // namespace mipro::board

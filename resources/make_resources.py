@@ -185,7 +185,14 @@ ILLUSTRATIONS = [
     ((240, 255, 236), (190, 240, 180), (50, 160, 60)),
     ((246, 238, 255), (210, 190, 255), (120, 70, 210)),
     ((246, 238, 255), (210, 190, 255), (120, 70, 210)),
+    # imgSTIMG(8)..(10): pages 5, 6 and 7 of the boards that take a colour code
+    ((236, 250, 252), (180, 232, 240), (20, 140, 160)),
+    ((236, 250, 252), (180, 232, 240), (20, 140, 160)),
+    ((236, 250, 252), (180, 232, 240), (20, 140, 160)),
 ]
+
+# The board each picture shows: 0 oekakiBBS's buttons, 1 PaintBBS's sliders, 2 a colour code's field.
+BOARD_SHOWN = [0, 1, 0, 1, 0, 1, 0, 1, 2, 2, 2]
 
 
 def illustration(index):
@@ -198,8 +205,17 @@ def illustration(index):
         c.rect(0, y, 120, y + 1, colour)
     c.rect(14, 40, 106, 150, (90, 90, 90, 255))
     c.rect(16, 42, 104, 148, (255, 255, 255, 255))
-    board = index % 2  # odd pictures stand for the second board kind
-    for i in range(3):
+    board = BOARD_SHOWN[index]
+    if board == 2:
+        # the field with its "#" and the swatch of the current colour beside it
+        c.rect(20, 128, 70, 142, (90, 90, 90, 255))
+        c.rect(21, 129, 69, 141, (255, 255, 255, 255))
+        for x in (25, 28):
+            c.rect(x, 131, x + 1, 139, (60, 60, 60, 255))
+        for y in (133, 136):
+            c.rect(23, y, 31, y + 1, (60, 60, 60, 255))
+        c.rect(78, 126, 100, 144, (40, 80, 220, 255))
+    for i in range(3 if board < 2 else 0):
         colour = [(220, 40, 40, 255), (40, 170, 60, 255), (40, 80, 220, 255)][i]
         if board == 0:
             c.rect(20 + i * 10, 128, 27 + i * 10, 144, colour)

@@ -6,5 +6,5 @@
 #define IDI_SPEAKER_OFF 2
 #define IDI_SPEAKER_ON 3
 
-// The step illustrations imgSTIMG(0) to imgSTIMG(7) are IDB_STEP_FIRST + index.
+// The step illustrations imgSTIMG(0) to imgSTIMG(10) are IDB_STEP_FIRST + index.
 #define IDB_STEP_FIRST 100

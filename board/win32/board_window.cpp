@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/utf8_path.h"
@@ -16,9 +17,26 @@ namespace mipro::board::win32 {
 namespace {
 
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr wchar_t kSaveKey = L'S';
+constexpr wchar_t kFirstPrintable = 0x20;
+constexpr wchar_t kDeleteCharacter = 0x7F;
+// Message times are 32-bit milliseconds: a difference beyond half their range goes back in time.
+constexpr DWORD kLongestStep = 0x7FFFFFFF;
 
 Point MousePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+// The keys the board takes by name; the others come as the characters they type.
+std::optional<Key> NamedKey(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_RETURN: return Key::Enter;
+        case VK_BACK: return Key::Backspace;
+        case VK_DELETE: return Key::Delete;
+        case VK_SHIFT: case VK_LSHIFT: case VK_RSHIFT: return Key::Shift;
+        case VK_CONTROL: case VK_LCONTROL: case VK_RCONTROL: return Key::Control;
+        default: return std::nullopt;
+    }
+}
+
+bool IsLetterKey(WPARAM virtualKey) { return virtualKey >= 'A' && virtualKey <= 'Z'; }
 
 // Keeps the object behind a window in its user data, set from the creation parameters.
 template <typename T>
@@ -46,7 +64,8 @@ bool RegisterClassOf(HINSTANCE instance, const std::wstring& name, WNDPROC proce
 
 }  // namespace
 
-BoardWindow::BoardWindow(Options options) : options_(std::move(options)), board_(options_.kind, options_.canvas, options_.busy) {}
+BoardWindow::BoardWindow(Options options)
+    : options_(std::move(options)), board_(options_.board), lastMessageTime_(GetTickCount()) {}
 
 bool BoardWindow::create(HINSTANCE instance) {
     const std::wstring boardClass = Utf8Path(options_.className).wstring();
@@ -60,7 +79,7 @@ bool BoardWindow::create(HINSTANCE instance) {
     AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
     const int x = options_.position ? options_.position->x : CW_USEDEFAULT;
     const int y = options_.position ? options_.position->y : CW_USEDEFAULT;
-    const std::wstring title = Utf8Path(BoardTitle(options_.kind)).wstring();
+    const std::wstring title = Utf8Path(BoardTitle(options_.board.kind)).wstring();
     frame_ = CreateWindowExW(0, kFrameClass, title.c_str(), kFrameStyle, x, y, outer.right - outer.left,
                              outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (!frame_) return false;
@@ -101,8 +120,8 @@ LRESULT BoardWindow::onFrameMessage(HWND window, UINT message, WPARAM wParam, LP
         case kSaveMessage:
             save();
             return 0;
-        case WM_KEYDOWN:
-            if (wParam == kSaveKey) save();
+        case WM_SETFOCUS:
+            SetFocus(board_window_);
             return 0;
         case WM_CLOSE:
             save();
@@ -119,19 +138,16 @@ LRESULT BoardWindow::onFrameMessage(HWND window, UINT message, WPARAM wParam, LP
 LRESULT BoardWindow::onBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
-            // The capture keeps a drag's moves coming when the pointer leaves the board.
-            if (GetCapture() != window) SetCapture(window);
-            board_.buttonDown(MousePoint(lParam));
-            InvalidateRect(window, nullptr, FALSE);
-            return 0;
         case WM_LBUTTONUP:
-            board_.buttonUp(MousePoint(lParam));
-            ReleaseCapture();
-            InvalidateRect(window, nullptr, FALSE);
-            return 0;
         case WM_MOUSEMOVE:
-            board_.move(MousePoint(lParam));
-            if (board_.buttonHeld()) InvalidateRect(window, nullptr, FALSE);
+        case WM_MOUSELEAVE:
+            onPointer(window, message, lParam);
+            return 0;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR:
+            onKey(message, wParam);
+            InvalidateRect(window, nullptr, FALSE);
             return 0;
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != window) board_.loseHold();
@@ -144,6 +160,69 @@ LRESULT BoardWindow::onBoardMessage(HWND window, UINT message, WPARAM wParam, LP
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+void BoardWindow::onPointer(HWND window, UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            // The capture keeps a drag's moves coming when the pointer leaves the board.
+            if (GetCapture() != window) SetCapture(window);
+            board_.buttonDown(MousePoint(lParam), eventTime());
+            break;
+        case WM_LBUTTONUP:
+            board_.buttonUp(MousePoint(lParam), eventTime());
+            ReleaseCapture();
+            break;
+        case WM_MOUSEMOVE:
+            board_.move(MousePoint(lParam), eventTime());
+            if (!trackingLeave_) {
+                TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, window, 0};
+                trackingLeave_ = TrackMouseEvent(&leave) != FALSE;
+            }
+            // Only a drag or the pen cursor changes what the board shows.
+            if (!board_.buttonHeld() && !board_.setup().showsPenCursor()) return;
+            break;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            board_.leave();
+            break;
+    }
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+// A named key goes down or up; a character key comes as its character (WM_CHAR), but with Control
+// held, where the window system types a control character instead, as the letter of its key.
+void BoardWindow::onKey(UINT message, WPARAM wParam) {
+    if (message == WM_CHAR) {
+        const wchar_t unit = static_cast<wchar_t>(wParam);
+        if (IS_HIGH_SURROGATE(unit)) {
+            highSurrogate_ = unit;
+        } else if (IS_LOW_SURROGATE(unit)) {
+            if (highSurrogate_ != 0) board_.typed(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00));
+            highSurrogate_ = 0;
+        } else if (unit >= kFirstPrintable && unit != kDeleteCharacter) {
+            board_.typed(unit);
+        }
+        return;
+    }
+    if (const std::optional<Key> key = NamedKey(wParam)) {
+        if (message == WM_KEYDOWN) board_.keyDown(*key);
+        else board_.keyUp(*key);
+    } else if (message == WM_KEYDOWN && IsLetterKey(wParam) && board_.controlHeld()) {
+        board_.typed(static_cast<char32_t>(wParam - 'A' + 'a'));
+    }
+}
+
+// The clock goes on by the time since the latest message; a message stamped earlier than that
+// (from another queue) leaves it where it is.
+Millis BoardWindow::eventTime() {
+    const DWORD now = static_cast<DWORD>(GetMessageTime());
+    const DWORD ahead = now - lastMessageTime_;
+    if (ahead <= kLongestStep) {
+        clock_ += ahead;
+        lastMessageTime_ = now;
+    }
+    return clock_;
 }
 
 void BoardWindow::paint(HWND window) {

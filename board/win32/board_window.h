@@ -1,6 +1,8 @@
 // The practice board's windows: a frame titled "練習ボード - <kind>" holding one child window of a
 // Java canvas class ("SunAwtCanvas" or "MSAWT_Comp_Class") that shows the whole board, colour
-// controls and canvas, and turns the mouse messages it receives into the board's input.
+// controls and canvas, and turns the mouse and keyboard messages it receives into the board's
+// input. The child keeps the keyboard focus while the frame is active; keys typed by SendInput
+// (VK_PACKET) arrive as characters like any other.
 #pragma once
 
 #include <windows.h>
@@ -32,10 +34,18 @@ private:
     static LRESULT CALLBACK BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onBoardMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void onPointer(HWND window, UINT message, LPARAM lParam);
+    void onKey(UINT message, WPARAM wParam);
     void paint(HWND window);
+    Millis eventTime();
 
     Options options_;
     Board board_;
+    // GetMessageTime wraps around every 49.7 days; the board's clock counts from the window's start.
+    DWORD lastMessageTime_;
+    Millis clock_ = 0;
+    bool trackingLeave_ = false;
+    wchar_t highSurrogate_ = 0;  // the first half of a character beyond the BMP
     HWND frame_ = nullptr;
     HWND board_window_ = nullptr;
 };

@@ -1,5 +1,5 @@
-// practice-board.exe: a stand-in for the oekakiBBS and PaintBBS drawing boards (see options.h for
-// the command line and report.h for the report it writes).
+// practice-board.exe: a stand-in for the drawing boards, oekakiBBS, PaintBBS and a board taking the
+// colour as a code (see options.h for the command line and report.h for the report it writes).
 #include <windows.h>
 #include <shellapi.h>
 

@@ -54,6 +54,11 @@ ControlDesign Option(Control id, int index, int page, int left, int top, const c
     return {{id, index}, ControlKind::OptionButton, page, left, top, width, 255, caption};
 }
 
+// A page's check box, under its text; shown by the page's routine where the chosen board has it.
+ControlDesign Choice(Control id, int page, int top, const char* caption, bool visible = true) {
+    return {{id}, ControlKind::CheckBox, page, 2820, top, 4335, 255, caption, visible};
+}
+
 std::vector<ControlDesign> BuildDesign() {
     std::vector<ControlDesign> d;
     for (int step = 1; step <= 7; ++step) d.push_back(Page(step));
@@ -98,17 +103,24 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(PageText(4, 480, 780, kPageText4));
     d.push_back(Option(Control::optBOARD, 0, 4, 2820, 1380, "oekakiBBS に描く", 2895));
     d.push_back(Option(Control::optBOARD, 1, 4, 2820, 1860, "PaintBBS に描く", 2895));
+    d.push_back(Option(Control::optBOARD, 2, 4, 2820, 2340, "色コード (#RRGGBB) を入力して描く", 3735));
 
-    // Page 5: the colour controls.
+    // Page 5: the colour controls, and how the chosen board is driven (below the button).
     d.push_back(Illustration(2, 5, false));
     d.push_back(Illustration(3, 5, false));
+    d.push_back(Illustration(8, 5, false));
     d.push_back(PageText(5, 360, 1560, ""));
     d.push_back(Button(Control::cmdGETRGB, 5, 5220, 1980, "設定..."));
-    d.push_back(StatusLabel(5));
+    d.push_back(Choice(Control::chkSHIEXACT, 5, 2460, "Shift+クリックで色をぴったり合わせる", false));
+    d.push_back(Choice(Control::chkCODEOPEN, 5, 2460, "ボタンで入力欄を開いてから入力する", false));
+    d.push_back(Choice(Control::chkCODECLOSE, 5, 2760, "入力したあと閉じるボタンを押す", false));
+    d.push_back(Choice(Control::chkCODEHASH, 5, 3060, "色コードの前に「#」を付ける", false));
+    d.push_back(StatusLabel(5, 3360, 195));
 
     // Page 6: the canvas origin.
     d.push_back(Illustration(4, 6, false));
     d.push_back(Illustration(5, 6, false));
+    d.push_back(Illustration(9, 6, false));
     d.push_back(PageText(6, 480, 1440, kPageText6));
     d.push_back(Button(Control::cmdGETHOME, 6, 5220, 1980, "設定..."));
     d.push_back({{Control::lblCANVAS, 0}, ControlKind::Label, 6, 2580, 2040, 720, 255, "大きさ:"});
@@ -120,13 +132,14 @@ std::vector<ControlDesign> BuildDesign() {
     // Page 7: drawing.
     d.push_back(Illustration(6, 7, false));
     d.push_back(Illustration(7, 7, false));
+    d.push_back(Illustration(10, 7, false));
     d.push_back(PageText(7, 360, 1140, kPageText7));
     d.push_back(Option(Control::optSPEED, 0, 7, 2820, 1560, "速く描く！", 2295));
     d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1920, "普通？", 2295));
     d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2280, "ゆっくり描く♪", 2295));
     d.push_back(Button(Control::cmdDRAW, 7, 5220, 1980, "描画開始"));
-    d.push_back({{Control::chkCHECK}, ControlKind::CheckBox, 7, 2820, 2640, 4335, 255, "描き終わったら確かめて直す"});
-    d.push_back({{Control::chkSTROKE}, ControlKind::CheckBox, 7, 2820, 2940, 4335, 255, "同じ色の横並びを線で描く"});
+    d.push_back(Choice(Control::chkCHECK, 7, 2640, "描き終わったら確かめて直す"));
+    d.push_back(Choice(Control::chkSTROKE, 7, 2940, "同じ色の横並びを線で描く"));
     // Below the two check boxes.
     d.push_back(StatusLabel(7, 3300, 255));
     return d;

@@ -37,6 +37,10 @@ const ClickRoute kClickRoutes[] = {
     {Control::cmdDRAW, [](Wizard& w, int) { cmdDRAW_Click(w); }},
     {Control::chkCHECK, [](Wizard& w, int) { chkCHECK_Click(w); }},
     {Control::chkSTROKE, [](Wizard& w, int) { chkSTROKE_Click(w); }},
+    {Control::chkSHIEXACT, [](Wizard& w, int) { chkSHIEXACT_Click(w); }},
+    {Control::chkCODEOPEN, [](Wizard& w, int) { chkCODEOPEN_Click(w); }},
+    {Control::chkCODECLOSE, [](Wizard& w, int) { chkCODECLOSE_Click(w); }},
+    {Control::chkCODEHASH, [](Wizard& w, int) { chkCODEHASH_Click(w); }},
 };
 
 }  // namespace

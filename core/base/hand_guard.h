@@ -3,7 +3,8 @@
 // from there, a hand has taken the mouse: a press is not sent at all (it would click wherever the
 // hand is), the release of a press already sent still goes where that press went (so no drag is
 // made), and the next reading of the pointer reports where the hand was seen, so the run notices
-// the movement even when the program has put the pointer elsewhere since.
+// the movement even when the program has put the pointer elsewhere since. Keys follow the press's
+// rule: none is sent while the hand has the mouse.
 #pragma once
 
 #include <cstdlib>
@@ -43,6 +44,15 @@ public:
         if (!pressed_) return Send::Nothing;
         pressed_ = false;
         return Send::AtPlacement;
+    }
+
+    // Whether a key may go: not while a hand has the mouse, which may have put the keyboard's focus
+    // elsewhere. A key pressed needs no placement, so one is sent also when the program never
+    // placed the pointer.
+    bool key(ScreenPoint now) {
+        if (!placed_ || !handAway(now)) return true;
+        handSeen_ = now;
+        return false;
     }
 
     // What a reading of the pointer gives: where a hand was seen, once, else the pointer as read.

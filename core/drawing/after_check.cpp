@@ -1,12 +1,16 @@
 #include "drawing/after_check.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "drawing/board_colour.h"
 #include "drawing/draw_run.h"
 #include "drawing/list_drawing.h"
 #include "interfaces/dialogs.h"
+#include "targeting/board_kinds.h"
+#include "targeting/canvas_extent.h"
 
 namespace mipro {
 
@@ -28,6 +32,10 @@ const std::string kMisread =
     "別のウィンドウが重なっている、ページがスクロールされた、ブラウザの表示倍率が 100% でない、"
     "などが考えられます。" + kCrLf + "描き直しはしませんでした。";
 const std::string kUnreadable = "画面を読み取れなかったため、描き終わった後の確認はできませんでした。";
+const std::string kMoved =
+    "描画エリアのまわりが、原点座標を設定したときと違って見えます。" + kCrLf +
+    "ページがスクロールされた、別のウィンドウが重なっている、画面を正しく読み取れない、などが考えられます。" + kCrLf +
+    "描き直しはしませんでした。";
 
 std::string RepairCaption(int pass, int percent) {
     return " 修正 " + std::to_string(pass) + " 回目 " + std::to_string(percent) + "% 完了...";
@@ -52,15 +60,46 @@ void Tell(Wizard& w, const std::string& text) {
     w.pf.dialogs.messageBox(text, MsgBox::OkOnly | MsgBox::Exclamation, w.st.AppTitle);
 }
 
-std::optional<Picture> ReadCanvas(Wizard& w) { return w.pf.screen.readPixels(CheckedRect(w.st)); }
+// One read of the canvas, and whether its surroundings showed as when its origin was captured.
+struct CanvasRead {
+    Picture canvas;
+    bool inPlace = true;
+    friend bool operator==(const CanvasRead&, const CanvasRead&) = default;
+};
 
-// The canvas once the board has painted what it was given.
-std::optional<Picture> ReadCanvasSettled(Wizard& w) {
-    std::optional<Picture> seen;
+// The canvas's rectangle, pixel (0, 0) at its origin, cut from the read around it.
+Picture CanvasIn(const Picture& around, CanvasSize size) {
+    Picture canvas(size.width, size.height);
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x) canvas.setPoint(x, y, around.point(x + kAroundWidth, y + kAroundWidth));
+    return canvas;
+}
+
+// The canvas and its surroundings in one read.
+std::optional<CanvasRead> ReadCanvas(Wizard& w) {
+    const ScreenRect rect = CheckedRect(w.st);
+    const CanvasSize canvas{rect.right - rect.left, rect.bottom - rect.top};
+    const CanvasRing& ring = ChosenRing(w.st);
+    const CanvasSize reach{std::max(canvas.width, ring.inner.width), std::max(canvas.height, ring.inner.height)};
+    const std::optional<Picture> around = ReadAroundCanvas(w, CanvasOrigin(w.st), reach);
+    if (!around) return std::nullopt;
+    return CanvasRead{CanvasIn(*around, canvas), RingShown(*around, ring, canvas)};
+}
+
+// The canvas once the board has painted what it was given, under the caption of the check, with
+// the pointer resting off the canvas all the while, so that no pen a board draws under the pointer
+// shows in it. The caption changes before the pointer parks: the last caption with the pointer at
+// rest is how the run's end looks. It is shown again after each turn of events: a resize of the
+// minimised window, let through there, puts the title back.
+std::optional<CanvasRead> ReadCanvasSettled(Wizard& w) {
+    w.pf.window.setWindowCaption(kChecking);
+    w.pf.pointer.setCursorPos(StartPoint(w.st));
+    std::optional<CanvasRead> seen;
     for (int read = 0; read < kMostReads; ++read) {
         w.pf.window.doEvents();
+        w.pf.window.setWindowCaption(kChecking);
         w.pf.clock.sleep(kPaintSettleMs);
-        std::optional<Picture> again = ReadCanvas(w);
+        std::optional<CanvasRead> again = ReadCanvas(w);
         if (!again) return std::nullopt;
         if (seen && *again == *seen) break;
         seen = std::move(again);
@@ -68,56 +107,83 @@ std::optional<Picture> ReadCanvasSettled(Wizard& w) {
     return seen;
 }
 
-// Draws the mendable faults again; false when the user stopped. Every pixel of a colour drawn one
-// step off tells of a colour click the board did not take as it was given (a busy page): the
-// colour mipro believes the board holds is then wrong, and setting colours from it would repeat
-// the fault. So each pass starts from a colour known again: a complete reset, or every slider set.
-bool RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
-                ScreenPoint& P) {
+// What differs on the canvas now, or why a read cannot be trusted.
+struct Look {
+    std::optional<CheckEnd> untrusted;
+    std::vector<CanvasFault> faults;
+};
+
+Look LookAgain(Wizard& w, const CanvasCheck& check) {
+    const std::optional<CanvasRead> now = ReadCanvasSettled(w);
+    if (!now) return {CheckEnd::Unreadable, {}};
+    if (!now->inPlace) return {CheckEnd::Moved, {}};
+    std::vector<CanvasFault> faults = check.faults(now->canvas);
+    if (check.mostlyWrong(faults)) return {CheckEnd::Misread, {}};
+    return {std::nullopt, std::move(faults)};
+}
+
+// Draws the mendable faults again. Every pixel of a colour drawn one step off tells of a colour
+// click the board did not take as it was given (a busy page): the colour mipro believes the board
+// holds is then wrong, and setting colours from it would repeat the fault. So each pass starts from
+// a colour known again: a complete reset, every slider set, the code typed again.
+ListEnd RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
+                   ScreenPoint& P, PenTrust& pen) {
     ForgetBoardColour(w);
     MemorySource source(repairs);
     ListDrawing how;
     how.total = static_cast<std::int32_t>(repairs.size());
     how.caption = [pass](int percent) { return RepairCaption(pass, percent); };
     how.keep = [&check](const PixelLine& px) { return check.inside(px.x, px.y); };
+    how.pen = &pen;
     return DrawPixelList(w, source, how, P);
+}
+
+// Why a pass ended before its last pixel.
+CheckEnd PassEnd(ListEnd end) {
+    switch (end) {
+        case ListEnd::ColourNotSet: return CheckEnd::ColourNotSet;
+        case ListEnd::CanvasCovered: return CheckEnd::CanvasCovered;
+        case ListEnd::Drawn:
+        case ListEnd::Stopped: break;
+    }
+    return CheckEnd::Stopped;
 }
 
 }  // namespace
 
 ScreenRect CheckedRect(const State& st) {
     const ScreenPoint origin = CanvasOrigin(st);
-    const CanvasSize& canvas = st.BoardKind == kBoardOekaki ? st.capture.PooCanvas : st.capture.ShiCanvas;
+    const CanvasSize& canvas = ChosenCanvas(st);
     const std::int32_t width = canvas.known() ? canvas.width : st.ImgWidth;
     const std::int32_t height = canvas.known() ? canvas.height : st.ImgHeight;
     return {origin.x, origin.y, origin.x + width, origin.y + height};
 }
 
 std::optional<CanvasCheck> ReadCanvasBefore(Wizard& w) {
-    const std::optional<Picture> before = ReadCanvas(w);
-    if (!before || before->empty()) return std::nullopt;
-    return CanvasCheck(*before, w.st.BoardKind);
+    const std::string caption = w.pf.window.windowCaption();
+    std::optional<CanvasRead> before = ReadCanvasSettled(w);
+    w.pf.window.setWindowCaption(caption);
+    if (!before || before->canvas.empty()) return std::nullopt;
+    return CanvasCheck(std::move(before->canvas), ColourRuleOf(w.st), before->inPlace);
 }
 
-CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P) {
-    w.pf.window.setWindowCaption(kChecking);
-    std::optional<Picture> now = ReadCanvasSettled(w);
-    if (!now) return {CheckEnd::Unreadable, {}};
-    std::vector<CanvasFault> faults = check.faults(*now);
-    if (check.mostlyWrong(faults)) return {CheckEnd::Misread, {}};
-    for (int pass = 1; pass <= kMostPasses && !faults.empty(); ++pass) {
-        const std::vector<PixelLine> repairs = check.repairList(faults);
+CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen) {
+    if (!check.beforeInPlace()) return {CheckEnd::Moved, {}};
+    Look look = LookAgain(w, check);
+    if (look.untrusted) return {*look.untrusted, {}};
+    for (int pass = 1; pass <= kMostPasses && !look.faults.empty(); ++pass) {
+        const std::vector<PixelLine> repairs = check.repairList(look.faults);
         if (repairs.empty()) break;
-        if (!RepairPass(w, check, repairs, pass, P)) return {CheckEnd::Stopped, {}};
-        now = ReadCanvasSettled(w);
-        if (!now) return {CheckEnd::Unreadable, {}};
-        const std::size_t before = faults.size();
-        faults = check.faults(*now);
+        const ListEnd end = RepairPass(w, check, repairs, pass, P, pen);
+        if (end != ListEnd::Drawn) return {PassEnd(end), {}};
+        const std::size_t before = look.faults.size();
+        look = LookAgain(w, check);
+        if (look.untrusted) return {*look.untrusted, {}};
         // A pass that mended nothing would mend nothing the next time either.
-        if (faults.size() >= before) break;
+        if (look.faults.size() >= before) break;
     }
-    if (faults.empty()) return {CheckEnd::Exact, {}};
-    return {CheckEnd::Unmended, std::move(faults)};
+    if (look.faults.empty()) return {CheckEnd::Exact, {}};
+    return {CheckEnd::Unmended, std::move(look.faults)};
 }
 
 void ReportCheck(Wizard& w, const CheckResult& result) {
@@ -134,6 +200,12 @@ void ReportCheck(Wizard& w, const CheckResult& result) {
             w.pf.window.setWindowCaption(kNotChecked);
             Tell(w, kMisread);
             break;
+        case CheckEnd::Moved:
+            w.pf.window.setWindowCaption(kNotChecked);
+            Tell(w, kMoved);
+            break;
+        case CheckEnd::ColourNotSet: ReportColourNotTaken(w, ListEnd::ColourNotSet); break;
+        case CheckEnd::CanvasCovered: ReportColourNotTaken(w, ListEnd::CanvasCovered); break;
         case CheckEnd::Exact: w.pf.window.setWindowCaption(kAllDrawn); break;
         case CheckEnd::Stopped: break;
     }

@@ -22,14 +22,15 @@ bool ListOrder(const CanvasFault& a, const CanvasFault& b) {
 
 }  // namespace
 
-CanvasCheck::CanvasCheck(Picture before, int boardKind)
-    : board_kind_(boardKind),
+CanvasCheck::CanvasCheck(Picture before, ColourRule rule, bool beforeInPlace)
+    : rule_(rule),
+      before_in_place_(beforeInPlace),
       want_(std::move(before)),
       listed_(static_cast<std::size_t>(want_.width()) * want_.height(), false) {}
 
 void CanvasCheck::expect(const PixelLine& px) {
     if (!inside(px.x, px.y)) return;
-    want_.setPoint(px.x, px.y, ShownColour(board_kind_, px));
+    want_.setPoint(px.x, px.y, ShownColour(rule_, px));
     const std::size_t at = static_cast<std::size_t>(px.y) * width() + px.x;
     if (!listed_[at]) ++listed_count_;
     listed_[at] = true;
@@ -50,13 +51,15 @@ std::vector<CanvasFault> CanvasCheck::faults(const Picture& now) const {
 
 bool CanvasCheck::mostlyWrong(const std::vector<CanvasFault>& faults) const {
     const auto wrongListed = std::count_if(faults.begin(), faults.end(), [](const CanvasFault& f) { return f.listed; });
-    return listed_count_ > 0 && wrongListed * 2 > listed_count_;
+    const std::int64_t wrong = static_cast<std::int64_t>(faults.size());
+    const std::int64_t pixels = static_cast<std::int64_t>(width()) * height();
+    return wrong * 2 > pixels || (listed_count_ > 0 && wrongListed * 2 > listed_count_);
 }
 
 std::vector<PixelLine> CanvasCheck::repairList(const std::vector<CanvasFault>& faults) const {
     std::vector<CanvasFault> mendable;
     for (const CanvasFault& f : faults)
-        if (f.listed || BoardCanShow(board_kind_, f.want)) mendable.push_back(f);
+        if (f.listed || BoardCanShow(rule_, f.want)) mendable.push_back(f);
     std::sort(mendable.begin(), mendable.end(), ListOrder);
     std::vector<PixelLine> lines;
     lines.reserve(mendable.size());

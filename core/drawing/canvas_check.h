@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/picture.h"
+#include "drawing/board_colour.h"
 #include "drawing/pixel_line.h"
 
 namespace mipro {
@@ -22,7 +23,11 @@ struct CanvasFault {
 class CanvasCheck {
 public:
     // before: the canvas as read before the first click, pixel (0, 0) at the canvas's origin.
-    CanvasCheck(Picture before, int boardKind);
+    // beforeInPlace: whether the canvas's surroundings showed then as when its origin was captured;
+    // a read that did not is no measure of the canvas.
+    CanvasCheck(Picture before, ColourRule rule, bool beforeInPlace = true);
+
+    bool beforeInPlace() const { return before_in_place_; }
 
     int width() const { return want_.width(); }
     int height() const { return want_.height(); }
@@ -36,8 +41,9 @@ public:
     // The pixels of `now` (read as `before` was) that differ from what they should show.
     std::vector<CanvasFault> faults(const Picture& now) const;
 
-    // More than half of the listed pixels wrong: the read is not of the canvas as drawn (another
-    // window over it, the page scrolled, the zoom not 1:1), so nothing should be redrawn.
+    // More than half of the canvas's pixels wrong, or more than half of the listed ones: the read
+    // is not of the canvas as drawn (another window over it, the page scrolled, the zoom not 1:1,
+    // a read that failed to black), so nothing should be redrawn.
     bool mostlyWrong(const std::vector<CanvasFault>& faults) const;
 
     // The faults the board can mend, as lines of a pixel list in its order: by colour, then row,
@@ -45,7 +51,8 @@ public:
     std::vector<PixelLine> repairList(const std::vector<CanvasFault>& faults) const;
 
 private:
-    int board_kind_;
+    ColourRule rule_;
+    bool before_in_place_;
     Picture want_;
     std::vector<bool> listed_;
     std::int32_t listed_count_ = 0;

@@ -9,9 +9,9 @@
 #include "drawing/desk_position.h"
 #include "drawing/list_drawing.h"
 #include "drawing/pixel_list_reader.h"
-#include "drawing/poo_colour.h"
-#include "drawing/shi_colour.h"
+#include "drawing/pen_trust.h"
 #include "interfaces/dialogs.h"
+#include "targeting/board_kinds.h"
 #include "targeting/window_checks.h"
 #include "wizard/pointer_places.h"
 #include "wizard/sound_cues.h"
@@ -25,8 +25,6 @@ constexpr int kFirstAttemptPauseMs = 10;
 constexpr int kStartClickHoldMs = 10;
 constexpr int kStartClickAfterMs = 100;
 constexpr int kEndCuePauseMs = 500;
-constexpr std::int32_t kStartPointLeftOfCanvas = 5;
-constexpr std::int32_t kResetInterrupted = -1;
 constexpr int kFullPercent = 100;
 constexpr WindowHandle kWholeScreen = 0;
 
@@ -52,18 +50,16 @@ struct Run {
     ScreenPoint P;                     // where the pointer was last sent for a pixel
     std::optional<CanvasCheck> check;  // the canvas as read before the first click
     bool checkUnavailable = false;     // the check was wanted but the canvas could not be read
+    PenTrust pen;                      // whether rows may still be drawn as lines
 };
 
 bool AskYes(Wizard& w, const std::string& text, int icon) {
     return w.pf.dialogs.messageBox(text, MsgBox::YesNo | icon, w.st.AppTitle) == MsgBox::AnswerYes;
 }
 
-bool OnOekaki(const State& st) { return st.BoardKind == kBoardOekaki; }
 bool OnDesktop(const State& st) { return st.DeskTopMode != False; }
 
 std::string ProgressCaption(int percent) { return " 描画 " + std::to_string(percent) + "% 完了..."; }
-
-const CanvasSize& ChosenCanvasSize(const State& st) { return OnOekaki(st) ? st.capture.PooCanvas : st.capture.ShiCanvas; }
 
 // Board mode: a pixel inside the canvas, when its size is known. Desktop mode: a pixel on the screen.
 bool Drawable(Wizard& w, const PixelLine& px) {
@@ -73,7 +69,7 @@ bool Drawable(Wizard& w, const PixelLine& px) {
                                  NearestInt(w.pf.screen.heightTwips() / w.st.TwipsY)};
         return p.x >= 0 && p.y >= 0 && p.x < corner.x && p.y < corner.y;
     }
-    const CanvasSize& canvas = ChosenCanvasSize(w.st);
+    const CanvasSize& canvas = ChosenCanvas(w.st);
     if (!canvas.known()) return true;
     return px.x >= 0 && px.y >= 0 && px.x < canvas.width && px.y < canvas.height;
 }
@@ -140,7 +136,7 @@ std::string CoverageQuestion(const CanvasSize& canvas, std::int64_t inside, std:
 
 // Board mode: one question before the run when some pixels of the list lie outside the canvas.
 Route AskCoverage(Wizard& w) {
-    const CanvasSize& canvas = ChosenCanvasSize(w.st);
+    const CanvasSize& canvas = ChosenCanvas(w.st);
     if (!canvas.known()) return Route::Prepare;
     PixelListReader list(w.st.SortFile);
     std::int64_t total = 0, inside = 0;
@@ -161,15 +157,6 @@ void ReadCanvasFirst(Wizard& w, Run& run) {
     run.checkUnavailable = !run.check;
 }
 
-// Brings the board's colour controls to black; false when the user's hand stopped it.
-bool ResetBoardColour(Wizard& w) {
-    if (OnOekaki(w.st)) return pooResetRGB(w, True) != kResetInterrupted;
-    // A recorded 255 makes every slider move, whatever the board shows now.
-    w.st.shi = {255, 255, 255};
-    shiSetRGBCtrl(w, "000", "000", "000");
-    return true;
-}
-
 // Clicks the board just left of its canvas and resets its colour, until that succeeds or the
 // user gives up.
 Route Prepare(Wizard& w, Run& run) {
@@ -183,6 +170,18 @@ Route Prepare(Wizard& w, Run& run) {
         if (InterruptDraw(w, run.P.x, run.P.y) == kGoOn && ResetBoardColour(w)) return Route::Draw;
         if (AskYes(w, kStopDrawing, MsgBox::Question)) return Route::Stop;
     }
+}
+
+// Where a list ends decides where the run goes: on to its end, or out, told why when the board did
+// not take a colour.
+Route Ended(Wizard& w, ListEnd end) {
+    switch (end) {
+        case ListEnd::Drawn: return Route::Finish;
+        case ListEnd::Stopped: return Route::Leave;
+        case ListEnd::ColourNotSet:
+        case ListEnd::CanvasCovered: ReportColourNotTaken(w, end); return Route::Leave;
+    }
+    return Route::Leave;
 }
 
 // The window comes back first so the message is not hidden behind the minimised owner.
@@ -201,28 +200,26 @@ Route ReplayList(Wizard& w, Run& run) {
     how.caption = ProgressCaption;
     how.keep = [&w](const PixelLine& px) { return Drawable(w, px); };
     if (run.check) how.seen = [&run](const PixelLine& px) { run.check->expect(px); };
-    return DrawPixelList(w, source, how, run.P) ? Route::Finish : Route::Leave;
-}
-
-// Brings the colour back to black; only what is not yet there moves.
-void ResetColourAtEnd(Wizard& w) {
-    if (OnOekaki(w.st)) {
-        pooResetRGB(w, False);
-    } else {
-        shiSetRGBCtrl(w, "000", "000", "000");
-    }
+    how.pen = &run.pen;
+    return Ended(w, DrawPixelList(w, source, how, run.P));
 }
 
 Route FinishList(Wizard& w, Run& run) {
     w.pf.window.setWindowCaption(ProgressCaption(kFullPercent));
     std::optional<CheckResult> checked;
     if (!OnDesktop(w.st) && run.check) {
-        checked = CheckAndRepair(w, *run.check, run.P);
+        checked = CheckAndRepair(w, *run.check, run.P, run.pen);
         if (checked->end == CheckEnd::Stopped) return Route::Leave;
+        if (checked->end == CheckEnd::ColourNotSet || checked->end == CheckEnd::CanvasCovered) {
+            ReportCheck(w, *checked);
+            return Route::Leave;
+        }
     }
     if (!OnDesktop(w.st)) ResetColourAtEnd(w);
     PlaySnd(w, "END");
     w.pf.clock.sleep(kEndCuePauseMs);
+    // What happened on the way is told before the run's last caption: the caption is its end.
+    if (run.pen.givenUp()) TellLinesGivenUp(w);
     if (checked) ReportCheck(w, *checked);
     if (!OnDesktop(w.st) && run.checkUnavailable) ReportCheck(w, {CheckEnd::Unreadable, {}});
     return Route::Leave;
@@ -239,13 +236,6 @@ void ExitRun(Wizard& w) {
 }
 
 }  // namespace
-
-ScreenPoint CanvasOrigin(const State& st) { return OnOekaki(st) ? st.capture.PooHome : st.capture.ShiHome; }
-
-ScreenPoint StartPoint(const State& st) {
-    const ScreenPoint origin = CanvasOrigin(st);
-    return {origin.x - kStartPointLeftOfCanvas, origin.y};
-}
 
 std::int32_t CheckStartDraw(Wizard& w) {
     const ScreenPoint start = StartPoint(w.st);

@@ -16,8 +16,4 @@ void RunDraw(Wizard& w);
 // 0 a board's canvas, 99 the desktop's icon view, anything else something else.
 std::int32_t CheckStartDraw(Wizard& w);
 
-// The top-left pixel of the chosen board's canvas, and the point 5 pixels left of it.
-ScreenPoint CanvasOrigin(const State& st);
-ScreenPoint StartPoint(const State& st);
-
 }  // namespace mipro

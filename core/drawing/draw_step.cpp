@@ -1,6 +1,7 @@
 #include "drawing/draw_step.h"
 
 #include "drawing/draw_run.h"
+#include "targeting/board_kinds.h"
 #include "wizard/option_group.h"
 #include "wizard/step_controls.h"
 
@@ -13,8 +14,7 @@ constexpr int kPreviousStep = 6;
 
 void ST07_DrawProc(Wizard& w) {
     MainWindow& win = w.pf.window;
-    win.setVisible({Control::imgSTIMG, 6}, w.st.BoardKind == kBoardOekaki);
-    win.setVisible({Control::imgSTIMG, 7}, w.st.BoardKind == kBoardPaint);
+    ShowKindIllustration(w, &BoardKindPlaces::drawImage);
     EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(kPreviousStep, w.st.BoardKind));
     EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(kThisStep, 0));
     // Selecting the button applies its speed, as a click on it would.

@@ -4,6 +4,7 @@
 
 #include "drawing/board_colour.h"
 #include "drawing/draw_run.h"
+#include "targeting/board_kinds.h"
 #include "interfaces/dialogs.h"
 #include "targeting/window_checks.h"
 
@@ -16,7 +17,16 @@ constexpr int kRefocusClickMs = 100;
 constexpr int kFullPercent = 100;
 constexpr std::int32_t kTop = 255;
 
+const std::string kCrLf = "\r\n";
 const std::string kGoOnDrawing = "描画を続けますか？";
+const std::string kStoppedCaption = " 描画中止 (色を設定できませんでした)";
+const std::string kColourNotShown =
+    "色コードを入力しましたが、掲示板の今の色が変わりませんでした。" + kCrLf +
+    "入力欄が選ばれていなかった (文字が掲示板のショートカットになった) などが考えられます。" + kCrLf +
+    "その色では何も描かずに、描画を中止しました。入力欄と今の色の位置を確かめてください。";
+const std::string kCanvasCovered =
+    "色コードを入力したあとも、描画エリアの上に何か (色コードのウィンドウなど) が重なっています。" + kCrLf +
+    "その色では何も描かずに、描画を中止しました。閉じるボタンの位置を設定してください。";
 
 bool OnDesktop(const State& st) { return st.DeskTopMode != False; }
 
@@ -36,17 +46,29 @@ ScreenPoint OnCanvas(const State& st, const PixelLine& px, std::int32_t x) {
     return {origin.x + x, origin.y + px.y};
 }
 
-// Sets the stroke's colour and puts the pointer on its first pixel; true when no hand was seen on
+// What getting ready for a stroke found.
+enum class Ready { Yes, HandSeen, ColourNotSet, CanvasCovered };
+
+// A colour the board did not take: a hand on the mouse may have kept the keys back, and is asked
+// about as anywhere; otherwise the board took the code somewhere else.
+Ready NotTaken(Wizard& w, ColourSet set) {
+    const ScreenPoint rest = StartPoint(w.st);
+    if (HandMoved(w, rest.x, rest.y)) return Ready::HandSeen;
+    return set == ColourSet::CanvasCovered ? Ready::CanvasCovered : Ready::ColourNotSet;
+}
+
+// Sets the stroke's colour and puts the pointer on its first pixel; Yes when no hand was seen on
 // the way. Desktop mode has no colour to set, and P stays on the previous pixel.
-bool ReadyFor(Wizard& w, const Stroke& s, ScreenPoint& P) {
+Ready ReadyFor(Wizard& w, const Stroke& s, ScreenPoint& P) {
     if (!OnDesktop(w.st)) {
-        if (!RecoverBoardColour(w)) return false;
-        SetBoardColour(w, s.first);
+        if (!RecoverBoardColour(w)) return Ready::HandSeen;
+        const ColourSet set = SetBoardColour(w, s.first);
+        if (set != ColourSet::Done) return NotTaken(w, set);
         P = OnCanvas(w.st, s.first, s.first.x);
     }
     w.pf.pointer.setCursorPos(P);
     w.pf.clock.sleep(w.st.SpeedWait);
-    return InterruptDraw(w, P.x, P.y) == kGoOn;
+    return InterruptDraw(w, P.x, P.y) == kGoOn ? Ready::Yes : Ready::HandSeen;
 }
 
 void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
@@ -55,57 +77,62 @@ void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
     w.pf.screen.setPixel(w.st.ScreenDC, P.x, P.y, ColourOf(px));
 }
 
-void ClickPixel(Wizard& w, ScreenPoint P) {
+// A click on the pixel; false when a hand was seen then (its press may have been withheld, or the
+// hand may have clicked elsewhere).
+bool ClickPixel(Wizard& w, ScreenPoint P) {
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
+    return !HandMoved(w, P.x, P.y);
 }
 
 // Press on the first pixel, move to the last, release there, with the speed's pause after each
-// event. A hand seen while the button is down ends the drag at once, released on its own row;
-// false then.
+// event. The hand is looked for after the press and again before the release: a hand seen after
+// the press ends the drag at once, released on its own row; one seen after the move (it may have
+// dragged the pen while the button was down) leaves the stroke counted as not drawn. False then.
 bool DragRow(Wizard& w, const Stroke& s, ScreenPoint P) {
     const ScreenPoint last = OnCanvas(w.st, s.first, s.lastX);
     w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
-    const bool handAway = InterruptDraw(w, P.x, P.y) != kGoOn;
+    bool handAway = HandMoved(w, P.x, P.y);
     if (!handAway) {
         w.pf.pointer.setCursorPos(last);
         w.pf.clock.sleep(w.st.SpeedWait);
+        handAway = HandMoved(w, last.x, last.y);
     }
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
     return !handAway;
 }
 
-// False when a hand was seen during a drag.
+// False when a hand was seen during a click or a drag.
 bool DrawStroke(Wizard& w, const Stroke& s, ScreenPoint& P) {
     if (OnDesktop(w.st)) {
         PaintOnDesktop(w, s.first, P);
         return true;
     }
-    if (s.single()) {
-        ClickPixel(w, P);
-        return true;
-    }
+    if (s.single()) return ClickPixel(w, P);
     return DragRow(w, s, P);
 }
 
-// Draws one stroke, asking the user whenever a hand is seen; false when they chose to stop.
-bool DrawWithHandCheck(Wizard& w, const Stroke& s, ScreenPoint& P) {
+// Draws one stroke, asking the user whenever a hand is seen.
+ListEnd DrawWithHandCheck(Wizard& w, const Stroke& s, ScreenPoint& P) {
     for (;;) {
-        if (ReadyFor(w, s, P) && DrawStroke(w, s, P)) return true;
-        // Some click may have been withheld or taken by the hand.
+        const Ready ready = ReadyFor(w, s, P);
+        if (ready == Ready::ColourNotSet) return ListEnd::ColourNotSet;
+        if (ready == Ready::CanvasCovered) return ListEnd::CanvasCovered;
+        if (ready == Ready::Yes && DrawStroke(w, s, P)) return ListEnd::Drawn;
+        // Some click or key may have been withheld or taken by the hand.
         ForgetBoardColour(w);
-        if (!GoOnAfterHandMoved(w)) return false;
+        if (!GoOnAfterHandMoved(w)) return ListEnd::Stopped;
         // The desktop has nothing to set again: its pixel is painted as the line asks.
         if (OnDesktop(w.st)) {
             PaintOnDesktop(w, s.first, P);
-            return true;
+            return ListEnd::Drawn;
         }
     }
 }
@@ -132,8 +159,9 @@ bool GoOnAfterHandMoved(Wizard& w) {
     return true;
 }
 
-bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, ScreenPoint& P) {
-    StrokeReader strokes(source, w.st.StrokeRuns != False && !OnDesktop(w.st), how.keep);
+ListEnd DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, ScreenPoint& P) {
+    const bool lines = w.st.StrokeRuns != False && !OnDesktop(w.st) && !(how.pen && how.pen->givenUp());
+    StrokeReader strokes(source, lines, how.keep);
     strokes.seen = how.seen;
     std::int64_t counter = 0;
     int shownPercent = 0;
@@ -142,7 +170,8 @@ bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, Scree
         // A logoff or a signal waits for no percentage: it is let through before every stroke.
         w.pf.window.deliverSessionEnd();
         counter += s.lines;
-        if (!DrawWithHandCheck(w, s, P)) return false;
+        if (const ListEnd end = DrawWithHandCheck(w, s, P); end != ListEnd::Drawn) return end;
+        if (how.pen && !how.pen->drawnInFull(w, s)) strokes.stopJoining();
 
         const int percent = PercentDone(counter, how.total);
         if (percent != shownPercent) {
@@ -151,7 +180,13 @@ bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, Scree
             w.pf.window.doEvents();
         }
     }
-    return true;
+    return ListEnd::Drawn;
+}
+
+void ReportColourNotTaken(Wizard& w, ListEnd end) {
+    w.pf.window.setWindowCaption(kStoppedCaption);
+    w.pf.dialogs.messageBox(end == ListEnd::CanvasCovered ? kCanvasCovered : kColourNotShown,
+                            MsgBox::OkOnly | MsgBox::Exclamation, w.st.AppTitle);
 }
 
 }  // namespace mipro

@@ -1,6 +1,7 @@
 // Drawing a pixel list: for each stroke the board's colour is set, the pointer put on the first
-// pixel, the user's hand looked for, and the pixel clicked or the row dragged; or, on the desktop,
-// the pixel painted. Used for the list itself and for the repairs after the check.
+// pixel, the user's hand looked for, and the pixel clicked or the row dragged, the hand looked for
+// again before the stroke counts as drawn; or, on the desktop, the pixel painted. Used for the
+// list itself and for the repairs after the check.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "base/types.h"
+#include "drawing/pen_trust.h"
 #include "drawing/strokes.h"
 #include "wizard/wizard.h"
 
@@ -18,10 +20,21 @@ struct ListDrawing {
     std::function<std::string(int)> caption;     // the progress caption for a whole percentage
     std::function<bool(const PixelLine&)> keep;  // the pixels drawn; the others are passed over
     std::function<void(const PixelLine&)> seen;  // told of every line read, kept or not
+    PenTrust* pen = nullptr;                     // where rows drawn as lines are looked at
 };
 
-// False when the user chose to stop after moving the mouse.
-bool DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, ScreenPoint& P);
+// How drawing a list ended.
+enum class ListEnd {
+    Drawn,          // every stroke drawn
+    Stopped,        // the user chose to stop after moving the mouse
+    ColourNotSet,   // the board did not take a colour (the code kind): nothing was drawn with it
+    CanvasCovered,  // the board's code window lay over the canvas: nothing was drawn with the colour
+};
+
+ListEnd DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, ScreenPoint& P);
+
+// The message and caption for a list that ended before a colour the board did not take.
+void ReportColourNotTaken(Wizard& w, ListEnd end);
 
 // The pixel's place on the screen in desktop mode.
 ScreenPoint DesktopPoint(const State& st, const PixelLine& px);

@@ -1,5 +1,7 @@
 #include "drawing/shi_colour.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 
 #include "drawing/pixel_line.h"
@@ -15,6 +17,10 @@ constexpr std::int32_t kHighestClicked = 245;
 constexpr std::int32_t kNextToTop = 250;
 constexpr std::int32_t kTop = 255;
 constexpr std::int32_t kLastClickOffset = 48;  // where 245 sits; the drags to the top start here
+// Exact colours: a Shift+click this far beside the knob moves the slider one unit toward it, and a
+// design value is brought to any value within this many units of it.
+constexpr std::int32_t kBesideKnob = 2;
+constexpr std::int32_t kMostUnitSteps = 2;
 
 // Drives one slider row with the pause of the chosen speed around every event.
 class SliderHand {
@@ -50,14 +56,53 @@ private:
     int wait_;
 };
 
-// Moves one slider when its value changes, or when it is not known, and records the new value.
+// Where the knob stands for a value: the column a click sets it from (5 to 245), the end of the
+// drags that set 0, 250 and 255, and the step a value between those lies in.
+std::int32_t KnobColumn(std::int32_t rx, std::int32_t iro) {
+    return rx + (iro + kUnitsPerPixel - 1) / kUnitsPerPixel - 1;
+}
+
+// Shift held, a click beside the knob per unit toward `to`, Shift let go.
+void StepByUnits(Wizard& w, ScreenPoint bar, std::int32_t from, std::int32_t to) {
+    SliderHand hand(w, bar.y);
+    w.pf.keyboard.shiftDown();
+    for (std::int32_t iro = from; iro != to; iro += to > iro ? 1 : -1) {
+        const std::int32_t x = KnobColumn(bar.x, iro) + (to > iro ? kBesideKnob : -kBesideKnob);
+        hand.moveTo(x);
+        hand.down();
+        hand.moveTo(x);
+        hand.up();
+    }
+    w.pf.keyboard.shiftUp();
+}
+
+// Moves one slider when its value changes, or when it is not known, and records the new value. With
+// exact colours the design's value comes first, unless the slider already stands within a couple
+// of units of the wanted value on the same step, and Shift+clicks then bring it to the exact value.
 void SetSlider(Wizard& w, std::int32_t& now, bool known, ScreenPoint bar, const std::string& component) {
     const std::int32_t value = shiRgbValueADJ(component);
-    if (value != now || !known) shiSetRGB(w, bar.x, bar.y, value);
-    now = value;
+    if (w.st.ShiExact == False) {
+        if (value != now || !known) shiSetRGB(w, bar.x, bar.y, value);
+        now = value;
+        return;
+    }
+    const std::int32_t exact = std::clamp(NumericValue(component), 0, kTop);
+    if (known && now == exact) return;
+    const bool near = known && shiRgbValueADJ(ThreeDigits(now)) == value && std::abs(exact - now) <= kMostUnitSteps;
+    if (!near) {
+        shiSetRGB(w, bar.x, bar.y, value);
+        now = value;
+    }
+    StepByUnits(w, bar, now, exact);
+    now = exact;
 }
 
 }  // namespace
+
+std::string ThreeDigits(std::int32_t value) {
+    std::string text = std::to_string(std::clamp(value, 0, kTop));
+    return std::string(3 - text.size(), '0') + text;
+}
 
 std::int32_t shiRgbValueADJ(const std::string& nn) {
     std::int32_t tens = NumericValue(LeadingDigits(nn));

@@ -55,6 +55,8 @@ public:
     // when one is set, kept or not.
     bool next(Stroke& stroke);
     std::function<void(const PixelLine&)> seen;
+    // From the next stroke on, every pixel is a stroke of its own.
+    void stopJoining() { join_runs_ = false; }
 
 private:
     bool read(PixelLine& px);

@@ -16,9 +16,10 @@ constexpr int kMagnifierSizePx = 307;
 // The magnified view at the window's corner, and the screen square it shows three times larger.
 constexpr int kViewSizePx = 300;
 constexpr int kSourceSizePx = 100;
-// The guide picture: seven frames of the view's size side by side, laid over the view in turn.
+// The guide picture: kGuideFrameCount frames of the view's size side by side, laid over the view in
+// turn.
 constexpr int kGuideFrameSize = kViewSizePx;
-constexpr int kGuideFrameCount = 7;
+constexpr int kGuideFrameCount = 11;
 
 // The keys the magnifier answers; every other key arrives as Other.
 enum class MagnifierKey { Other, Enter, Escape, Left, Up, Right, Down };

@@ -20,14 +20,14 @@ enum class Control {
     lineTOP,         // lineTOP(0) and (1): the etched line above the buttons, shadow and highlight
     lblSTLBL,        // lblSTLBL(step): the page's explanation
     lblSTINFO,       // lblSTINFO(step): the blue status text of pages 2, 3, 5, 6 and 7
-    imgSTIMG,        // imgSTIMG(0) to (7): the illustrations on the pages' left, one per board kind on 5 to 7
+    imgSTIMG,        // imgSTIMG(0) to (10): the illustrations on the pages' left, one per board kind on 5 to 7
     picIMGCHK,       // picIMGCHK(2) and (3): the picture's thumbnail, and the extraction's progress over it
     chkSOUND,        // "音で知らせる": the sound cues on or off (step 1)
     imgSND,          // imgSND(0) speaker off and (1) speaker on, beside chkSOUND
     lblVERSION,      // "バージョン情報 ...": opens frmABOUT, the version window
     txtIMGFILENAME,  // the path of the picture loaded (step 2)
     cmdOPEN,         // "参照...": the file-open dialog for the picture (step 2)
-    optBOARD,        // optBOARD(0) oekakiBBS and (1) PaintBBS (step 4)
+    optBOARD,        // optBOARD(0) oekakiBBS, (1) PaintBBS and (2) a board that takes a colour code (step 4)
     cmdGETRGB,       // "設定...": the magnifier for the board's three colour controls (step 5)
     cmdGETHOME,      // "設定...": the magnifier for the canvas origin (step 6)
     optSPEED,        // optSPEED(0) fast, (1) normal, (2) slow (step 7)
@@ -39,6 +39,10 @@ enum class Control {
     chkSTROKE,       // "同じ色の横並びを線で描く": a row of one colour drawn as one line (step 7)
     optCOLOURS,      // optCOLOURS(0) the picture's own colours, (1) to (5) reduced to 16, 32, 64, 128, 256 (step 3)
     chkDITHER,       // "ディザリングする": the reduced colours mixed by dithering (step 3)
+    chkSHIEXACT,     // PaintBBS: the sliders brought to the exact value by Shift+clicks (step 5)
+    chkCODEOPEN,     // the code kind: a button opens the code's field before each code (step 5)
+    chkCODECLOSE,    // the code kind: a button closes the field's window after each code (step 5)
+    chkCODEHASH,     // the code kind: the code typed with "#" in front (step 5)
 };
 
 struct ControlRef {

@@ -6,6 +6,7 @@
 #include "interfaces/clock.h"
 #include "interfaces/dialogs.h"
 #include "interfaces/files.h"
+#include "interfaces/keyboard.h"
 #include "interfaces/main_window.h"
 #include "interfaces/pointer.h"
 #include "interfaces/screen.h"
@@ -25,6 +26,7 @@ enum class WindowSystem { Windows, X11 };
 
 struct Platform {
     Pointer& pointer;
+    Keyboard& keyboard;
     Clock& clock;
     Sound& sound;
     MainWindow& window;

@@ -31,7 +31,7 @@ void ExtractAgain(Wizard& w) {
 
 int ColourCountOf(int Index) { return kColourCounts.at(static_cast<std::size_t>(Index)); }
 
-bool ColoursOnBoardGrid(const State& st) { return st.BoardKind == kBoardPaint; }
+bool ColoursOnBoardGrid(const State& st) { return st.BoardKind == kBoardPaint && st.ShiExact == False; }
 
 ColourReduction ReductionOf(const State& st) {
     return {st.ColourCount, st.Dithering != False, ColoursOnBoardGrid(st) ? MultipleOfFive : AnyColour};

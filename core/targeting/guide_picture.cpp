@@ -80,6 +80,20 @@ private:
     ColourValue colour_;
 };
 
+// The code kind's frames: what each point is, a letter as the colour frames have theirs.
+constexpr Glyph kLetterHash = {
+    "..##..##.", "..##..##.", "#########", "#########", "..##..##.",
+    "..##..##.", "#########", "#########", "..##..##.", "..##..##."};
+constexpr Glyph kLetterField = {
+    "#########", "#########", "....#....", "....#....", "....#....",
+    "....#....", "....#....", "....#....", "#########", "#########"};
+constexpr Glyph kLetterSwatch = {
+    "#########", "#########", "##.....##", "##.....##", "##.....##",
+    "##.....##", "##.....##", "##.....##", "#########", "#########"};
+constexpr Glyph kLetterClose = {
+    "##.....##", ".##...##.", "..##.##..", "...###...", "...###...",
+    "...###...", "...###...", "..##.##..", ".##...##.", "##.....##"};
+
 struct Channel {
     ColourValue colour;
     const Glyph& letter;
@@ -122,6 +136,18 @@ void DrawPaintFrame(Picture& picture, int frame, const Channel& ch) {
     p.glyph(ch.letter, 189, 139);
 }
 
+// A point of the code kind: a cross whose middle is left open around the source pixel (50, 50),
+// view pixels 150 to 152, which is the point taken; the letter says which point it is.
+void DrawCodeFrame(Picture& picture, int frame, const Glyph& letter) {
+    constexpr int from = 111, gapStart = 144, gapEnd = 158, to = 191, bar = 150;
+    FramePainter p(picture, frame, kGuideRed);
+    p.fill(from, bar, gapStart, bar + kStroke - 1);
+    p.fill(gapEnd, bar, to, bar + kStroke - 1);
+    p.fill(bar, from, bar + kStroke - 1, gapStart);
+    p.fill(bar, gapEnd, bar + kStroke - 1, to);
+    p.glyph(letter, 204, 204);
+}
+
 }  // namespace
 
 Picture BuildGuidePicture() {
@@ -131,6 +157,9 @@ Picture BuildGuidePicture() {
         DrawOekakiFrame(picture, kGuideOekakiControls + c, kChannels[c]);
         DrawPaintFrame(picture, kGuidePaintSliders + c, kChannels[c]);
     }
+    const std::array<const Glyph*, 4> codeLetters = {&kLetterHash, &kLetterField, &kLetterSwatch, &kLetterClose};
+    for (std::size_t i = 0; i < codeLetters.size(); ++i)
+        DrawCodeFrame(picture, kGuideCodePoints + static_cast<int>(i), *codeLetters[i]);
     return picture;
 }
 

@@ -6,10 +6,13 @@
 
 namespace mipro {
 
-// First frame of each capture: the canvas origin, oekakiBBS's colour controls, PaintBBS's sliders.
+// First frame of each capture: the canvas origin, oekakiBBS's colour controls, PaintBBS's sliders,
+// the code kind's points (the button that opens the field, the field, the current colour and the
+// button that closes the field's window, in this order).
 constexpr int kGuideOrigin = 0;
 constexpr int kGuideOekakiControls = 1;
 constexpr int kGuidePaintSliders = 4;
+constexpr int kGuideCodePoints = 7;
 
 // Marks in the guides' colours; the transparent background is the window-background colour.
 constexpr ColourValue kGuideRed = 0x0000FF;
@@ -18,7 +21,7 @@ constexpr ColourValue kGuideBlue = 0xFF0000;
 constexpr ColourValue kGuideNearBlack = 0x010101;
 constexpr ColourValue kWindowBackground = 0xFFFFFF;
 
-// The 2100 x 300 picture, frame g at x 300 * g to 300 * g + 299.
+// The picture of kGuideFrameCount frames side by side, frame g at x 300 * g to 300 * g + 299.
 Picture BuildGuidePicture();
 
 }  // namespace mipro

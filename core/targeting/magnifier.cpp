@@ -70,9 +70,8 @@ void Magnifier::InitFormSize() {
     g_ = MagnifierGeometryFor(w_.st.TwipsX, w_.st.TwipsY);
     window_->resize(g_.width, g_.height);
     SubPos = 0;
-    if (w_.st.StepNo != kColourControlStep) GuideBase = kGuideOrigin;
-    else if (w_.st.BoardKind == kBoardOekaki) GuideBase = kGuideOekakiControls;
-    else GuideBase = kGuidePaintSliders;
+    slots_ = CaptureSlots(w_.st.StepNo, w_.st.BoardKind, w_.st.codeChoices);
+    GuideBase = GuideFrameFor(w_.st.StepNo, w_.st.BoardKind, 0);
 }
 
 void Magnifier::centreOnPointer() {
@@ -97,7 +96,7 @@ void Magnifier::MoveWndProc() {
     RestingFocusRect mark;
     LoopResources held(*this, mark);
 
-    const std::optional<ScreenPoint> start = CapturedMagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, 0);
+    const std::optional<ScreenPoint> start = CapturedMagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, slot());
     if (start) WndPosGo(*start);
     else WndPosDefault();
 
@@ -141,7 +140,7 @@ void Magnifier::drawView() {
     const ScreenPoint source = SourcePoint(g_, w_.st.TwipsX, w_.st.TwipsY, {window_->left(), window_->top()}, 0, 0);
     window_->stretchFrom(hDeskDC, source.x, source.y);
     // A window that could not hold the guide shows the view alone.
-    if (guide_loaded_) window_->andGuideFrame(GuideBase + SubPos);
+    if (guide_loaded_) window_->andGuideFrame(GuideBase + slot());
     // White first, then black one pixel lower right, so the texts read on any background.
     drawTexts(0, 0, kWhite);
     drawTexts(1, 1, kBlack);
@@ -182,7 +181,7 @@ void Magnifier::Form_Unload() {
 void Magnifier::confirm() {
     PlaySnd(w_, "ENTER");
     State& st = w_.st;
-    const Confirmation c{st.StepNo, st.BoardKind, SubPos, {window_->left(), window_->top()}, st.CurPnt};
+    const Confirmation c{st.StepNo, st.BoardKind, slot(), {window_->left(), window_->top()}, st.CurPnt};
     RecordCapture(st.capture, g_, st.TwipsX, st.TwipsY, c);
     if (st.StepNo != kColourControlStep) {
         Running = false;
@@ -190,13 +189,17 @@ void Magnifier::confirm() {
         return;
     }
     ++SubPos;
-    if (SubPos == kChannelCount) {
+    if (SubPos == static_cast<int>(slots_.size())) {
         Running = false;
         st.StepDone(st.StepNo, st.BoardKind) = True;
-    } else if (const auto next = CapturedMagPoint(st.capture, st.StepNo, st.BoardKind, SubPos)) {
+    } else if (const auto next = CapturedMagPoint(st.capture, st.StepNo, st.BoardKind, slot())) {
         WndPosGo(*next);
     }
     redrawNextPass();
+}
+
+int Magnifier::slot() const {
+    return SubPos < static_cast<int>(slots_.size()) ? slots_[static_cast<std::size_t>(SubPos)] : SubPos;
 }
 
 void Magnifier::stepBackOrCancel() {
@@ -206,9 +209,9 @@ void Magnifier::stepBackOrCancel() {
         return;
     }
     if (w_.st.StepNo != kColourControlStep) return;
-    // Back to where the previous channel was confirmed moments ago.
-    const ScreenPoint previous = MagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, SubPos - 1);
+    // Back to where the previous control was confirmed moments ago.
     --SubPos;
+    const ScreenPoint previous = MagPoint(w_.st.capture, w_.st.StepNo, w_.st.BoardKind, slot());
     WndPosGo(previous);
     redrawNextPass();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "interfaces/magnifier_window.h"
 #include "interfaces/screen.h"
@@ -47,6 +48,8 @@ private:
     void confirm();
     void stepBackOrCancel();
     void redrawNextPass();
+    // The slot being captured (capture_record.h): SubPos counts the slots confirmed so far.
+    int slot() const;
 
     Wizard& w_;
     MagnifierGeometry g_;
@@ -58,6 +61,7 @@ private:
     bool Unloaded = false;
     int SubPos = 0;
     int GuideBase = 0;
+    std::vector<int> slots_;  // the slots this capture takes, in order
     ScreenRect FocusRc;
     bool guide_loaded_ = false;
     // Declared last so that it is unloaded first, while the rest is still whole.

@@ -117,11 +117,13 @@ std::string GetWndClassName(Screen& screen, WindowHandle h) {
     return screen.className(h);
 }
 
-std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy) {
+bool HandMoved(Wizard& w, std::int32_t nxx, std::int32_t nyy) {
     w.st.CurPnt = w.pf.pointer.getCursorPos();
-    const bool moved = std::abs(w.st.CurPnt.x - nxx) > kPointerTolerancePx ||
-                       std::abs(w.st.CurPnt.y - nyy) > kPointerTolerancePx;
-    if (moved) return kHandMoved;
+    return std::abs(w.st.CurPnt.x - nxx) > kPointerTolerancePx || std::abs(w.st.CurPnt.y - nyy) > kPointerTolerancePx;
+}
+
+std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy) {
+    if (HandMoved(w, nxx, nyy)) return kHandMoved;
     // CheckClassName tests CurPnt: the pointer just read.
     if (w.st.ClassCheck != False) return CheckClassName(w);
     return kGoOn;

@@ -43,4 +43,9 @@ std::string GetWndClassName(Screen& screen, WindowHandle h);
 // the verdict of CheckClassName for the point just read.
 std::int32_t InterruptDraw(Wizard& w, std::int32_t nxx, std::int32_t nyy);
 
+// InterruptDraw's first question alone: reads the pointer into CurPnt and tells whether it is more
+// than one pixel away from (nxx, nyy). For the looks in the middle of a stroke, whose window was
+// already asked for before it.
+bool HandMoved(Wizard& w, std::int32_t nxx, std::int32_t nyy);
+
 }  // namespace mipro

@@ -8,7 +8,7 @@ namespace mipro {
 // The option-button arrays of frmMAIN and how many buttons each holds; 0 for other controls.
 constexpr int OptionGroupSize(Control id) {
     switch (id) {
-        case Control::optBOARD: return 2;  // oekakiBBS, PaintBBS
+        case Control::optBOARD: return 3;  // oekakiBBS, PaintBBS, a board taking a colour code
         case Control::optSPEED: return 3;  // fast, normal, slow
         case Control::optCOLOURS: return 6;  // the picture's own, 16, 32, 64, 128, 256 colours
         default: return 0;

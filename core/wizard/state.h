@@ -11,9 +11,18 @@
 
 namespace mipro {
 
-// The values of BoardKind: oekakiBBS (the Poo routines) and PaintBBS (the Shi routines).
+// The values of BoardKind: oekakiBBS (the Poo routines), PaintBBS (the Shi routines) and the boards
+// that take a colour typed as a code, "#RRGGBB" (the Code routines: today's HTML5 painters).
 constexpr int kBoardOekaki = 0;
 constexpr int kBoardPaint = 1;
+constexpr int kBoardCode = 2;
+constexpr int kBoardKinds = 3;
+
+// A BoardKind as the index of the kinds' tables: oekakiBBS and the code kind as they are, and, as
+// the design took every kind but oekakiBBS for PaintBBS, any other value as PaintBBS.
+constexpr int KindIndex(int boardKind) {
+    return boardKind == kBoardOekaki || boardKind == kBoardCode ? boardKind : kBoardPaint;
+}
 
 // The size of a board's canvas in pixels; 0 while it is not known.
 struct CanvasSize {
@@ -21,6 +30,24 @@ struct CanvasSize {
     std::int32_t height = 0;
     bool known() const { return width > 0 && height > 0; }
     friend bool operator==(const CanvasSize&, const CanvasSize&) = default;
+};
+
+// A pixel around a board's canvas, placed from the canvas's origin.
+struct RingPixel {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    ColourValue colour = 0;
+    friend bool operator==(const RingPixel&, const RingPixel&) = default;
+};
+
+// What surrounded a board's canvas when its origin was captured: a band a few pixels wide around a
+// rectangle at the origin (the canvas found, or the picture's size when none was), as the screen
+// showed it then. A read of the canvas that no longer shows it is not of the canvas. Empty while not
+// captured.
+struct CanvasRing {
+    CanvasSize inner;               // the rectangle the band surrounds
+    std::vector<RingPixel> pixels;  // the band's pixels that lay on the screen
+    friend bool operator==(const CanvasRing&, const CanvasRing&) = default;
 };
 
 // Screen positions captured with the magnifier, for both board kinds (Poo: oekakiBBS, Shi:
@@ -48,6 +75,30 @@ struct CaptureRecord {
     ScreenPoint ShiBBar;     // the zero end of the blue slider
     CanvasSize PooCanvas;    // oekakiBBS's canvas size, found from the screen when its origin is captured
     CanvasSize ShiCanvas;    // PaintBBS's canvas size, likewise; the user may correct either
+    CanvasRing PooRing;      // what surrounded oekakiBBS's canvas when its origin was captured
+    CanvasRing ShiRing;      // what surrounded PaintBBS's canvas, likewise
+    // The boards that take a colour as a code. Every point is one the user pointed the magnifier's
+    // mark at; the button that opens the field and the one that closes its window are captured
+    // only for boards that have them.
+    ScreenPoint CodeHomeMag;    // the pointer when the canvas corner was confirmed
+    ScreenPoint CodeHome;       // the canvas origin
+    ScreenPoint CodeOpenMag;    // the pointer when the button that opens the code's field was confirmed
+    ScreenPoint CodeOpen;       // that button ("#", a colour bar opening a prompt)
+    ScreenPoint CodeFieldMag;   // the pointer when the code's field was confirmed
+    ScreenPoint CodeField;      // the text field that takes the code
+    ScreenPoint CodeSwatchMag;  // the pointer when the board's current colour was confirmed
+    ScreenPoint CodeSwatch;     // a pixel where the board shows its current colour
+    ScreenPoint CodeCloseMag;   // the pointer when the button that closes the code's window was confirmed
+    ScreenPoint CodeClose;      // that button (the window's x, or the opener pressed again)
+    CanvasSize CodeCanvas;      // the canvas size, as for the other kinds
+    CanvasRing CodeRing;        // what surrounded the canvas when its origin was captured
+};
+
+// How the code kind's board is driven: the choices of page 5.
+struct CodeChoices {
+    Boolean CodeOpens = False;   // chkCODEOPEN: a button opens the field before each code
+    Boolean CodeCloses = False;  // chkCODECLOSE: a button closes the field's window after each code
+    Boolean CodeHash = True;     // chkCODEHASH: the code is typed with "#" in front
 };
 
 // The digits last set on oekakiBBS's colour controls, so only the digits that change are clicked.
@@ -62,16 +113,22 @@ struct PooDigits {
 // The values last set on PaintBBS's sliders, so only the sliders that change are moved; not known
 // as with PooDigits, and then every slider is set again.
 struct ShiSliders {
-    std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;  // red, green, blue: a multiple of 5, 0 to 255
+    std::int32_t ShiRNow = 0, ShiGNow = 0, ShiBNow = 0;  // red, green, blue: a multiple of 5 (any value with exact colours)
     bool known = true;  // false when a slider may not stand where its value says
+};
+
+// The colour last typed into a code board, so a colour already set is not typed again.
+struct CodeColour {
+    ColourValue CodeNow = 0;
+    bool known = false;  // false before the first code and whenever the board's colour is in doubt
 };
 
 struct State {
     // The wizard frame.
     std::string AppTitle;  // "ミプロ♪ ver." and the version: the title of the window and of every message box
     std::int32_t StepNo = 0;  // the step shown, 1 to 7 (0 until the wake-up timer enters step 1)
-    std::array<Boolean, 16> StepDoneTable{};  // StepDone(step, board kind): element (s, k) at s + 8 * k
-    std::int16_t BoardKind = 0;  // the chosen board: kBoardOekaki (0) or kBoardPaint (1)
+    std::array<Boolean, 8 * kBoardKinds> StepDoneTable{};  // StepDone(step, board kind): element (s, k) at s + 8 * k
+    std::int16_t BoardKind = 0;  // the chosen board: kBoardOekaki (0), kBoardPaint (1) or kBoardCode (2)
     Boolean CanClose = False;  // False while the pixel extraction runs: the window refuses to close
     std::int32_t SoundOn = 0;  // the sound cues play when non-zero; mirrors chkSOUND
     std::string ImgFileName;  // full path of the picture last loaded
@@ -107,6 +164,9 @@ struct State {
     CaptureRecord capture;  // the captured positions of both boards
     PooDigits poo;  // oekakiBBS's digits as last set
     ShiSliders shi;  // PaintBBS's sliders as last set
+    CodeColour code;  // the code board's colour as last set
+    CodeChoices codeChoices;  // how the code board is driven
+    Boolean ShiExact = False;  // chkSHIEXACT: PaintBBS's sliders brought to the exact value by Shift+clicks
     Boolean DeskTopMode = False;  // True when the run paints straight onto the desktop instead of a board
     DeviceContext ScreenDC = 0;  // the whole screen's device context while a draw run holds it, else 0
     ScreenPoint DeskPnt;  // where the picture's top-left pixel goes on the desktop

@@ -47,7 +47,7 @@ private:
     X11Screen& screen_;
     GtkWidget* window_;
     cairo_surface_t* view_;  // the back buffer: the window's pixels
-    Picture guide_;          // the seven guide frames side by side
+    Picture guide_;          // the guide frames side by side
     // Where the window was put and its size, in device pixels.
     int leftPx_ = 0, topPx_ = 0;
     int widthPx_ = kMagnifierSizePx, heightPx_ = kMagnifierSizePx;

@@ -20,8 +20,8 @@ constexpr GdkRGBA kLineShadow{0.63, 0.63, 0.63, 1};
 constexpr GdkRGBA kLineHighlight{1, 1, 1, 1};
 constexpr int kAnyButton = GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MASK;
 
-const char* const kStepPictures[] = {"step0.bmp", "step1.bmp", "step2.bmp", "step3.bmp",
-                                     "step4.bmp", "step5.bmp", "step6.bmp", "step7.bmp"};
+const char* const kStepPictures[] = {"step0.bmp", "step1.bmp", "step2.bmp", "step3.bmp", "step4.bmp", "step5.bmp",
+                                     "step6.bmp", "step7.bmp", "step8.bmp", "step9.bmp", "step10.bmp"};
 
 // A control sits on the client area (a layout) or on a page (a fixed container).
 void PutAt(GtkWidget* container, GtkWidget* widget, int left, int top) {
@@ -239,7 +239,12 @@ ControlPlacement GtkMainWindow::placement(ControlRef c) { return control(c).at; 
 
 // ---- the window
 
-void GtkMainWindow::setWindowCaption(const std::string& text) { gtk_window_set_title(GTK_WINDOW(window_), text.c_str()); }
+// The caption reaches the screen at once: a draw run sets it and goes on clicking without letting
+// GTK's loop run, which would otherwise keep the change until the run's next pause for events.
+void GtkMainWindow::setWindowCaption(const std::string& text) {
+    gtk_window_set_title(GTK_WINDOW(window_), text.c_str());
+    gdk_display_flush(gtk_widget_get_display(window_));
+}
 
 std::string GtkMainWindow::windowCaption() {
     const char* title = gtk_window_get_title(GTK_WINDOW(window_));

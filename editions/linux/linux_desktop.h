@@ -6,6 +6,7 @@
 #include "editions/linux/gtk_main_window.h"
 #include "editions/linux/linux_clock.h"
 #include "editions/linux/linux_files.h"
+#include "editions/linux/linux_keyboard.h"
 #include "editions/linux/linux_pointer.h"
 #include "editions/linux/linux_sound.h"
 #include "editions/linux/program_info.h"
@@ -19,13 +20,14 @@ namespace mipro::linux_x11 {
 struct LinuxDesktop {
     X11Connection& x;
     LinuxPointer pointer{x};
+    LinuxKeyboard keyboard{x, pointer};
     LinuxClock clock;
     LinuxSound sound;
     X11Screen screen{x};
     GtkMainWindow window{screen.twipsPerPixelX(), screen.twipsPerPixelY()};
     GtkDialogs dialogs;
     LinuxFiles files;
-    Platform platform{pointer, clock, sound, window, dialogs, files, screen,
+    Platform platform{pointer, keyboard, clock, sound, window, dialogs, files, screen,
                       ReadProgramVersion(), FirstBrowseFolder(), WindowSystem::X11};
 };
 

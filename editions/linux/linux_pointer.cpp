@@ -16,9 +16,15 @@ namespace {
 constexpr unsigned kLeftButton = 1;
 // XTest delay: the event happens at once.
 constexpr unsigned long kNoDelay = CurrentTime;
-// How long a move waits for a pointer another program holds still, and how often it looks.
+// How long an event waits for a pointer another program holds still, and how often it looks.
 constexpr auto kHeldPointerWait = std::chrono::seconds(1);
 constexpr auto kHeldPointerPoll = std::chrono::milliseconds(1);
+
+template <typename Done>
+void WaitForHeldPointer(Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + kHeldPointerWait;
+    while (!done() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kHeldPointerPoll);
+}
 
 }  // namespace
 
@@ -28,34 +34,37 @@ void LinuxPointer::setCursorPos(ScreenPoint p) {
     guard_.placed(p);
 }
 
-ScreenPoint LinuxPointer::getCursorPos() { return guard_.reading(read()); }
+ScreenPoint LinuxPointer::getCursorPos() { return guard_.reading(read().at); }
 
-// The server moves the pointer at once, unless a window manager holds the pointer still for a
-// moment: it grabs a click on a window so as to focus it, and the server keeps the pointer's events
-// until the manager lets the click through. The move waits for the pointer to get there, a short
-// while at most (a hand on the mouse keeps it elsewhere), so that a reading right after does not
-// take the old place for a hand.
+// The server handles an event at once, unless a window manager holds the pointer still: it grabs
+// each click on a window (to focus and raise it) and the server keeps the pointer's later events
+// until the manager lets the click through to the window. Events sent meanwhile pile up, and a
+// pile of them reaches the window otherwise than sent: a move ahead of the release before it (a
+// drag where a click was meant), a release and the next press lost. So every event waits until
+// the server has handled it, a short while at most (a hand on the mouse keeps the pointer
+// elsewhere, or the button down), and at most one event of the program's is ever held back. (The
+// reading that asks is itself a round trip to the server, which takes requests in order: it
+// answers only once the event has been handled, or held back.)
 void LinuxPointer::move(ScreenPoint p) {
     injected(XTestFakeMotionEvent(x_.display(), x_.screen(), p.x, p.y, kNoDelay));
-    XSync(x_.display(), False);
-    const auto deadline = std::chrono::steady_clock::now() + kHeldPointerWait;
-    while (read() != p && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kHeldPointerPoll);
+    WaitForHeldPointer([&] { return read().at == p; });
 }
 
-ScreenPoint LinuxPointer::read() {
+LinuxPointer::Reading LinuxPointer::read() {
     Window root = None, child = None;
     int rootX = 0, rootY = 0, windowX = 0, windowY = 0;
     unsigned int buttons = 0;
     XQueryPointer(x_.display(), x_.root(), &root, &child, &rootX, &rootY, &windowX, &windowY, &buttons);
-    return {rootX, rootY};
+    return {{rootX, rootY}, (buttons & Button1Mask) != 0};
 }
 
-// An event meant for the placement happens exactly there, also when the pointer lies a pixel off.
-void LinuxPointer::button(bool press, HandGuard::Send send) {
+// An event meant for the placement happens exactly there, also when the pointer (`now`, as just
+// read) lies a pixel off.
+void LinuxPointer::button(bool press, ScreenPoint now, HandGuard::Send send) {
     if (send == HandGuard::Send::Nothing) return;
-    if (send == HandGuard::Send::AtPlacement && read() != *guard_.placement()) move(*guard_.placement());
+    if (send == HandGuard::Send::AtPlacement && now != *guard_.placement()) move(*guard_.placement());
     injected(XTestFakeButtonEvent(x_.display(), kLeftButton, press ? True : False, kNoDelay));
-    XSync(x_.display(), False);
+    WaitForHeldPointer([&] { return read().leftHeld == press; });
 }
 
 // XTest answers 0 when the server cannot take injected input (it lacks the extension): nothing
@@ -66,8 +75,17 @@ void LinuxPointer::injected(int accepted) {
     refusal_told_ = true;
 }
 
-void LinuxPointer::leftButtonDown() { button(true, guard_.press(read())); }
-void LinuxPointer::leftButtonUp() { button(false, guard_.release(read())); }
+void LinuxPointer::leftButtonDown() {
+    const ScreenPoint now = read().at;
+    button(true, now, guard_.press(now));
+}
+
+void LinuxPointer::leftButtonUp() {
+    const ScreenPoint now = read().at;
+    button(false, now, guard_.release(now));
+}
+
+bool LinuxPointer::keyMayGo() { return guard_.key(read().at); }
 
 void LinuxPointer::setShape(PointerShape shape) { SetProgramPointerShape(shape); }
 

@@ -21,10 +21,19 @@ public:
     // windows (see editions/linux/pointer_shape.h).
     void setShape(PointerShape shape) override;
 
+    // Whether a key may be sent now: not while a hand has taken the mouse.
+    bool keyMayGo();
+
 private:
+    // The pointer as the server has it: where it is, and whether the left button is down.
+    struct Reading {
+        ScreenPoint at;
+        bool leftHeld = false;
+    };
+
     void move(ScreenPoint p);
-    ScreenPoint read();
-    void button(bool press, HandGuard::Send send);
+    Reading read();
+    void button(bool press, ScreenPoint now, HandGuard::Send send);
     // Tells of an injected event XTest refused (its result is 0).
     void injected(int accepted);
 

@@ -88,10 +88,26 @@ double X11Screen::dotsPerInch() {
 
 WindowHandle X11Screen::windowFromPoint(ScreenPoint p) {
     Display* display = x_.display();
-    const Window topLevel = TopLevelAt(display, x_.root(), p.x, p.y);
+    const Window topLevel = topLevelAt(p);
     if (topLevel == None) return static_cast<WindowHandle>(x_.root());
+    if (const auto known = clients_.find(topLevel); known != clients_.end()) return known->second;
+    // A window manager marks its client a moment after framing it: a frame without one is asked again.
     const Window client = ClientWindowIn(display, topLevel);
-    return static_cast<WindowHandle>(client != None ? client : topLevel);
+    if (client == None) return static_cast<WindowHandle>(topLevel);
+    clients_[topLevel] = client;
+    return static_cast<WindowHandle>(client);
+}
+
+// The server's answer where it is a window that shows pixels, else the children looked through.
+XWindow X11Screen::topLevelAt(ScreenPoint p) {
+    Display* display = x_.display();
+    const Window under = TopLevelUnder(display, x_.root(), p.x, p.y);
+    if (under != None) {
+        auto known = shows_pixels_.find(under);
+        if (known == shows_pixels_.end()) known = shows_pixels_.emplace(under, ShowsPixels(display, under)).first;
+        if (known->second) return under;
+    }
+    return TopLevelAt(display, x_.root(), p.x, p.y);
 }
 
 bool X11Screen::isWindow(WindowHandle h) {
@@ -101,8 +117,11 @@ bool X11Screen::isWindow(WindowHandle h) {
 
 std::string X11Screen::className(WindowHandle h) {
     const auto window = static_cast<Window>(h);
+    if (const auto known = classes_.find(window); known != classes_.end()) return known->second;
     if (window == x_.root() || IsDesktopWindow(x_.display(), window)) return kX11DesktopClass;
-    return ResourceClass(x_.display(), window);
+    std::string cls = ResourceClass(x_.display(), window);
+    if (!cls.empty()) classes_[window] = cls;
+    return cls;
 }
 
 WindowHandle X11Screen::desktopWindow() { return static_cast<WindowHandle>(x_.root()); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <unordered_map>
 
 #include "base/picture.h"
 #include "editions/linux/focus_outline.h"
@@ -31,7 +32,9 @@ public:
     double displayScale() override;
 
     // The top-level client window at p (editions/linux/x11_window_tree.h); the root when no
-    // window shows there.
+    // window shows there. A draw run asks for the window under every pixel, so the server is asked
+    // in one question where it can answer, and what does not change while a window lives (the
+    // client found in a frame, a window's class, whether it shows pixels) is kept once known.
     WindowHandle windowFromPoint(ScreenPoint p) override;
     bool isWindow(WindowHandle h) override;
     std::string className(WindowHandle h) override;
@@ -74,6 +77,7 @@ private:
     void invertOutline(GC gc, ScreenRect r);
     // The context, or null for a context that is not (or no longer) ours.
     const Context* context(DeviceContext dc) const;
+    XWindow topLevelAt(ScreenPoint p);
 
     X11Connection& x_;
     PixelMasks masks_;
@@ -82,6 +86,9 @@ private:
     FocusOutlines outlines_;
     std::map<DeviceContext, Context> contexts_;
     DeviceContext next_context_ = 1;
+    std::unordered_map<XWindow, XWindow> clients_;     // a frame's client window, once found
+    std::unordered_map<XWindow, std::string> classes_;  // a window's class, once it has one
+    std::unordered_map<XWindow, bool> shows_pixels_;    // whether a top-level window is InputOutput
 };
 
 }  // namespace mipro::linux_x11

@@ -67,19 +67,35 @@ Window DescendantWithWmState(Display* display, Window window, Atom wmState) {
     return None;
 }
 
+// Viewable, able to show pixels, holding the point, and not an overlay. A window that has gone
+// since it was named answers nothing and does not show.
+bool ShowsAt(Display* display, Window window, int x, int y) {
+    XWindowAttributes a{};
+    if (!XGetWindowAttributes(display, window, &a)) return false;
+    if (a.map_state != IsViewable || a.c_class != InputOutput || !Holds(a, x, y)) return false;
+    return !HasProperty(display, window, XInternAtom(display, kOverlayMarker, False));
+}
+
 }  // namespace
 
 Window TopLevelAt(Display* display, Window root, int x, int y) {
     const Children children(display, root);
     const std::span<const Window> bottomUp = children.all();
-    for (auto it = bottomUp.rbegin(); it != bottomUp.rend(); ++it) {
-        XWindowAttributes a{};
-        // A window that has gone since the tree was read answers nothing and is passed over.
-        if (!XGetWindowAttributes(display, *it, &a)) continue;
-        const bool shows = a.map_state == IsViewable && a.c_class == InputOutput && Holds(a, x, y);
-        if (shows && !HasProperty(display, *it, XInternAtom(display, kOverlayMarker, False))) return *it;
-    }
+    for (auto it = bottomUp.rbegin(); it != bottomUp.rend(); ++it)
+        if (ShowsAt(display, *it, x, y)) return *it;
     return None;
+}
+
+Window TopLevelUnder(Display* display, Window root, int x, int y) {
+    int childX = 0, childY = 0;
+    Window child = None;
+    if (!XTranslateCoordinates(display, root, root, x, y, &childX, &childY, &child)) return None;
+    return child;
+}
+
+bool ShowsPixels(Display* display, Window window) {
+    XWindowAttributes a{};
+    return XGetWindowAttributes(display, window, &a) && a.c_class == InputOutput;
 }
 
 void MarkAsOverlay(Display* display, Window window) {

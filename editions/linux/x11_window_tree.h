@@ -13,6 +13,14 @@ namespace mipro::linux_x11 {
 // own overlays (the focus rectangle's windows). None when no window does.
 Window TopLevelAt(Display* display, Window root, int x, int y);
 
+// The server's own answer, in one question: the topmost mapped child of the root whose shape holds
+// the point, for input (so the program's overlays, which let input through, are passed over). It
+// may be a window that shows no pixels (InputOnly). None when no window is there.
+Window TopLevelUnder(Display* display, Window root, int x, int y);
+
+// Whether the window can show pixels (InputOutput): fixed when the window is made.
+bool ShowsPixels(Display* display, Window window);
+
 // Marks a window as one of the program's overlays, which TopLevelAt looks through.
 void MarkAsOverlay(Display* display, Window window);
 

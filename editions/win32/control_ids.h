@@ -19,7 +19,7 @@ constexpr ControlRef ControlFromId(int id) {
 }
 
 constexpr bool IsMainFormControlId(int id) {
-    return id >= kFirstControlId && id < ControlId({Control::chkDITHER, kIdsPerControl});
+    return id >= kFirstControlId && id < ControlId({Control::chkCODEHASH, kIdsPerControl});
 }
 
 // frmABOUT.

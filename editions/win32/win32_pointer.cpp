@@ -98,6 +98,8 @@ void Win32Pointer::sendLeftButton(DWORD flag, HandGuard::Send send) {
 void Win32Pointer::leftButtonDown() { sendLeftButton(MOUSEEVENTF_LEFTDOWN, guard_.press(settledReading())); }
 void Win32Pointer::leftButtonUp() { sendLeftButton(MOUSEEVENTF_LEFTUP, guard_.release(settledReading())); }
 
+bool Win32Pointer::keyMayGo() { return guard_.key(settledReading()); }
+
 void Win32Pointer::setShape(PointerShape shape) {
     g_override = CursorFor(shape);
     SetCursor(g_override ? g_override : LoadCursorW(nullptr, IDC_ARROW));

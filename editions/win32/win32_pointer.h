@@ -17,6 +17,9 @@ public:
     void leftButtonUp() override;
     void setShape(PointerShape shape) override;
 
+    // Whether a key may be sent now: not while a hand has taken the mouse.
+    bool keyMayGo();
+
 private:
     // A reading that has waited out a late report of an earlier position (see the .cpp).
     ScreenPoint settledReading();

@@ -1,7 +1,8 @@
 #include "editions/win32/win32_screen.h"
 
-#include <windows.h>
+#include <algorithm>
 
+#include <windows.h>
 
 #include "editions/win32/display_units.h"
 #include "editions/win32/unicode_text.h"
@@ -100,12 +101,21 @@ void Win32Screen::setPixel(DeviceContext dc, int x, int y, ColourValue colour) {
     SetPixel(ToHdc(dc), x, y, static_cast<COLORREF>(colour));
 }
 
+// Only the part of the area on the screen is copied, into its place in the picture; the rest stays
+// black as the new bitmap starts. (Wine gives a copy that reaches past the screen all black.)
 std::optional<Picture> Win32Screen::readPixels(ScreenRect area) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return Picture();
     ScreenCopy copy(width, height);
     if (!copy.ready()) return std::nullopt;
-    if (!BitBlt(copy.memory(), 0, 0, width, height, copy.screen(), area.left, area.top, SRCCOPY | CAPTUREBLT)) {
+    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN), screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const RECT onScreen{std::max(area.left, screenLeft), std::max(area.top, screenTop),
+                        std::min(area.right, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+                        std::min(area.bottom, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN))};
+    const int shownWidth = onScreen.right - onScreen.left, shownHeight = onScreen.bottom - onScreen.top;
+    if (shownWidth > 0 && shownHeight > 0 &&
+        !BitBlt(copy.memory(), onScreen.left - area.left, onScreen.top - area.top, shownWidth, shownHeight,
+                copy.screen(), onScreen.left, onScreen.top, SRCCOPY | CAPTUREBLT)) {
         return std::nullopt;
     }
     // The copy is complete in the bitmap's memory once GDI has done its batched work.

@@ -1,13 +1,22 @@
 """Compares the practice board's saved canvas with the picture a run was to draw, and sets the
 run's wall time against the pauses the run prescribes.
 
-usage: e2e_compare.py EXPECTED_PPM CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow ELAPSED_MS GO_ON_ANSWERS
+usage: e2e_compare.py EXPECTED_PPM CANVAS_BMP BOARD fast|normal|slow ELAPSED_MS GO_ON_ANSWERS CHECK_MS
+
+BOARD: oekakiBBS (exact colours), PaintBBS (each component to its nearest multiple of 5),
+PaintBBS-exact (exact colours set by Shift+clicks) or ColourCode-N (exact colours typed as a
+code, each change N clicks: the field, and the "#" and close buttons where captured).
 
 GO_ON_ANSWERS: how often the run asked whether to go on and was answered Yes; each answer
-adds the pauses the run prescribes for it.
+adds the pauses the run prescribes for it. CHECK_MS: how long of ELAPSED_MS the run spent reading
+the canvas back for its check, printed as "check N ms"; it is not drawing, so the ratio leaves it out.
 
-The last two lines printed are "matched N of M pixels" and "elapsed/nominal R"; the exit status
-is 0 only when every pixel of the picture matched and nothing was painted beside it.
+"drawn wrong N pixels" counts the pixels drawn in a colour other than the picture's (white left
+alone is not counted: a run that stopped early leaves pixels white, none wrong).
+
+The last two lines printed are "matched N of M pixels" and "elapsed/nominal R" (the drawing's wall
+time, the check's left out, over the pauses the run prescribes); the exit status is 0 only when
+every pixel of the picture matched and nothing was painted beside it.
 """
 import struct
 import sys
@@ -73,9 +82,16 @@ def slider_value(v):
 
 
 def wanted(colour, board):
-    if colour == WHITE or board == "oekakiBBS":
+    if colour == WHITE or board != "PaintBBS":
         return colour
     return tuple(slider_value(c) for c in colour)
+
+
+def code_clicks(board):
+    """How many clicks a colour change takes on a ColourCode-N board; None on the others."""
+    if not board.startswith("ColourCode-"):
+        return None
+    return int(board[len("ColourCode-"):])
 
 
 def pixel_lines(width, height, pixels):
@@ -102,7 +118,14 @@ def slider_cost(value, wait):
 def nominal_ms(lines, board, speed):
     wait = SPEED_WAIT_MS[speed]
     total = SETTLE_MS + PREPARATION_MS + END_CUE_MS
-    if board == "oekakiBBS":
+    clicks = code_clicks(board)
+    if clicks is not None:
+        # Each change: its clicks with their pauses, then the select-all, the code and Enter;
+        # the colour back to black at the end is one more change.
+        change = clicks * 2 * (wait + 5) + 3 * wait
+        colours = len(set(colour for colour, _, _ in lines) - {(0, 0, 0)})
+        total += (colours + 1) * change
+    elif board == "oekakiBBS":
         click = 2 * (wait + 5)
         total += 2 * RESET_CLICKS * click
         now = (0, 0, 0)
@@ -123,26 +146,30 @@ def nominal_ms(lines, board, speed):
 
 
 def main(argv):
-    if len(argv) != 7:
+    if len(argv) != 8:
         raise SystemExit(__doc__)
-    expected_path, canvas_path, board, speed, elapsed, go_on_answers = argv[1:]
+    expected_path, canvas_path, board, speed, elapsed, go_on_answers, check = argv[1:]
     width, height, expected = read_ppm(expected_path)
     cwidth, cheight, canvas = read_bmp24(canvas_path)
     if cwidth < width or cheight < height:
         raise SystemExit("e2e: the canvas is smaller than the picture")
 
-    matched = 0
+    matched = wrong = 0
     for y in range(height):
         for x in range(width):
-            matched += canvas[y * cwidth + x] == wanted(expected[y * width + x], board)
+            seen, want = canvas[y * cwidth + x], wanted(expected[y * width + x], board)
+            matched += seen == want
+            wrong += seen != want and seen != WHITE
     beside = sum(1 for y in range(cheight) for x in range(cwidth)
                  if (x >= width or y >= height) and canvas[y * cwidth + x] != WHITE)
 
     nominal = nominal_ms(pixel_lines(width, height, expected), board, speed) + int(go_on_answers) * GO_ON_MS
-    ratio = int(elapsed) / nominal
+    ratio = (int(elapsed) - int(check)) / nominal
     print("elapsed %d ms, nominal %d ms, go-on questions answered %s" % (int(elapsed), nominal, go_on_answers))
+    print("check %d ms" % int(check))
     if beside:
         print("painted beside the picture: %d pixels" % beside)
+    print("drawn wrong %d pixels" % wrong)
     print("matched %d of %d pixels" % (matched, width * height))
     print("elapsed/nominal %.3f" % ratio)
     return 0 if matched == width * height and beside == 0 else 1

@@ -1,8 +1,8 @@
 # The Linux edition's part of scripts/e2e: board/web in Debian's Chromium (unless the board is
 # already on the screen) and mipro, driven by tests/linux/linux_e2e_driver. Uses the variables
 # scripts/e2e sets (work, picture, canvas, board, speed, screenshot, board_on_screen, at,
-# canvas_rect, hand_at_percent, hand_during, end_at_percent, busy, window_manager, gdk_scale, dpi,
-# here) and the functions of e2e_outcome.sh.
+# canvas_rect, hand_at_percent, hand_during, end_at_percent, busy, busy_ms, stabiliser,
+# drop_focus, opener, window_manager, gdk_scale, dpi, here) and the functions of e2e_outcome.sh.
 
 # Where the practice board's page puts the board in the page: room for the pictures the tests
 # draw, with mipro's window beside it.
@@ -35,6 +35,10 @@ mipro_e2e_restore_desktop() {
 mipro_e2e_start_board() {
     local query="board=$board&canvas=$(mipro_e2e_board_canvas)&pos=$MIPRO_E2E_BOARD_ORIGIN"
     [[ -n "$busy" ]] && query+="&busy=$busy"
+    [[ -n "$busy_ms" ]] && query+="&busyms=$busy_ms"
+    [[ -n "$stabiliser" ]] && query+="&stabiliser=$stabiliser"
+    [[ -n "$drop_focus" ]] && query+="&dropfocus=$drop_focus"
+    [[ "$opener" != none ]] && query+="&opener=$opener"
     mipro_start_board_browser "$query" "$work/chromium" "$work/chromium.log"
 }
 
@@ -64,6 +68,8 @@ mipro_e2e_linux_run() {
     [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
     local how=()
     mapfile -t how < <(mipro_e2e_step3_options; mipro_e2e_step7_options)
+    # On a board somebody else shows, the user captures the buttons --at names.
+    ((board_on_screen)) || mapfile -t -O "${#how[@]}" how < <(mipro_e2e_opener_options)
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run
     # has a runtime folder of its own, so that a mipro of the same user running elsewhere (it
     # holds the single-instance lock there) does not keep this one from starting.

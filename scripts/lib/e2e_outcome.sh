@@ -1,7 +1,8 @@
 # What scripts/e2e makes of a run beside the canvas itself: the picture the canvas should show and
-# the part of it the canvas holds, the options pages 3 and 7 are given, the board's record of
-# presses and the verdict. Uses the variables scripts/e2e sets (picture, work, board_canvas,
-# board_on_screen, canvas_rect, colours, dither, strokes, no_check, expect_mismatch).
+# the part of it the canvas holds, the options pages 3, 5 and 7 are given, the board's record of
+# presses and keys and the verdict. Uses the variables scripts/e2e sets (picture, work, board,
+# board_canvas, board_on_screen, at, canvas_rect, colours, dither, strokes, no_check,
+# exact_colours, code_without_hash, opener, no_closer, expect_mismatch, expect_stop).
 
 # The practice boards' canvas when none is asked for, and the part of a picture compared when the
 # canvas's size is not known here.
@@ -68,11 +69,40 @@ mipro_e2e_step3_options() {
     return 0
 }
 
-# Step 7's check boxes for the driver.
+# Page 5's and step 7's check boxes for the driver.
 mipro_e2e_step7_options() {
     ((strokes)) && printf '%s\n' --strokes
     ((no_check)) && printf '%s\n' --no-check
+    ((exact_colours)) && printf '%s\n' --exact-colours
+    ((code_without_hash)) && printf '%s\n' --code-without-hash
     return 0
+}
+
+# The practice code board's opener, which the user captures (and its close button, unless left out).
+mipro_e2e_opener_options() {
+    [[ "$opener" == none ]] || printf '%s\n' --opener "$opener"
+    ((no_closer)) && printf '%s\n' --no-closer
+    return 0
+}
+
+# The board as the comparison takes it: how exact its colours are, and on a code board how many
+# clicks a colour takes (the field, and the "#" and close buttons where captured).
+mipro_e2e_compared_board() {
+    if ((exact_colours)); then
+        echo "PaintBBS-exact"
+    elif [[ "$board" == ColourCode ]]; then
+        local clicks=1
+        if ((board_on_screen)); then
+            [[ "$at" == *open=* ]] && clicks=$((clicks + 1))
+            [[ "$at" == *close=* ]] && clicks=$((clicks + 1))
+        else
+            [[ "$opener" != none ]] && clicks=$((clicks + 1))
+            [[ "$opener" == window ]] && ((!no_closer)) && clicks=$((clicks + 1))
+        fi
+        echo "ColourCode-$clicks"
+    else
+        echo "$board"
+    fi
 }
 
 # Prints the practice board's record of presses from the driver's output ("board ..." lines) and
@@ -88,15 +118,36 @@ mipro_e2e_board_record() {
     echo "board: tool $tool; presses: canvas $c, colour controls $k, tool buttons $t, palette $p, bare board $b"
     echo "board: stray presses $n, of them changing the tool or colour $m; busy $every,$first missed $dropped"
     sed -n 's/^board input \([0-9]*\) \([0-9]*\) \([0-9]*\).*/board: input moves \1, button-downs \2, button-ups \3/p' "$out"
+    local typed=0 enters=0 loose=0 erased=0 codes=""
+    read -r typed enters loose erased < <(sed -n 's/^board keys \([0-9]*\) \([0-9]*\) \([0-9]*\) \([0-9]*\).*/\1 \2 \3 \4/p' "$out")
+    codes="$(sed -n 's/^board codes \([0-9]*\).*/\1/p' "$out")"
+    echo "board: keys typed into the field $typed, Enter in it $enters, keys with no field focused $loose" \
+         "(Backspace or Delete $erased); codes applied ${codes:-0}"
     if ((t > 0 || p > 0 || m > 0)); then
         echo "e2e: presses landed outside the canvas and the colour controls: tool buttons $t, palette $p," \
              "stray presses that changed the tool or colour $m" >&2
         return 1
     fi
+    if ((loose > 0 && !expect_stop)) || ((erased > 0)); then
+        echo "e2e: keys reached the board with no field focused: $loose, of them Backspace or Delete $erased" >&2
+        return 1
+    fi
 }
 
-# The caption of a run that ended with every pixel drawn.
+# The caption of a run that ended with every pixel drawn, and the lead of one that stopped before
+# drawing in a colour the board did not take.
 MIPRO_E2E_EXACT_CAPTION=" 描画 100% 完了..."
+MIPRO_E2E_STOPPED_LEAD=" 描画中止"
+
+# A run that must stop: it did, said why, and drew no pixel in a wrong colour.
+mipro_e2e_stop_verdict() {
+    local compared="$1" caption="$2" wrong
+    [[ "$caption" == "$MIPRO_E2E_STOPPED_LEAD"* ]] || { echo "e2e: the run did not stop; it ended with \"$caption\"" >&2; return 1; }
+    grep -q '^end_message ' "$work/driver.txt" || { echo "e2e: the run stopped without a word to the user" >&2; return 1; }
+    wrong="$(sed -n 's/^drawn wrong \([0-9]*\) pixels$/\1/p' "$compared")"
+    [[ "$wrong" == 0 ]] || { echo "e2e: the stopped run drew ${wrong:-?} pixels in a wrong colour" >&2; return 1; }
+    echo "e2e: the run stopped as it should, nothing drawn wrong"
+}
 
 # The verdict from the comparison's output and status and the record's status: every pixel
 # matched, or with --expect-mismatch, the finished run left the canvas unlike the picture. A run
@@ -106,6 +157,14 @@ mipro_e2e_verdict() {
     caption="$(sed -n 's/^end_caption //p' "$work/driver.txt")"
     echo "end caption: $caption"
     ((record_status == 0)) || exit 1
+    if ((expect_stop)); then
+        mipro_e2e_stop_verdict "$compared" "$caption"
+        exit $?
+    fi
+    if ((expect_end_note)) && ! grep -q '^end_message ' "$work/driver.txt"; then
+        echo "e2e: the run ended without the note it should have given" >&2
+        exit 1
+    fi
     if ((!no_check && !expect_mismatch && compare_status == 0)) && [[ "$caption" != "$MIPRO_E2E_EXACT_CAPTION" ]]; then
         echo "e2e: the canvas is exact, but mipro's check ended with \"$caption\"" >&2
         exit 1

@@ -1,6 +1,7 @@
 # The Windows edition's part of scripts/e2e: practice-board.exe and mipro.exe under Wine, driven by
 # tests/windows/e2e/e2e_driver.exe. Uses the variables scripts/e2e sets (work, picture, canvas,
-# board, speed, screenshot, hand_at_percent, hand_during, busy, here) and the functions of
+# board, speed, screenshot, hand_at_percent, hand_during, busy, busy_ms, stabiliser, drop_focus,
+# opener, here) and the functions of
 # e2e_outcome.sh.
 
 MIPRO_E2E_SHOT_PID=""
@@ -36,6 +37,10 @@ mipro_e2e_windows_run() {
     mapfile -t how < <(mipro_e2e_step3_options; mipro_e2e_step7_options)
     how+=(--canvas "$(mipro_e2e_board_canvas)")
     [[ -n "$busy" ]] && how+=(--busy "$busy")
+    [[ -n "$busy_ms" ]] && how+=(--busy-ms "$busy_ms")
+    [[ -n "$stabiliser" ]] && how+=(--stabiliser "$stabiliser")
+    [[ -n "$drop_focus" ]] && how+=(--drop-focus "$drop_focus")
+    mapfile -t -O "${#how[@]}" how < <(mipro_e2e_opener_options)
     "$here/wine-run" "$driver" "$(winepath -w "$picture_copy")" "$(winepath -w "$canvas")" "$board" "$speed" \
         "${hand[@]}" "${how[@]}" | tr -d '\r' | tee "$work/driver.txt"
 }

@@ -17,13 +17,22 @@ namespace mipro::testing {
 // The board on the screen as the captures must find it.
 struct BoardOnScreen {
     // The top-left corners of the magnified squares the user lines up the magnifier's guide with:
-    // the red, green and blue controls, then the canvas.
-    std::array<ScreenPoint, 3> colourSquares;
+    // page 5's places in the order it captures them (the red, green and blue controls; a code
+    // board's "#" button where captured, its field, its swatch and its close button where
+    // captured), then the canvas.
+    std::vector<ScreenPoint> colourSquares;
     ScreenPoint canvasSquare;
     ScreenPoint canvasOrigin;  // the canvas's first pixel
     ScreenRect board;          // the board's window, or the canvas alone for a board of somebody else's
     ScreenRect canvas;
     ScreenRect keepClear;      // the part of the screen the run works in: mipro's window stays off it
+    // A code board's window over the canvas, where it has one: its close button (x), with which
+    // the user shuts it after a run that stopped because it lay there, and a pixel of its face.
+    struct CodeWindow {
+        ScreenPoint closer;
+        ScreenPoint face;
+    };
+    std::optional<CodeWindow> codeWindow;
     // A practice board's canvas is exactly `canvas`: the size mipro finds must be its size. A board
     // of somebody else's is taken as mipro finds it.
     bool canvasSizeKnown = false;
@@ -99,6 +108,9 @@ public:
     virtual ScreenRect screen() = 0;
     virtual ScreenPoint pointer() = 0;
     virtual void moveTo(ScreenPoint p) = 0;
+    virtual void clickAt(ScreenPoint p) = 0;
+    // The colour the screen shows at p, 0x00BBGGRR.
+    virtual std::int32_t pixelAt(ScreenPoint p) = 0;
     virtual void pressEnter() = 0;
 };
 

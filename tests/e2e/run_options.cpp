@@ -11,7 +11,8 @@ namespace mipro::testing {
 
 namespace {
 
-const std::array<std::string, 2> kBoards = {"oekakiBBS", "PaintBBS"};
+const std::array<std::string, 3> kBoards = {"oekakiBBS", "PaintBBS", "ColourCode"};
+const std::array<std::string, 3> kOpeners = {"none", "button", "window"};
 const std::array<std::string, 3> kSpeeds = {"fast", "normal", "slow"};
 constexpr std::size_t kPositionals = 4;
 
@@ -46,6 +47,10 @@ HandDuring HandMomentOf(const std::string& text) {
     Fail("--hand-during takes colour-change or reset, not " + text);
 }
 
+CodeOpener OpenerOf(const std::string& text) {
+    return static_cast<CodeOpener>(IndexOf(kOpeners, text, "--opener (none, button or window)"));
+}
+
 // The options every edition knows.
 std::vector<OptionRow> CommonOptions(RunOptions& o) {
     return {
@@ -61,13 +66,23 @@ std::vector<OptionRow> CommonOptions(RunOptions& o) {
         {"--dither", false, [&o](const std::string&) { o.dither = true; }},
         {"--strokes", false, [&o](const std::string&) { o.strokes = true; }},
         {"--no-check", false, [&o](const std::string&) { o.check = false; }},
+        {"--exact-colours", false, [&o](const std::string&) { o.exactColours = true; }},
+        {"--code-without-hash", false, [&o](const std::string&) { o.codeHash = false; }},
+        {"--opener", true, [&o](const std::string& v) { o.opener = OpenerOf(v); }},
+        {"--no-closer", false, [&o](const std::string&) { o.skipCloser = true; }},
     };
 }
 
 }  // namespace
 
+bool CapturesOpener(const RunOptions& o) { return o.opener != CodeOpener::None; }
+
+bool CapturesCloser(const RunOptions& o) { return o.opener == CodeOpener::Window && !o.skipCloser; }
+
+std::string OpenerName(CodeOpener opener) { return kOpeners[static_cast<std::size_t>(opener)]; }
+
 RunOptions ParseRunOptions(const std::vector<std::string>& args, const std::vector<OptionRow>& editionOptions) {
-    Require(args.size() >= kPositionals, "usage: PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow [OPTIONS]");
+    Require(args.size() >= kPositionals, "usage: PICTURE CANVAS_BMP oekakiBBS|PaintBBS|ColourCode fast|normal|slow [OPTIONS]");
     RunOptions o;
     o.picture = args[0];
     o.canvasFile = args[1];
@@ -85,6 +100,12 @@ RunOptions ParseRunOptions(const std::vector<std::string>& args, const std::vect
         Require(!row->takesValue || i + 1 < args.size(), args[i] + " lacks its value");
         row->apply(row->takesValue ? args[++i] : std::string());
     }
+    Require(!o.exactColours || o.boardName == "PaintBBS", "--exact-colours is a choice of PaintBBS");
+    const bool codeChoices = o.opener != CodeOpener::None || o.skipCloser || !o.codeHash;
+    Require(!codeChoices || o.boardName == "ColourCode",
+            "--opener, --no-closer and --code-without-hash are choices of ColourCode");
+    Require(o.handDuring == HandDuring::Nothing || o.boardName != "ColourCode",
+            "--hand-during aims at a colour slider or arrow, which ColourCode has not");
     return o;
 }
 

@@ -1,8 +1,9 @@
 // The run a driver is asked for, read from its command line the same way by both editions:
 //
-//   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow
-//          [--hand-at-percent P] [--hand-during colour-change|reset] [--end-at-percent HOW,P]
-//          [--colours N] [--dither] [--strokes] [--no-check]
+//   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS|ColourCode
+//          fast|normal|slow [--hand-at-percent P] [--hand-during colour-change|reset]
+//          [--end-at-percent HOW,P] [--colours N] [--dither] [--strokes] [--no-check]
+//          [--exact-colours] [--opener none|button|window] [--no-closer] [--code-without-hash]
 //          [the edition's own options]
 //
 // An option every edition knows is one row of the table in run_options.cpp and one field here;
@@ -16,6 +17,11 @@
 
 namespace mipro::testing {
 
+// How a code board's field is reached, as the practice board's --opener names it: always there,
+// beside a "#" button that shows it, or in a window over the canvas that "#" opens and its close
+// button shuts.
+enum class CodeOpener { None, Button, Window };
+
 // When an aimed hand takes the mouse (aimed_hand.h): never, in the middle of a colour change, or
 // in the middle of the reset that brings the board's colour back after an interruption.
 enum class HandDuring { Nothing, ColourChange, Reset };
@@ -23,7 +29,7 @@ enum class HandDuring { Nothing, ColourChange, Reset };
 struct RunOptions {
     std::string picture;     // UTF-8, as the user types it into the file dialog
     std::string canvasFile;  // where the board's canvas is saved after the run (24-bit BMP)
-    std::string boardName;   // oekakiBBS or PaintBBS
+    std::string boardName;   // oekakiBBS, PaintBBS or ColourCode
     int boardIndex = 0;      // its option button on step 4
     int speedIndex = 0;      // fast, normal, slow: the option button on step 7
     // Once the caption shows this per cent, a hand moves the mouse; -1: nobody touches it.
@@ -41,6 +47,14 @@ struct RunOptions {
     // left off (--no-check).
     bool strokes = false;
     bool check = true;
+    // Page 5's choices: PaintBBS's exact colours (--exact-colours); the code kind's "#" before the
+    // code, on unless --code-without-hash.
+    bool exactColours = false;
+    bool codeHash = true;
+    // The code board's opener: the user captures the "#" button where there is one and the
+    // window's close button with it, unless --no-closer leaves the closer out.
+    CodeOpener opener = CodeOpener::None;
+    bool skipCloser = false;
     // With these set (from E2E_STEP_SHOT_DIR and E2E_SHOT_DIR), the user stops for screenshots.
     std::filesystem::path stepShotDir;
     std::filesystem::path endShotDir;
@@ -52,6 +66,13 @@ struct OptionRow {
     bool takesValue;
     std::function<void(const std::string& value)> apply;
 };
+
+// The places page 5 captures in order are the "#" button and the close button too.
+bool CapturesOpener(const RunOptions& o);
+bool CapturesCloser(const RunOptions& o);
+
+// The opener's name on the practice board's command line and in its page's query.
+std::string OpenerName(CodeOpener opener);
 
 // Reads the four positional arguments and the options; fails with the usage on anything else.
 RunOptions ParseRunOptions(const std::vector<std::string>& args, const std::vector<OptionRow>& editionOptions);

@@ -66,6 +66,26 @@ TEST(RunOptions, PassesAnEditionsOwnOptionsToIt) {
     EXPECT_TRUE(flag);
 }
 
+TEST(RunOptions, ReadsTheBoardsOwnChoices) {
+    const auto code = [](std::initializer_list<std::string> extra) {
+        std::vector<std::string> args = {"a.gif", "c.bmp", "ColourCode", "fast"};
+        args.insert(args.end(), extra);
+        return ParseRunOptions(args, {});
+    };
+    const RunOptions plain = code({});
+    EXPECT_EQ(plain.boardIndex, 2);
+    EXPECT_TRUE(plain.codeHash);
+    EXPECT_FALSE(CapturesOpener(plain) || CapturesCloser(plain));
+    const RunOptions button = code({"--opener", "button", "--code-without-hash"});
+    EXPECT_TRUE(CapturesOpener(button));
+    EXPECT_FALSE(CapturesCloser(button));
+    EXPECT_FALSE(button.codeHash);
+    EXPECT_TRUE(CapturesCloser(code({"--opener", "window"})));
+    EXPECT_FALSE(CapturesCloser(code({"--opener", "window", "--no-closer"})));
+    EXPECT_EQ(OpenerName(code({"--opener", "window"}).opener), "window");
+    EXPECT_TRUE(ParseRunOptions(Args({"--exact-colours"}), {}).exactColours);
+}
+
 struct Mistake {
     std::vector<std::string> args;
     const char* says;
@@ -82,6 +102,9 @@ TEST(RunOptions, StopsTheDriverOnAMistake) {
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-during", "drawing"}, "takes colour-change or reset"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--colours", "100"}, "takes 16, 32, 64, 128 or 256"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--colours", "many"}, "takes a number"},
+        {{"a.gif", "c.bmp", "ColourCode", "fast", "--opener", "tab"}, "--opener"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--exact-colours"}, "a choice of PaintBBS"},
+        {{"a.gif", "c.bmp", "PaintBBS", "fast", "--opener", "button"}, "choices of ColourCode"},
     };
     for (const Mistake& m : mistakes) {
         const auto parse = [&m] { ParseRunOptions(m.args, {}); };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "board/code_picture.h"
 #include "targeting/magnifier_geometry.h"
 #include "tests/e2e/require.h"
 #include "tests/e2e/wait_until.h"
@@ -19,8 +20,12 @@ constexpr auto kRunTimeout = std::chrono::duration_cast<std::chrono::millisecond
 constexpr auto kSettle = 400ms;
 constexpr int kPlacingTries = 5;
 constexpr const char* kFinalCaption = " 描画 100% 完了...";
+// The caption while mipro reads the canvas back for its check.
+constexpr const char* kCheckingCaption = " 描画を確認しています...";
 // The caption a run ends with when the check did not find the canvas exact.
 constexpr const char* kFinishedLead = " 描画終了";
+// The caption of a run stopped before drawing in a colour the board did not take.
+constexpr const char* kStoppedLead = " 描画中止";
 constexpr const char* kPercentLead = "描画 ";
 constexpr const char* kProgressTail = "% 完了...";
 const std::string kGoOnQuestion = "描画を続けますか？";
@@ -28,6 +33,10 @@ const std::string kStopQuestion = "描画を止めますか？";
 const std::string kCoverageQuestion = "はみ出しています";
 const std::string kUnmendedNote = "直せませんでした";
 const std::string kNotRedrawnNote = "描き直しはしませんでした";
+const std::string kColourNotTakenNote = "今の色が変わりませんでした";
+const std::string kCanvasCoveredNote = "重なっています";
+const std::string kLinesGivenUpNote = "線で描いた行が最後まで描かれていませんでした";
+const std::string kSizeNotFound = "描画エリアの大きさを画面から決められませんでした";
 // The run parks the pointer this far left of the canvas's first pixel when it ends.
 constexpr int kStartPointLeftOfCanvas = 5;
 // The hand: small moves over a few hundred milliseconds, starting below the canvas.
@@ -40,6 +49,23 @@ constexpr int kAside = 10;
 
 void Settle() { std::this_thread::sleep_for(kSettle); }
 
+// How long the caption told of the check, summed over the looks at it.
+class CheckWatch {
+public:
+    void saw(bool checking) {
+        const auto now = std::chrono::steady_clock::now();
+        if (checking_) total_ += now - last_;
+        checking_ = checking;
+        last_ = now;
+    }
+    long long milliseconds() const { return std::chrono::duration_cast<std::chrono::milliseconds>(total_).count(); }
+
+private:
+    bool checking_ = false;
+    std::chrono::steady_clock::time_point last_;
+    std::chrono::steady_clock::duration total_{};
+};
+
 int PercentIn(const std::string& caption) {
     const std::size_t at = caption.find(kPercentLead);
     return at == std::string::npos ? -1 : std::atoi(caption.c_str() + at + std::string(kPercentLead).size());
@@ -49,23 +75,29 @@ bool StartsWith(const std::string& text, const std::string& lead) { return text.
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-bool FinalCaption(const std::string& caption) { return caption == kFinalCaption || StartsWith(caption, kFinishedLead); }
+bool FinalCaption(const std::string& caption) {
+    return caption == kFinalCaption || StartsWith(caption, kFinishedLead) || StartsWith(caption, kStoppedLead);
+}
 
 // The questions and notes of a run, by what they say; an edition that cannot read a box's text
-// tells them by the caption at the time: a note closes the run, the question about the canvas's
-// edges comes before the first per cent, and the others ask whether to go on.
+// tells them by the caption at the time: a note closes the run (or comes after the check, before
+// its last caption), the question about the canvas's edges comes before the first per cent, and
+// the others ask whether to go on.
 enum class BoxSays { GoOn, Stop, Coverage, EndNote, Other };
 
 BoxSays WhatTheBoxSays(const std::string& text, const std::string& caption) {
     if (text.empty()) {
-        if (StartsWith(caption, kFinishedLead)) return BoxSays::EndNote;
+        if (StartsWith(caption, kFinishedLead) || StartsWith(caption, kStoppedLead)) return BoxSays::EndNote;
+        if (caption == kCheckingCaption) return BoxSays::EndNote;
         if (!Contains(caption, kProgressTail)) return BoxSays::Coverage;
         return BoxSays::GoOn;
     }
     if (Contains(text, kStopQuestion)) return BoxSays::Stop;
     if (Contains(text, kGoOnQuestion)) return BoxSays::GoOn;
     if (Contains(text, kCoverageQuestion)) return BoxSays::Coverage;
-    if (Contains(text, kUnmendedNote) || Contains(text, kNotRedrawnNote)) return BoxSays::EndNote;
+    for (const std::string& note : {kUnmendedNote, kNotRedrawnNote, kColourNotTakenNote, kCanvasCoveredNote, kLinesGivenUpNote}) {
+        if (Contains(text, note)) return BoxSays::EndNote;
+    }
     return BoxSays::Other;
 }
 
@@ -112,6 +144,7 @@ void ScriptedUser::run() {
         return;
     }
 
+    closeCodeWindowLeftOpen();
     endShot_.offerEnd();
     stepShots_.offer("done", board_.board);
     Require(desktop_.saveCanvas(options_.canvasFile), "the canvas was not saved to " + options_.canvasFile);
@@ -122,6 +155,19 @@ void ScriptedUser::run() {
     std::printf("go_on_answers %d\n", goOnAnswers_);
     std::printf("elapsed_ms %lld\n", elapsedMs);
     std::fflush(stdout);
+}
+
+// A run that stopped because the code's window lay over the canvas (its close button not
+// captured) leaves it there: the user shuts it with its x, as the note asks, before the canvas is
+// looked at.
+void ScriptedUser::closeCodeWindowLeftOpen() {
+    if (!board_.codeWindow || CapturesCloser(options_) || !StartsWith(desktop_.caption(), kStoppedLead)) return;
+    const BoardOnScreen::CodeWindow window = *board_.codeWindow;
+    if (desktop_.pixelAt(window.face) != board::kWindowColour) return;
+    desktop_.clickAt(window.closer);
+    Require(WaitUntil([&] { return desktop_.pixelAt(window.face) != board::kWindowColour; }, kStepTimeout),
+            "the code's window did not close");
+    std::printf("code_window_closed\n");
 }
 
 // How the run ended, in mipro's caption, and what the board recorded of the presses.
@@ -180,9 +226,14 @@ void ScriptedUser::chooseBoard() {
     offerMain("step4");
 }
 
-// Step 5: the red, green and blue controls, one after the other in the magnifier.
+// Step 5: the board's choices ticked as asked, then its places (the red, green and blue controls,
+// or a code board's), one after the other in the magnifier.
 void ScriptedUser::captureColourControls() {
     pressNext();
+    if (options_.exactColours) press({Control::chkSHIEXACT});
+    if (CapturesOpener(options_)) press({Control::chkCODEOPEN});
+    if (CapturesCloser(options_)) press({Control::chkCODECLOSE});
+    if (!options_.codeHash) press({Control::chkCODEHASH});
     offerMain("step5");
     press({Control::cmdGETRGB});
     lineUp({board_.colourSquares.begin(), board_.colourSquares.end()}, "magnifier-colour");
@@ -195,8 +246,20 @@ void ScriptedUser::captureCanvas() {
     offerMain("step6");
     press({Control::cmdGETHOME});
     lineUp({board_.canvasSquare}, "magnifier-canvas");
+    closeSizeNotFoundNote();
     waitForNext("the origin was not captured");
     readCanvasSize();
+}
+
+// Where the screen showed no canvas size, mipro puts the picture's size on step 6 and says so; the
+// note is closed ("size_note TEXT") and the size taken as shown.
+void ScriptedUser::closeSizeNotFoundNote() {
+    WaitUntil([&] { return desktop_.available({Control::cmdNEXT}) || desktop_.messageBox(); }, kStepTimeout);
+    const auto note = desktop_.messageBox();
+    if (!note || (!note->text.empty() && !Contains(note->text, kSizeNotFound))) return;
+    std::printf("size_note %s\n", OneLine(note->text).c_str());
+    desktop_.answer(*note, true);
+    Require(WaitUntil([&] { return !desktop_.messageBox(); }, kStepTimeout), "the note on the canvas size did not close");
 }
 
 // The canvas size mipro found from the screen, shown on step 6: a practice board's must be exact;
@@ -234,8 +297,12 @@ long long ScriptedUser::draw() {
                 "the run did not start");
     }
     auto end = start;
+    // mipro reads the canvas with the pointer resting where it parks it at the end.
+    const ScreenPoint parked = parkedPointer();
+    CheckWatch checkWatch;
     const bool ended = WaitUntil(
         [&] {
+            checkWatch.saw(desktop_.caption() == kCheckingCaption && desktop_.pointer() == parked);
             if (const auto question = desktop_.messageBox()) {
                 answerQuestion(*question);
                 return false;
@@ -252,15 +319,22 @@ long long ScriptedUser::draw() {
     if (!ended) desktop_.describeBoard();
     Require(ended, "the run did not end; the caption reads \"" + desktop_.caption() + "\"");
     Require(!aimedHand_.due(), "the run ended before the hand's moment came");
+    std::printf("check_ms %lld\n", checkWatch.milliseconds());
     return std::chrono::duration_cast<std::chrono::milliseconds>(end - start).count();
 }
 
 // The run gives the window's place above the others back as it ends; where the edition cannot
-// see that, the end shows as the last caption with the pointer parked left of the canvas.
+// see that, the end shows as the last caption with the pointer parked left of the canvas. A run
+// that stopped rests the pointer there before its note comes: it has ended once the note is closed.
 bool ScriptedUser::runEnded() {
     if (const auto above = desktop_.keptAbove()) return !*above;
-    const ScreenPoint parked{board_.canvasOrigin.x - kStartPointLeftOfCanvas, board_.canvasOrigin.y};
-    return FinalCaption(desktop_.caption()) && desktop_.pointer() == parked;
+    const std::string caption = desktop_.caption();
+    if (StartsWith(caption, kStoppedLead) && !endNoteClosed_) return false;
+    return FinalCaption(caption) && desktop_.pointer() == parkedPointer();
+}
+
+ScreenPoint ScriptedUser::parkedPointer() const {
+    return {board_.canvasOrigin.x - kStartPointLeftOfCanvas, board_.canvasOrigin.y};
 }
 
 // "描画を止めますか？", asked when a pointer read during the colour reset lags, is answered No, so the
@@ -279,6 +353,7 @@ void ScriptedUser::answerQuestion(const MessageBoxSeen& question) {
         case BoxSays::EndNote:
             std::printf("end_message %s\n", OneLine(question.text).c_str());
             desktop_.answer(question, true);
+            endNoteClosed_ = true;
             return;
         case BoxSays::GoOn: answerGoOn(question); return;
         case BoxSays::Other:

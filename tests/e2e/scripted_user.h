@@ -6,11 +6,14 @@
 // each edition's driver implements.
 //
 // It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
-// "elapsed_ms N" (from the press of "描画開始" to the end of the run) and, for each question
-// "描画を止めますか？" answered No so that the preparation is tried again, "retry_answer TEXT".
+// "elapsed_ms N" (from the press of "描画開始" to the end of the run), "check_ms N" (how long of it the
+// caption read " 描画を確認しています..." with the pointer resting left of the canvas: mipro reading
+// the canvas back for its check) and, for each question "描画を止めますか？" answered No so that the
+// preparation is tried again, "retry_answer TEXT".
 // On step 6 it reads the canvas size mipro found ("canvas_found W H"), which on a practice board
-// must be the board's; the question that part of the picture lies outside the canvas is answered
-// Yes ("coverage_question TEXT"), the note at the end closed ("end_message TEXT"); it prints the
+// must be the board's (where mipro found none and says so, the note is closed: "size_note TEXT");
+// the question that part of the picture lies outside the canvas is answered Yes
+// ("coverage_question TEXT"), the note at the end closed ("end_message TEXT"); it prints the
 // caption the run ended with ("end_caption TEXT") and the board's record ("board ITEM", see
 // Desktop::boardRecord).
 // With --end-at-percent it ends the session at that per cent instead and prints "ended_after_ms N".
@@ -45,14 +48,18 @@ private:
     void chooseBoard();
     void captureColourControls();
     void captureCanvas();
+    void closeSizeNotFoundNote();
     void readCanvasSize();
     void chooseHowToDraw();
     long long draw();
 
     // During the run.
     bool runEnded();
+    // Where mipro rests the pointer while it reads the canvas, and when the run has ended.
+    ScreenPoint parkedPointer() const;
     void answerQuestion(const MessageBoxSeen& question);
     void answerGoOn(const MessageBoxSeen& question);
+    void closeCodeWindowLeftOpen();
     void printOutcome();
     void handMoves();
     void moveMainClear();
@@ -71,6 +78,7 @@ private:
     AimedHand aimedHand_;
     bool handMoved_ = false;
     int goOnAnswers_ = 0;
+    bool endNoteClosed_ = false;
 };
 
 }  // namespace mipro::testing

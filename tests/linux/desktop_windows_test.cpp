@@ -173,7 +173,9 @@ TEST_F(DesktopWindowsTest, TheMagnifierTakesTheKeyboardWhenShown) {
         return focus == xid || ParentOf(focus) == xid;
     };
     EXPECT_TRUE(Settle(focused));
-    if (WindowManagerRuns()) EXPECT_TRUE(HasState(xid, "_NET_WM_STATE_ABOVE")) << "kept above";
+    if (WindowManagerRuns()) {
+        EXPECT_TRUE(HasState(xid, "_NET_WM_STATE_ABOVE")) << "kept above";
+    }
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ constexpr Boolean kCoreFalse = False;
 }  // namespace mipro::testing
 
 #include <X11/Xlib.h>
+#include <gdk/gdkx.h>
 #include <X11/extensions/XTest.h>
 
 namespace mipro::testing {
@@ -88,7 +89,7 @@ protected:
 
     sim::SimDesktop sim;
     GtkMainWindow window{kTwipsPerPixel, kTwipsPerPixel};
-    Platform platform{sim.pointer, sim.clock, sim.sound, window, sim.dialogs, sim.files, sim.screen,
+    Platform platform{sim.pointer, sim.keyboard, sim.clock, sim.sound, window, sim.dialogs, sim.files, sim.screen,
                       ProgramVersion{1, 0, 0}, "/tmp/", WindowSystem::X11};
     Wizard w{platform};
     MainForm form{w};
@@ -106,6 +107,31 @@ TEST_F(GtkForm, KeepsTheDesignSizeWhateverThePicture) {
     EXPECT_EQ(w.st.ImgWidth, 600);
     const Size after = ShownSize();
     EXPECT_EQ(after, (Size{kDesignWidthPx, kDesignHeightPx})) << after.width << " x " << after.height;
+}
+
+// The title another program reads from the server: _NET_WM_NAME of the form's top-level window.
+std::string TitleSeenByOthers(Window window) {
+    Display* other = XOpenDisplay(nullptr);
+    if (!other) return "";
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(other, window, XInternAtom(other, "_NET_WM_NAME", False), 0, 1024, False,
+                       XInternAtom(other, "UTF8_STRING", False), &type, &format, &items, &remaining, &data);
+    std::string title = data ? std::string(reinterpret_cast<char*>(data), items) : "";
+    if (data) XFree(data);
+    XCloseDisplay(other);
+    return title;
+}
+
+// A draw run sets the caption and goes on clicking without letting GTK's loop run: the user (and a
+// watching program) must see each caption when it is set, not at the run's next pause for events.
+TEST_F(GtkForm, ACaptionReachesTheScreenWithoutTheLoopRunning) {
+    ShownSize();
+    const Window top = GDK_WINDOW_XID(gtk_widget_get_window(Toplevel()));
+    window.setWindowCaption(" 描画 42% 完了...");
+    EXPECT_EQ(TitleSeenByOthers(top), " 描画 42% 完了...");
 }
 
 // A window of another program that counts the button presses it receives.

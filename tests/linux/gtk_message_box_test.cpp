@@ -65,7 +65,7 @@ struct Script {
     size_t next = 0;
     size_t stepsAfterLast = 0;
     bool gaveUp = false;
-    std::vector<std::string> seen;  // what the test observed, one word per step
+    std::vector<std::string> seen{};  // what the test observed, one word per step
 };
 
 std::string IconName(GtkWidget* box) {
@@ -80,10 +80,12 @@ std::string IconName(GtkWidget* box) {
     return found;
 }
 
+// Each step waits for the box to be shown and to hold the keyboard: a key sent to a box the server
+// has not yet given the focus goes elsewhere (a busy machine maps it a while before).
 gboolean RunStep(gpointer data) {
     auto* script = static_cast<Script*>(data);
     GtkWidget* box = ShownMessageBox();
-    if (!box) return G_SOURCE_CONTINUE;
+    if (!box || !gtk_window_is_active(GTK_WINDOW(box))) return G_SOURCE_CONTINUE;
     if (script->next == script->actions.size()) {
         // A box that outlives its script is closed, so a failing test ends.
         if (++script->stepsAfterLast == kPatienceSteps) {

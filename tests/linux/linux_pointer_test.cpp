@@ -2,6 +2,8 @@
 // the pointer still for a moment.
 #include "editions/linux/linux_pointer.h"
 
+#include <atomic>
+#include <string>
 #include <chrono>
 #include <thread>
 
@@ -37,6 +39,87 @@ TEST_F(LinuxPointerTest, AMoveIsSeenWhereItWentAfterAGrabHeldThePointer) {
     const ScreenPoint seen = pointer.getCursorPos();
     letGo.join();
     EXPECT_EQ(seen, to) << "read " << seen.x << "," << seen.y;
+}
+
+// A window manager that takes every press on a window first (a synchronous button grab, as click to
+// focus has it), thinks a moment, and lets the press through to the window (ReplayPointer). Meanwhile
+// the server keeps the events that follow the press: each must still reach the window, in order.
+class SlowWindowManager {
+public:
+    static constexpr auto kThinks = 4ms;
+
+    explicit SlowWindowManager(Window client) : display_(XOpenDisplay(nullptr)) {
+        XGrabButton(display_, Button1, AnyModifier, client, False, ButtonPressMask, GrabModeSync, GrabModeAsync,
+                    None, None);
+        XSync(display_, False);
+        thread_ = std::thread([this] { replayPresses(); });
+    }
+    ~SlowWindowManager() {
+        stop_ = true;
+        thread_.join();
+        XCloseDisplay(display_);
+    }
+
+private:
+    void replayPresses() {
+        while (!stop_) {
+            while (XPending(display_) > 0) {
+                XEvent e;
+                XNextEvent(display_, &e);
+                if (e.type != ButtonPress) continue;
+                std::this_thread::sleep_for(kThinks);
+                XAllowEvents(display_, ReplayPointer, e.xbutton.time);
+                XFlush(display_);
+            }
+            std::this_thread::sleep_for(1ms);
+        }
+    }
+
+    Display* display_;
+    std::atomic<bool> stop_ = false;
+    std::thread thread_;
+};
+
+// The button events a window received, where they happened: "P100,100 R100,100 ...".
+std::string ButtonEventsSeen(Display* display, int releasesWanted) {
+    std::string seen;
+    int releases = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (releases < releasesWanted && std::chrono::steady_clock::now() < deadline) {
+        while (XPending(display) > 0) {
+            XEvent e;
+            XNextEvent(display, &e);
+            if (e.type != ButtonPress && e.type != ButtonRelease) continue;
+            seen += e.type == ButtonPress ? 'P' : 'R';
+            seen += std::to_string(e.xbutton.x_root) + "," + std::to_string(e.xbutton.y_root) + " ";
+            releases += e.type == ButtonRelease;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    return seen;
+}
+
+// Clicks in quick succession on one spot, then a move away: the window sees every press and every
+// release on the spot, each press followed by its own release, and the move only after the last.
+TEST_F(LinuxPointerTest, ClicksReachAWindowWhoseWindowManagerTakesEachPressFirst) {
+    constexpr int kClicks = 40;
+    const Window client = MakeWindow({50, 50, 200, 200}, PixelFor(255, 255, 255));
+    XSelectInput(display, client, ButtonPressMask | ButtonReleaseMask);
+    XSync(display, False);
+    SlowWindowManager manager(client);
+
+    linux_x11::LinuxPointer pointer(system);
+    const ScreenPoint spot{100, 100}, away{180, 160};
+    std::string wanted;
+    for (int i = 0; i < kClicks; ++i) {
+        pointer.setCursorPos(spot);
+        pointer.leftButtonDown();
+        pointer.setCursorPos(spot);
+        pointer.leftButtonUp();
+        wanted += "P100,100 R100,100 ";
+    }
+    pointer.setCursorPos(away);
+    EXPECT_EQ(ButtonEventsSeen(display, kClicks), wanted);
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ protected:
     SortStep()
         : temp(kAwkwardFolder),
           tmpdir("TMPDIR", temp.path()),
-          platform{desk.pointer, clock, desk.sound, desk.window, desk.dialogs, files, desk.screen, {1, 0, 0},
+          platform{desk.pointer, desk.keyboard, clock, desk.sound, desk.window, desk.dialogs, files, desk.screen, {1, 0, 0},
                    "/opt/mipro", WindowSystem::X11},
           w(platform) {
         w.st.AppTitle = "ミプロ♪";

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """The practice board's web page (board/web) against the board's C++ model.
 
-For each page below, Chromium shows the board and xdotool replays the page's scenarios one after
-the other; after each, the board on the screen must equal, pixel for pixel, the picture the C++
-model draws after all the input so far (board_reference), and the page's title must carry the
-model's record of presses.
+For each page below, Chromium shows the board and xdotool replays the page's scenarios (the mouse
+and the keyboard) one after the other; after each, the board on the screen must equal, pixel for
+pixel, the picture the C++ model draws after all the input so far (board_reference), and the
+page's title must carry the model's record of presses and keys.
 
 usage: web_board_test.py BOARD_REFERENCE INDEX_HTML
 exit status: 0 all equal, 1 a difference, 77 no Chromium or X server could be started
@@ -23,10 +23,12 @@ PAGE_TIMEOUT = 30  # seconds for Chromium to show the board
 STEP_TIMEOUT = 5  # seconds for the board to show a scenario's outcome
 CLICK_GAP = "0.005"  # seconds after each click
 LISTED_DIFFERENCES = 10
-RECORD = ("tool", "presses", "stray", "busy")  # the report's lines the page's title carries
+# the report's lines the page's title carries
+RECORD = ("tool", "presses", "stray", "busy", "busy_ms", "window_presses", "keys", "codes")
 
 # ---- Input in board pixels: (kind, (x, y)), kind "down", "up" or "move" for the left button, or a
-# click of another button, "middle" or "right" ----
+# click of another button, "middle" or "right"; and keys: ("type", text), ("key", X key name),
+# ("ctrl", letter), ("keydown" or "keyup", "shift"); and ("sleep", seconds) ----
 
 
 def click(p, times=1):
@@ -45,6 +47,42 @@ def mipro_drag(points):
 
 def other_clicks(p):
     return [("middle", p), ("right", p)]
+
+
+def type_text(text):
+    return [("type", text)]
+
+
+def key(name):
+    """Return, BackSpace or Delete pressed and released."""
+    return [("key", name)]
+
+
+def select_all():
+    return [("ctrl", "a")]
+
+
+def shift_click(p):
+    return [("keydown", "shift")] + click(p) + [("keyup", "shift")]
+
+
+def pause(seconds):
+    return [("sleep", seconds)]
+
+
+def knob(value):
+    """A PaintBBS slider's knob column from its zero point: ceil(value / 5) - 1."""
+    return -(-value // 5) - 1
+
+
+def shift_steps(at, channel, value, steps):
+    """Shift+clicks two pixels beside the knob, as mipro makes them: each moves the value by 1, up
+    for steps > 0, down for steps < 0; the clicks and the value they end at."""
+    actions, side = [], 2 if steps > 0 else -2
+    for _ in range(abs(steps)):
+        actions += shift_click(at.slider(channel, knob(value) + side))
+        value = max(0, min(255, value + (1 if steps > 0 else -1)))
+    return actions, value
 
 
 class Places:
@@ -71,6 +109,10 @@ class Places:
         """The middle of a palette swatch; swatches are 16 pixels wide, 18 apart."""
         x, y = self.report["palette"][:2]
         return (x + 18 * index + 8, y + 8)
+
+    def code(self, part):
+        """ColourCode: "field", "open" or "close"."""
+        return tuple(self.report[f"code_{part}"])
 
 
 def line_scenarios(at):
@@ -135,6 +177,72 @@ def paint_scenarios(at):
     ]
 
 
+def shift_scenarios(at):
+    """Shift+clicks on the sliders, with the pen cursor and a stabiliser on a PaintBBS board."""
+    up, red = shift_steps(at, "red", 0, 7)
+    down, _ = shift_steps(at, "red", red, -3)
+    to_top, green = shift_steps(at, "green", 245, 11)
+    return [
+        ("Shift+clicks step by one from 0", up + down),
+        ("on the knob nothing, one beside it a step", shift_click(at.slider("red", knob(4)))
+         + shift_click(at.slider("red", knob(4) - 1))),
+        ("and up to 255 and no further", click(at.slider("green", 48)) + to_top + shift_steps(at, "green", green, -1)[0]),
+        ("Shift at the ends of its zone", shift_click(at.slider("blue", -3)) + shift_click(at.slider("blue", 52))
+         + shift_click(at.slider("blue", 53))),
+        ("the cursor over the canvas", [("move", at.canvas(30, 20))]),
+        ("a stabilised drag ends short", drag([at.canvas(10, 40), at.canvas(60, 40), at.canvas(60, 70)])),
+        ("Shift without a click changes nothing", [("keydown", "shift"), ("keyup", "shift")] + click(at.slider("blue", 30))),
+    ]
+
+
+def code_scenarios(at):
+    """The ColourCode field, always there: focus, select, type, Enter; keys with no focus."""
+    return [
+        ("the pen cursor follows the pointer", [("move", at.canvas(30, 30)), ("move", at.canvas(100, 60))]),
+        ("and leaves with it", [("move", at.canvas(-3, 60))]),
+        ("Ctrl+A, a code and Enter", click(at.code("field")) + select_all() + type_text("#12aB34") + key("Return")
+         + drag([at.canvas(5, 5), at.canvas(60, 9)])),
+        ("a full field takes nothing more", click(at.code("field")) + type_text("ff") + key("Return")),
+        ("Backspace edits the field", key("BackSpace") * 7 + type_text("0000fF") + key("Return")
+         + click(at.canvas(8, 20))),
+        ("keys without focus choose tools", click(at.canvas(9, 30)) + type_text("b") + drag([at.canvas(20, 40),
+                                                                                            at.canvas(40, 40)])
+         + type_text("E") + drag([at.canvas(30, 35), at.canvas(30, 45)]) + type_text("p")),
+        ("Backspace without focus clears the canvas", key("BackSpace") + click(at.canvas(50, 50))),
+        ("a swatch writes its code into the field", click(at.swatch(3)) + click(at.code("field"))),
+        ("a drag released off the board", drag([at.canvas(70, 70), at.canvas(100, 100), at.canvas(250, 200)])),
+    ]
+
+
+def code_window_scenarios(at):
+    """The code window over the canvas, a stabiliser, and a focus the page misses once."""
+    return [
+        ("# opens the window over the canvas", click(at.code("open"))),
+        ("the code applies as it is typed", type_text("#ff0000") + drag([at.canvas(20, 70), at.canvas(80, 70)])),
+        ("the focus went with the canvas press", type_text("b") + drag([at.canvas(20, 80), at.canvas(60, 80)])),
+        ("presses on the window never reach the canvas", click(at.canvas(5, 5)) + drag([at.canvas(10, 10),
+                                                                                       at.canvas(40, 30)])),
+        ("the field again, Enter keeps the window", click(at.code("field")) + select_all() + type_text("00ff00")
+         + key("Return") + [("move", at.canvas(50, 60))]),
+        ("a missed focus lets the keys reach the board", click(at.canvas(90, 85)) + click(at.code("field"))
+         + type_text("e") + key("Delete")),
+        ("x closes the window", click(at.code("close")) + type_text("p") + click(at.canvas(5, 5))),
+        ("# twice opens and closes it", click(at.code("open")) + click(at.code("open")) + click(at.canvas(6, 5))),
+    ]
+
+
+def code_button_scenarios(at):
+    """The field beside the "#" button, without the cursor, on a board that cannot keep a fast pace."""
+    return [
+        ("# shows the field, Enter applies and hides it", click(at.code("open")) + type_text("#00ff00") + key("Return")
+         + click(at.canvas(3, 3))),
+        ("an invalid code stays", click(at.code("open")) + type_text("#00f") + key("Return")
+         + click(at.canvas(-5, 0))),
+        ("quick canvas clicks: the second is missed", pause(1.5) + click(at.canvas(10, 10)) + click(at.canvas(11, 10))),
+        ("after a pause a press is taken", pause(1.5) + click(at.canvas(12, 10)) + click(at.canvas(13, 10))),
+    ]
+
+
 def fallback_scenarios(at):
     return [("canvas click", click(at.canvas(3, 4)))]
 
@@ -146,7 +254,17 @@ PAGES = [
     ("board=oekakiBBS&canvas=160x110&pos=0,0", ["--canvas", "160x110"], (0, 0), line_scenarios),
     ("board=PaintBBS&canvas=24x16&pos=30,20&busy=2,3", ["--board", "PaintBBS", "--canvas", "24x16", "--busy", "2,3"],
      (30, 20), small_canvas_scenarios),
-    ("board=paintbbs&canvas=0x40&pos=5,y&busy=0,4", [], (0, 0), fallback_scenarios),
+    ("board=PaintBBS&canvas=120x90&pos=25,15&cursor=1&stabiliser=5",
+     ["--board", "PaintBBS", "--canvas", "120x90", "--pen-cursor", "on", "--stabiliser", "5"], (25, 15), shift_scenarios),
+    ("board=ColourCode&canvas=200x150&pos=20,10", ["--board", "ColourCode", "--canvas", "200x150"], (20, 10),
+     code_scenarios),
+    ("board=ColourCode&canvas=120x90&pos=10,20&opener=window&stabiliser=4&dropfocus=3",
+     ["--board", "ColourCode", "--canvas", "120x90", "--opener", "window", "--stabiliser", "4", "--drop-focus", "3"],
+     (10, 20), code_window_scenarios),
+    ("board=ColourCode&canvas=100x80&pos=0,0&opener=button&cursor=0&busyms=1000",
+     ["--board", "ColourCode", "--canvas", "100x80", "--opener", "button", "--pen-cursor", "off", "--busy-ms", "1000"],
+     (0, 0), code_button_scenarios),
+    ("board=paintbbs&canvas=0x40&pos=5,y&busy=0,4&opener=x&busyms=-3&cursor=2", [], (0, 0), fallback_scenarios),
 ]
 
 
@@ -159,9 +277,10 @@ class Model:
         self.add([])
 
     def add(self, events):
+        """events: lines of board_reference's events file."""
         self.events += events
         events_file, bmp = self.folder / "events.txt", self.folder / "model.bmp"
-        events_file.write_text("".join(f"{kind} {x} {y}\n" for kind, (x, y) in self.events))
+        events_file.write_text("".join(f"{event}\n" for event in self.events))
         ran = subprocess.run([self.tool, str(events_file), str(bmp), *self.options],
                              capture_output=True, text=True, check=True)
         self.report = {}
@@ -181,33 +300,78 @@ class Replay:
 
     The browser reports only the latest of several moves that queue up, so the input is cut into
     steps that each end with a move made while the button is held, to be seen on the board before
-    the next step is sent. A move whose outcome cannot be seen changes nothing, so it may merge."""
+    the next step is sent. A move without the button only moves the pen cursor, so it may merge.
+
+    The model's pointer events carry a time: a millisecond after the event before, or the pause
+    between. The pages whose pace matters make their quick clicks well within, and their pauses
+    well beyond, the pace they are checked at."""
 
     BUTTONS = {"down": ["mousedown", "1"], "up": ["mouseup", "1", "sleep", CLICK_GAP],
                "middle": ["click", "2", "sleep", CLICK_GAP], "right": ["click", "3", "sleep", CLICK_GAP]}
+    MODEL_KEYS = {"Return": "Enter", "BackSpace": "Backspace", "Delete": "Delete", "shift": "Shift"}
+    TYPE_DELAY = "20"  # ms between typed keys
+    # xdotool's type takes every argument after it as text: it ends an invocation.
+    END_OF_COMMAND = None
 
     def __init__(self, corner):
         self.corner = corner
         self.pointer = None
         self.held = False
+        self.time = 0
 
     def steps(self, actions):
         """[(xdotool arguments, model events)]"""
         steps = [([], [])]
-        for kind, p in actions:
-            args, events = steps[-1]
-            if p != self.pointer:
-                args += ["mousemove", str(self.corner[0] + p[0]), str(self.corner[1] + p[1])]
-                events.append(("move", p))
-                self.pointer = p
-                if self.held:
-                    steps.append(([], []))
-                    args, events = steps[-1]
-            args += self.BUTTONS.get(kind, [])
-            if kind in ("down", "up"):
-                events.append((kind, p))
-                self.held = kind == "down"
+        for kind, what in actions:
+            self.time += 1
+            if kind in ("down", "up", "move", "middle", "right"):
+                self.pointer_action(steps, kind, what)
+            else:
+                args, events = steps[-1]
+                self.key_action(args, events, kind, what)
         return steps
+
+    def pointer_action(self, steps, kind, p):
+        args, events = steps[-1]
+        if p != self.pointer:
+            args += ["mousemove", str(self.corner[0] + p[0]), str(self.corner[1] + p[1])]
+            events.append(f"move {p[0]} {p[1]} {self.time}")
+            self.pointer = p
+            if self.held:
+                steps.append(([], []))
+                args, events = steps[-1]
+        args += self.BUTTONS.get(kind, [])
+        if kind in ("down", "up"):
+            events.append(f"{kind} {p[0]} {p[1]} {self.time}")
+            self.held = kind == "down"
+
+    def key_action(self, args, events, kind, what):
+        if kind == "type":
+            args += ["type", "--delay", self.TYPE_DELAY, what, self.END_OF_COMMAND]
+            events += [f"type {ord(c)}" for c in what]
+        elif kind == "key":
+            args += ["key", what]
+            events += [f"keydown {self.MODEL_KEYS[what]}", f"keyup {self.MODEL_KEYS[what]}"]
+        elif kind == "ctrl":
+            args += ["key", f"ctrl+{what}"]
+            events += ["keydown Control", f"type {ord(what)}", "keyup Control"]
+        elif kind in ("keydown", "keyup"):
+            args += [kind, what]
+            events.append(f"{kind} {self.MODEL_KEYS[what]}")
+        elif kind == "sleep":
+            args += ["sleep", str(what)]
+            self.time += int(what * 1000)
+
+
+def xdotool_commands(args):
+    """The step's arguments cut into xdotool invocations where a command ends one."""
+    commands = [[]]
+    for arg in args:
+        if arg is Replay.END_OF_COMMAND:
+            commands.append([])
+        else:
+            commands[-1].append(arg)
+    return [command for command in commands if command]
 
 
 def differences(expected, shown):
@@ -252,8 +416,8 @@ class PageRun:
         the differences at the first step where it does not."""
         for args, events in self.replay.steps(actions):
             self.model.add(events)
-            if args:
-                self.session.xdotool(args)
+            for command in xdotool_commands(args):
+                self.session.xdotool(command)
             self.pixels += self.model.picture.width * self.model.picture.height
             if not wait_for(self.equal, timeout):
                 return differences(self.model.picture, self.shown())

@@ -60,6 +60,36 @@ TEST_F(X11ScreenTest, GivesTheClientWindowInsideAFrame) {
     EXPECT_EQ(screen.className(Handle(frame)), "") << "the frame has no class of its own";
 }
 
+// The screen keeps a frame's client and a window's class once it has found them; one not found yet
+// (a window manager marks its client a moment after framing it, a program names its window late)
+// is looked for again each time.
+TEST_F(X11ScreenTest, AClientMarkedLaterAndAClassSetLaterAreFoundThen) {
+    const Window frame = MakeWindow(kBrowser, PixelFor(40, 40, 40));
+    const Window client = MakeWindow({0, 20, 300, 180}, PixelFor(255, 255, 255), frame);
+    X11Screen screen(system);
+    EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(frame));
+    EXPECT_EQ(screen.className(Handle(client)), "");
+
+    MarkManaged(client);
+    SetClass(client, "firefox", "firefox");
+    EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(client));
+    EXPECT_EQ(screen.className(Handle(client)), "firefox");
+}
+
+// A window that shows no pixels (InputOnly) over the point is looked through.
+TEST_F(X11ScreenTest, AWindowThatShowsNothingIsLookedThrough) {
+    const Window browser = MakeWindow(kBrowser, PixelFor(255, 255, 255));
+    XSetWindowAttributes a{};
+    a.override_redirect = True;
+    const Window catcher = XCreateWindow(display, root, kBrowser.x, kBrowser.y, kBrowser.width, kBrowser.height, 0, 0,
+                                         InputOnly, CopyFromParent, CWOverrideRedirect, &a);
+    XMapRaised(display, catcher);
+    XSync(display, False);
+    X11Screen screen(system);
+    EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(browser));
+    XDestroyWindow(display, catcher);
+}
+
 TEST_F(X11ScreenTest, TakesTheTopmostOfOverlappingWindows) {
     const Window lower = MakeWindow(kBrowser, PixelFor(255, 0, 0));
     const Window upper = MakeWindow({300, 200, 300, 200}, PixelFor(0, 0, 255));
@@ -128,7 +158,7 @@ TEST_F(Drawing, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
     X11Screen screen(system);
     const std::optional<Picture> before = screen.readPixels({0, 0, kSide, kSide});
     ASSERT_TRUE(before);
-    CanvasCheck check(*before, 0);
+    CanvasCheck check(*before, ColourRule{});
     const auto start = std::chrono::steady_clock::now();
     std::size_t faults = 0;
     for (int i = 0; i < kRounds; ++i) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/control_rules.h"
 
 namespace mipro::board {
 namespace {
@@ -201,6 +202,90 @@ TEST_F(PaintBoard, DragStartedOffTheTrackMovesNoSlider) {
     board.buttonDown(At(c, 30));
     board.buttonUp(At(c, 30));
     EXPECT_EQ(board.value(c), 0);
+}
+
+// ---- PaintBBS sliders with Shift held ----
+
+class ShiftPress : public PaintBoard {
+protected:
+    // A plain drag from the zero point to zero.x + dx: any multiple of 5, 255 at dx 50.
+    void DragTo(Channel c, int dx) {
+        board.buttonDown(At(c, 0));
+        board.move(At(c, dx));
+        board.buttonUp(At(c, dx));
+    }
+    void ShiftClick(Point p) {
+        board.keyDown(Key::Shift);
+        Click(board, p);
+        board.keyUp(Key::Shift);
+    }
+    int Knob(Channel c) const { return KnobColumn(board.value(c), Zero(c).x) - Zero(c).x; }
+};
+
+TEST_F(ShiftPress, TheKnobLiesAtZeroPlusCeilOfAFifthMinusOne) {
+    const std::pair<int, int> knobs[] = {{0, -1}, {1, 0}, {4, 0}, {5, 0}, {6, 1}, {126, 25}, {249, 49}, {250, 49}, {251, 50}, {255, 50}};
+    for (const auto& [value, dx] : knobs) EXPECT_EQ(KnobColumn(value, 100), 100 + dx) << value;
+}
+
+TEST_F(ShiftPress, StepsByOneTowardThePointerAndStaysWithin0And255) {
+    struct Case { int from; int dx; int expected; };
+    const Case cases[] = {
+        {0, -3, 0},     {0, -1, 0},     {0, 0, 1},      {0, 52, 1},     {5, -2, 4},     {5, 0, 5},
+        {5, 2, 6},      {125, -3, 124}, {125, 24, 125}, {125, 52, 126}, {250, 47, 249}, {250, 49, 250},
+        {250, 51, 251}, {255, 48, 254}, {255, 50, 255}, {255, 52, 255},
+    };
+    for (Channel c : kChannels) {
+        for (const Case& k : cases) {
+            DragTo(c, k.from / 5 - 1 + (k.from == 255 ? 1 : 0));
+            ASSERT_EQ(board.value(c), k.from);
+            ShiftClick(At(c, k.dx));
+            EXPECT_EQ(board.value(c), k.expected) << "from " << k.from << " at zero.x + " << k.dx;
+        }
+    }
+}
+
+TEST_F(ShiftPress, ClicksTwoPixelsBesideTheKnobWalkEveryValueUpAndDown) {
+    const Channel c = Channel::Green;
+    for (int v = 1; v <= 255; ++v) {
+        ShiftClick(At(c, Knob(c) + 2));
+        ASSERT_EQ(board.value(c), v);
+    }
+    ShiftClick(At(c, Knob(c) + 2));
+    EXPECT_EQ(board.value(c), 255);
+    for (int v = 254; v >= 0; --v) {
+        ShiftClick(At(c, Knob(c) - 2));
+        ASSERT_EQ(board.value(c), v);
+    }
+    EXPECT_EQ(board.presses().count(PressPlace::ColourControl), 2 * 255 + 1);
+    EXPECT_EQ(board.presses().strays(), 0);
+}
+
+TEST_F(ShiftPress, TheZoneIsTheTrackRowsFromThreeLeftToFiftyTwoRight) {
+    const Channel c = Channel::Blue;
+    DragTo(c, 20);
+    const Rect track = board.layout().paintControl(c).track;
+    const Point outside[] = {At(c, -4), At(c, 53), {Zero(c).x + 10, track.top - 1}, {Zero(c).x + 10, track.bottom + 1}};
+    for (Point p : outside) ShiftClick(p);
+    EXPECT_EQ(board.value(c), 105);
+    EXPECT_EQ(board.presses().count(PressPlace::BareBoard), 4);
+    ShiftClick({Zero(c).x - 3, track.top});
+    ShiftClick({Zero(c).x + 52, track.bottom});
+    EXPECT_EQ(board.value(c), 105) << "one down and one up";
+    EXPECT_EQ(board.presses().count(PressPlace::ColourControl), 1 + 2);
+}
+
+TEST_F(ShiftPress, TakesNoHoldAndOnlyTheBoardsOwnShiftCounts) {
+    const Channel c = Channel::Red;
+    DragTo(c, 20);
+    board.keyDown(Key::Shift);
+    board.buttonDown(At(c, 40));
+    board.move(At(c, 45));
+    board.buttonDown(At(c, 46));
+    board.buttonUp(At(c, 46));
+    EXPECT_EQ(board.value(c), 106) << "the press stepped once and the drag moved nothing";
+    board.keyUp(Key::Shift);
+    Click(board, At(c, 40));
+    EXPECT_EQ(board.value(c), 205) << "without Shift a press sets the value";
 }
 
 // ---- the canvas, on both kinds ----

@@ -2,8 +2,14 @@
 // 100 x 100 screen square at three times its size, so a guide pixel v covers the square's pixel v / 3.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
 #include "board/board.h"
 #include "board/board_picture.h"
+#include "board/code_picture.h"
 
 namespace mipro::board {
 namespace {
@@ -21,6 +27,7 @@ int InkInside(const Raster& r, Rect box) {
         for (int x = box.left; x <= box.right; ++x) n += r.at(x, y) == kInkColour;
     return n;
 }
+
 
 Board OekakiWithValues(int red, int green, int blue) {
     Board b(Kind::OekakiBBS, {50, 50});
@@ -170,7 +177,177 @@ TEST_P(CanvasPicture, CornerMarkSitsJustOutsideTheFirstPixel) {
     EXPECT_EQ(r.at(origin.x - 5, origin.y), kPanelColour) << "the start point is bare board";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, CanvasPicture, ::testing::Values(Kind::OekakiBBS, Kind::PaintBBS));
+INSTANTIATE_TEST_SUITE_P(EveryKind, CanvasPicture, ::testing::Values(Kind::OekakiBBS, Kind::PaintBBS, Kind::ColourCode));
+
+// ---- the pen cursor ----
+
+Board Made(Kind kind, std::optional<bool> cursor = std::nullopt, CodeOpener opener = CodeOpener::None) {
+    BoardSetup setup;
+    setup.kind = kind;
+    setup.canvas = {120, 90};
+    setup.penCursor = cursor;
+    setup.opener = opener;
+    return Board(setup);
+}
+
+// The pixels where the picture differs from the same board's picture with the pointer gone.
+std::vector<Point> CursorPixels(const Board& b) {
+    Board plain = b;
+    plain.leave();
+    const Raster with = DrawBoard(b);
+    const Raster without = DrawBoard(plain);
+    std::vector<Point> differ;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.at(x, y) != without.at(x, y)) differ.push_back({x, y});
+    return differ;
+}
+
+TEST(PenCursor, ARingOfBlackAndWhiteAroundThePointerOnlyOverTheCanvasAndNeverInIt) {
+    Board b = Made(Kind::ColourCode);
+    const Point at = b.layout().canvasOrigin() + Point{20, 20};
+    b.move(at);
+    const std::vector<Point> ring = CursorPixels(b);
+    ASSERT_EQ(ring.size(), 16u - 8u) << "the white half of the ring lies on the white canvas";
+    const Raster r = DrawBoard(b);
+    int black = 0;
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const Colour c = r.at(at.x + dx, at.y + dy);
+            const bool outline = std::max(std::abs(dx), std::abs(dy)) == 2;
+            EXPECT_EQ(c, outline && (dx + dy) % 2 == 0 ? kBlack : kWhite) << dx << "," << dy;
+            black += c == kBlack;
+        }
+    }
+    EXPECT_EQ(black, 8);
+    EXPECT_EQ(b.canvas().at(20, 20), kWhite) << "the canvas holds no cursor";
+}
+
+TEST(PenCursor, ShowsOnADarkCanvasToo) {
+    Board b = Made(Kind::ColourCode);
+    const Point origin = b.layout().canvasOrigin();
+    b.buttonDown(Centre(b.layout().toolButton(Tool::Brush)));
+    b.buttonUp(Centre(b.layout().toolButton(Tool::Brush)));
+    b.buttonDown(origin + Point{0, 8});  // black rows 7 to 9
+    b.move(origin + Point{59, 8});
+    b.buttonUp(origin + Point{59, 8});
+    const Point at = origin + Point{10, 10};
+    b.move(at);
+    ASSERT_EQ(b.canvas().at(11, 8), kBlack);
+    EXPECT_EQ(DrawBoard(b).at(at.x + 1, at.y - 2), kWhite);
+    EXPECT_EQ(CursorPixels(b).size(), 5u + 4u) << "black pixels over the white rows, white ones over the black rows";
+}
+
+TEST(PenCursor, WhereItShows) {
+    struct Case { const char* what; Kind kind; std::optional<bool> cursor; bool shown; };
+    const Case cases[] = {
+        {"ColourCode: on", Kind::ColourCode, std::nullopt, true},
+        {"oekakiBBS: off", Kind::OekakiBBS, std::nullopt, false},
+        {"PaintBBS: off", Kind::PaintBBS, std::nullopt, false},
+        {"PaintBBS asked for one", Kind::PaintBBS, true, true},
+        {"ColourCode asked for none", Kind::ColourCode, false, false},
+    };
+    for (const Case& c : cases) {
+        Board b = Made(c.kind, c.cursor);
+        b.move(b.layout().canvasOrigin() + Point{30, 30});
+        EXPECT_EQ(!CursorPixels(b).empty(), c.shown) << c.what;
+        EXPECT_EQ(b.penCursor().has_value(), c.shown) << c.what;
+    }
+}
+
+TEST(PenCursor, FollowsEveryPointerEventAndGoesOffTheCanvas) {
+    Board b = Made(Kind::ColourCode);
+    const Point origin = b.layout().canvasOrigin();
+    EXPECT_FALSE(b.penCursor()) << "no pointer seen yet";
+    b.buttonDown(origin + Point{5, 5});
+    EXPECT_EQ(b.penCursor(), (origin + Point{5, 5}));
+    b.move(origin + Point{9, 7});
+    EXPECT_EQ(b.penCursor(), (origin + Point{9, 7}));
+    b.buttonUp(origin + Point{-1, 7});
+    EXPECT_FALSE(b.penCursor()) << "on the border";
+    b.move(origin + Point{119, 89});
+    EXPECT_EQ(b.penCursor(), (origin + Point{119, 89}));
+    EXPECT_EQ(CursorPixels(b).size(), 3u) << "the black corner of the ring on the canvas";
+    for (Point p : CursorPixels(b)) EXPECT_TRUE(b.layout().canvasRect().contains(p)) << "clipped to the canvas";
+    b.leave();
+    EXPECT_FALSE(b.penCursor());
+    EXPECT_TRUE(CursorPixels(b).empty());
+}
+
+TEST(PenCursor, HiddenUnderTheCodeWindow) {
+    Board b = Made(Kind::ColourCode, std::nullopt, CodeOpener::Window);
+    b.buttonDown(Centre(b.layout().codeOpener()));
+    b.buttonUp(Centre(b.layout().codeOpener()));
+    const Rect window = b.layout().codeWindow();
+    b.move({window.left + 10, window.bottom});
+    EXPECT_FALSE(b.penCursor());
+    EXPECT_TRUE(CursorPixels(b).empty());
+    b.move({window.left + 10, window.bottom + 3});
+    EXPECT_TRUE(b.penCursor());
+    for (Point p : CursorPixels(b)) EXPECT_FALSE(window.contains(p)) << "the window lies over the cursor";
+}
+
+// ---- the ColourCode controls ----
+
+int CountColour(const Raster& r, Rect box, Colour c) {
+    int n = 0;
+    for (int y = box.top; y <= box.bottom; ++y)
+        for (int x = box.left; x <= box.right; ++x) n += r.at(x, y) == c;
+    return n;
+}
+
+TEST(CodePicture, TheFieldShowsItsFocusItsSelectionAndItsCaret) {
+    Board b = Made(Kind::ColourCode, std::nullopt, CodeOpener::Button);
+    const Rect field = b.layout().codeField();
+    EXPECT_EQ(CountColour(DrawBoard(b), field, kFieldColour), 0) << "hidden until opened";
+    const Point opener = Centre(b.layout().codeOpener());
+    b.buttonDown(opener);
+    b.buttonUp(opener);
+    const Raster selected = DrawBoard(b);
+    const Rect inside{field.left + 2, field.top + 2, field.right - 2, field.bottom - 2};
+    EXPECT_EQ(selected.at(field.left, field.top), kFocusColour);
+    EXPECT_GT(CountColour(selected, inside, kSelectionColour), 7 * 20) << "the selected code, inverted";
+    EXPECT_GT(CountColour(selected, inside, kSelectedTextColour), 7 * 8);
+    b.buttonDown(Centre(field));
+    b.buttonUp(Centre(field));
+    const Raster caret = DrawBoard(b);
+    EXPECT_EQ(CountColour(caret, inside, kSelectionColour), 0);
+    EXPECT_GT(CountColour(caret, inside, kInkColour), 7 * 8) << "the code and the caret";
+    b.buttonDown(b.layout().canvasOrigin());
+    b.buttonUp(b.layout().canvasOrigin());
+    const Raster unfocused = DrawBoard(b);
+    EXPECT_EQ(unfocused.at(field.left, field.top), kInkColour);
+    EXPECT_EQ(CountColour(unfocused, inside, kInkColour), CountColour(caret, inside, kInkColour) - 9) << "no caret";
+}
+
+TEST(CodePicture, TheSwatchShowsTheCurrentColourAroundAnIconThatStandsOut) {
+    for (int swatch : {0, 1, 3, 7}) {
+        Board b(Kind::ColourCode, {60, 50});
+        b.buttonDown(Centre(b.layout().swatch(swatch)));
+        b.buttonUp(Centre(b.layout().swatch(swatch)));
+        const Raster r = DrawBoard(b);
+        const Rect colourSwatch = b.layout().colourSwatch();
+        EXPECT_EQ(r.at(colourSwatch.left + 3, colourSwatch.top + 3), b.colour()) << swatch;
+        const Rect icon = b.layout().swatchIcon();
+        const int iconPixels = (icon.right - icon.left + 1) * (icon.bottom - icon.top + 1);
+        EXPECT_GT(iconPixels - CountColour(r, icon, b.colour()), 10) << swatch;
+    }
+}
+
+TEST(CodePicture, TheWindowCoversTheCanvasCornerInThePictureOnly) {
+    Board b = Made(Kind::ColourCode, std::nullopt, CodeOpener::Window);
+    const Point origin = b.layout().canvasOrigin();
+    b.buttonDown(origin + Point{1, 1});
+    b.buttonUp(origin + Point{1, 1});
+    b.buttonDown(Centre(b.layout().codeOpener()));
+    b.buttonUp(Centre(b.layout().codeOpener()));
+    const Raster r = DrawBoard(b);
+    EXPECT_EQ(r.at(origin.x + 70, origin.y + 40), kWindowColour);
+    const Rect field = b.layout().codeField();
+    EXPECT_EQ(r.at(field.right - 3, field.bottom - 3), kFieldColour) << "the field's inside";
+    EXPECT_EQ(r.at(origin.x - 1, origin.y + 40), kWindowColour) << "over the canvas's frame";
+    EXPECT_EQ(b.canvas().at(1, 1), kBlack);
+}
 
 }  // namespace
 }  // namespace mipro::board

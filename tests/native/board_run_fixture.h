@@ -67,13 +67,34 @@ inline int SliderRounded(int v) { return 5 * ((v + 2) / 5); }
 class BoardRunTest : public DrawingTest {
 protected:
     void PutBoard(board::Kind kind) { PutBoard(sim::SimBoardOptions{kind, {40, 30}, {64, 48}}); }
+    // The board put up and its places captured: the colour controls, or the code kind's places
+    // (the buttons as the code choices say), and the canvas origin.
     void PutBoard(const sim::SimBoardOptions& options) {
-        w.st.BoardKind = options.kind == board::Kind::OekakiBBS ? kBoardOekaki : kBoardPaint;
+        w.st.BoardKind = KindOf(options.kind);
         board = std::make_unique<sim::SimBoard>(desk, options);
-        for (int channel = 0; channel < kChannelCount; ++channel)
-            Confirm(5, channel, board->guideCorner(static_cast<Channel>(channel)));
+        if (options.kind == board::Kind::ColourCode) {
+            const CodeChoices& c = w.st.codeChoices;
+            if (c.CodeOpens != False) ConfirmMark(kCodeOpenSlot, board->codeOpener());
+            ConfirmMark(kCodeFieldSlot, board->codeField());
+            ConfirmMark(kCodeSwatchSlot, board->swatch());
+            if (c.CodeCloses != False) ConfirmMark(kCodeCloseSlot, board->codeClose());
+        } else {
+            for (int channel = 0; channel < kChannelCount; ++channel)
+                Confirm(5, channel, board->guideCorner(static_cast<Channel>(channel)));
+        }
         Confirm(6, 0, board->canvasGuideCorner());
     }
+    static int KindOf(board::Kind kind) {
+        switch (kind) {
+            case board::Kind::OekakiBBS: return kBoardOekaki;
+            case board::Kind::PaintBBS: return kBoardPaint;
+            case board::Kind::ColourCode: return kBoardCode;
+        }
+        return kBoardOekaki;
+    }
+
+    // The user puts the guide's mark on `point` and presses Enter.
+    void ConfirmMark(int slot, ScreenPoint point) { Confirm(5, slot, {point.x - kMarkDX, point.y - kMarkDY}); }
 
     // The user lines the magnifier's square up with `squareCorner` and presses Enter.
     void Confirm(std::int32_t step, int channel, ScreenPoint squareCorner) {

@@ -1,8 +1,10 @@
-// The practice board as the real boards are: a pen that draws lines between the points of a drag,
-// tool buttons and a palette around the canvas that a stray press changes and the board records,
-// canvases of any size, and a busy board that misses presses.
+// The practice board as the real boards are: a pen that draws lines between the points of a drag
+// (lagging behind with a stabiliser), tool buttons and a palette around the canvas that a stray
+// press changes and the board records, canvases of any size, and a busy board that misses presses
+// by its pattern or its pace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -23,7 +25,6 @@ void Click(Board& b, Point p) {
 
 Point OnCanvas(const Board& b, int x, int y) { return b.layout().canvasOrigin() + Point{x, y}; }
 
-Point Centre(Rect r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 std::vector<Point> Painted(const Raster& r) {
     std::vector<Point> painted;
@@ -118,7 +119,62 @@ TEST_P(PenDrag, MiprosLineForARunPaintsExactlyTheRun) {
     EXPECT_EQ(Painted(board.canvas()), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, PenDrag, ::testing::Values(Kind::OekakiBBS, Kind::PaintBBS));
+INSTANTIATE_TEST_SUITE_P(EveryKind, PenDrag, ::testing::Values(Kind::OekakiBBS, Kind::PaintBBS, Kind::ColourCode));
+
+// ---- the stabiliser ----
+
+Board Stabilised(int lag, Kind kind = Kind::PaintBBS) {
+    BoardSetup setup;
+    setup.kind = kind;
+    setup.canvas = kCanvas;
+    setup.stabiliser = lag;
+    return Board(setup);
+}
+
+std::vector<Point> Row(int y, int fromX, int toX) {
+    std::vector<Point> row;
+    for (int x = fromX; x <= toX; ++x) row.push_back({x, y});
+    return row;
+}
+
+TEST(Stabiliser, TheLineEndsLagPixelsShortOfTheDragsLastPoint) {
+    struct Case { const char* what; int lag; std::vector<Point> drag; std::vector<Point> painted; };
+    const Case cases[] = {
+        {"no lag: the whole line", 0, {{2, 3}, {20, 3}}, Row(3, 2, 20)},
+        {"five short", 5, {{2, 3}, {20, 3}}, Row(3, 2, 15)},
+        {"over several moves", 5, {{2, 3}, {6, 3}, {9, 3}, {20, 3}}, Row(3, 2, 15)},
+        {"one short", 1, {{2, 3}, {3, 3}, {4, 3}}, Row(3, 2, 3)},
+        {"shorter than the lag: the first point", 25, {{2, 3}, {20, 3}}, {{2, 3}}},
+        {"as long as the lag: the first point", 18, {{2, 3}, {20, 3}}, {{2, 3}}},
+        {"a click", 10, {{7, 7}}, {{7, 7}}},
+        {"along a diagonal", 2, {{0, 0}, {6, 6}}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}},
+        {"around a corner", 3, {{0, 9}, {4, 9}, {4, 13}}, {{0, 9}, {1, 9}, {2, 9}, {3, 9}, {4, 9}, {4, 10}}},
+    };
+    for (const Case& c : cases) {
+        Board b = Stabilised(c.lag);
+        b.buttonDown(OnCanvas(b, c.drag[0].x, c.drag[0].y));
+        for (std::size_t i = 1; i < c.drag.size(); ++i) b.move(OnCanvas(b, c.drag[i].x, c.drag[i].y));
+        b.buttonUp(OnCanvas(b, c.drag.back().x, c.drag.back().y));
+        std::vector<Point> expected = c.painted;
+        std::sort(expected.begin(), expected.end(), [](Point a, Point b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+        EXPECT_EQ(Painted(b.canvas()), expected) << c.what;
+    }
+}
+
+TEST(Stabiliser, MiprosDragAndTheNextDragStartAfresh) {
+    Board b = Stabilised(4, Kind::ColourCode);
+    for (int x = 0; x <= 10; ++x) {  // mipro's drag: a button-down at every point
+        b.move(OnCanvas(b, x, 2));
+        b.buttonDown(OnCanvas(b, x, 2));
+    }
+    b.buttonUp(OnCanvas(b, 10, 2));
+    b.buttonDown(OnCanvas(b, 20, 5));
+    b.move(OnCanvas(b, 30, 5));
+    b.buttonUp(OnCanvas(b, 30, 5));
+    std::vector<Point> expected = Row(2, 0, 6);
+    for (Point p : Row(5, 20, 26)) expected.push_back(p);
+    EXPECT_EQ(Painted(b.canvas()), expected) << "nothing of the first drag's lag is painted later";
+}
 
 // ---- tools and palette ----
 
@@ -244,16 +300,20 @@ bool Inside(Rect inner, Size board) { return inner.left >= 0 && inner.top >= 0 &
 
 TEST(CanvasSizes, ToolsAndPaletteFitBesideEveryCanvasWithoutTouchingTheControls) {
     const Size sizes[] = {{1, 1}, {24, 16}, {50, 300}, {300, 50}, {300, 300}, {600, 600}, {2000, 2000}};
-    for (Kind kind : {Kind::OekakiBBS, Kind::PaintBBS}) {
+    for (Kind kind : {Kind::OekakiBBS, Kind::PaintBBS, Kind::ColourCode}) {
         for (const Size size : sizes) {
-            const Layout l(kind, size);
+            const Layout l(kind, size, CodeOpener::Button);
             const Rect canvas = l.canvasRect();
             const Rect border{canvas.left - 1, canvas.top - 1, canvas.right + 1, canvas.bottom + 1};
             std::vector<Rect> parts;
             for (Tool t : kTools) parts.push_back(l.toolButton(t));
             for (int i = 0; i < kPaletteColours; ++i) parts.push_back(l.swatch(i));
-            for (Channel c : kChannels)
-                parts.push_back(kind == Kind::OekakiBBS ? l.oekakiControl(c).bar : l.paintControl(c).bracket);
+            if (kind == Kind::ColourCode) {
+                parts.insert(parts.end(), {l.codeOpener(), l.codeField(), l.colourSwatch()});
+            } else {
+                for (Channel c : kChannels)
+                    parts.push_back(kind == Kind::OekakiBBS ? l.oekakiControl(c).bar : l.paintControl(c).bracket);
+            }
             const std::string name = std::to_string(size.width) + "x" + std::to_string(size.height);
             EXPECT_TRUE(Inside(canvas, l.boardSize())) << name;
             for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -315,6 +375,59 @@ TEST(BusyBoard, AMissedPressPaintsNothingForItsWholeDrag) {
     b.buttonUp(OnCanvas(b, 4, 3));
     EXPECT_EQ(Painted(b.canvas()).size(), 4u);
     EXPECT_EQ(b.input().count(InputKind::ButtonDown), 3) << "every button-down is still seen";
+}
+
+// A board that cannot keep up with the pace: a canvas press less than busyMs after the last one
+// it took is missed.
+TEST(BusyPace, MissesCanvasPressesThatComeTooSoonAfterTheLastOneTaken) {
+    struct Case { int busyMs; std::vector<Millis> times; std::vector<int> missed; };
+    const Case cases[] = {
+        {0, {0, 0, 1, 1}, {}},
+        {100, {0, 50, 100, 120, 250, 260}, {2, 4, 6}},
+        {100, {1000, 1099, 1198, 1297}, {2, 4}},
+        {30, {5, 35, 64, 95, 96}, {3, 5}},
+    };
+    for (const Case& c : cases) {
+        BoardSetup setup;
+        setup.canvas = kCanvas;
+        setup.busyMs = c.busyMs;
+        Board b(setup);
+        for (std::size_t i = 0; i < c.times.size(); ++i) {
+            const Point p = OnCanvas(b, static_cast<int>(i) + 1, 2);
+            b.move(p, c.times[i]);
+            b.buttonDown(p, c.times[i]);
+            b.buttonUp(p, c.times[i]);
+            // Control presses between are no canvas presses.
+            Click(b, b.layout().arrowPoint(Channel::Red, Arrow::OnesUp));
+        }
+        std::vector<int> missed;
+        for (std::size_t i = 0; i < c.times.size(); ++i)
+            if (b.canvas().at(static_cast<int>(i) + 1, 2) == kWhite) missed.push_back(static_cast<int>(i) + 1);
+        EXPECT_EQ(missed, c.missed) << c.busyMs;
+        EXPECT_EQ(b.droppedByPace(), static_cast<long>(c.missed.size()));
+        EXPECT_EQ(b.droppedByPattern(), 0);
+    }
+}
+
+TEST(BusyPace, EventsWithoutATimeKeepTheTimeBeforeAndTheClockNeverGoesBack) {
+    BoardSetup setup;
+    setup.canvas = kCanvas;
+    setup.busyMs = 50;
+    setup.busy = {3, 3};
+    Board b(setup);
+    Click(b, OnCanvas(b, 1, 1));
+    Click(b, OnCanvas(b, 2, 1));  // no time: still at 0, too soon
+    b.move(OnCanvas(b, 3, 1), 200);
+    Click(b, OnCanvas(b, 3, 1));  // the third: missed by the pattern
+    b.buttonDown(OnCanvas(b, 4, 1), 100);  // an earlier time counts as 200
+    b.buttonUp(OnCanvas(b, 4, 1));
+    b.buttonDown(OnCanvas(b, 5, 1), 249);
+    b.buttonUp(OnCanvas(b, 5, 1));
+    const std::vector<Point> expected = {{1, 1}, {4, 1}};
+    EXPECT_EQ(Painted(b.canvas()), expected);
+    EXPECT_EQ(b.droppedByPace(), 2);
+    EXPECT_EQ(b.droppedByPattern(), 1);
+    EXPECT_EQ(b.dropped(), 3);
 }
 
 // ---- the report ----

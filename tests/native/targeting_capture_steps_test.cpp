@@ -177,4 +177,77 @@ TEST_F(CaptureSteps, BoardSelectionShowsTheKindChosenAndEnablesBothButtons) {
     EXPECT_EQ(w.st.StepDone(4, 0), True);
 }
 
+// Page 5 shows the chosen board's own choices: none on oekakiBBS, exact colours on PaintBBS, the
+// code kind's three, each box showing its setting.
+TEST_F(CaptureSteps, StepFiveShowsTheChoicesOfTheBoardChosen) {
+    const Control kBoxes[] = {Control::chkSHIEXACT, Control::chkCODEOPEN, Control::chkCODECLOSE, Control::chkCODEHASH};
+    const struct {
+        int kind;
+        std::vector<bool> shown;
+        int image;
+    } kPages[] = {{kBoardOekaki, {false, false, false, false}, 2},
+                  {kBoardPaint, {true, false, false, false}, 3},
+                  {kBoardCode, {false, true, true, true}, 8}};
+    for (const auto& page : kPages) {
+        SCOPED_TRACE("board kind " + std::to_string(page.kind));
+        Enter(5, page.kind);
+        for (std::size_t i = 0; i < std::size(kBoxes); ++i) EXPECT_EQ(desk.window.isVisible({kBoxes[i]}), page.shown[i]);
+        for (int image : {2, 3, 8}) EXPECT_EQ(ImageShown(image), image == page.image);
+    }
+    EXPECT_EQ(desk.window.value({Control::chkCODEHASH}), 1) << "the code's hash is on at first";
+    EXPECT_EQ(desk.window.value({Control::chkCODEOPEN}), 0);
+}
+
+// The code kind's capture takes the places its choices ask for, in their order, each under its
+// own guide frame: the button that opens the field, the field, the current colour, the button that
+// closes the window.
+TEST_F(CaptureSteps, TheCodeKindCapturesThePlacesItsChoicesAskFor) {
+    const struct {
+        bool opens, closes;
+        std::vector<int> frames;
+    } kCases[] = {{false, false, {8, 9}}, {true, false, {7, 8, 9}}, {true, true, {7, 8, 9, 10}}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.opens ? "opens " : "") + (c.closes ? "closes" : ""));
+        w.st.capture = {};
+        w.st.StepDone(5, kBoardCode) = False;
+        w.st.codeChoices = {ToBoolean(c.opens), ToBoolean(c.closes), True};
+        Enter(5, kBoardCode);
+        for (std::size_t i = 0; i < c.frames.size(); ++i)
+            hand.moveTo({600 + 10 * static_cast<int>(i), 400}).rest(1).key(MagnifierKey::Enter).rest(1);
+        cmdGETRGB_Click(w);
+        EXPECT_EQ(w.st.StepDone(5, kBoardCode), True);
+        std::vector<int> frames;
+        for (int f : desk.screen.magnifiers.back().frames)
+            if (frames.empty() || frames.back() != f) frames.push_back(f);
+        EXPECT_EQ(frames, c.frames);
+        const CaptureRecord& r = w.st.capture;
+        EXPECT_EQ(r.CodeOpenMag.x != 0, c.opens);
+        EXPECT_EQ(r.CodeCloseMag.x != 0, c.closes);
+        EXPECT_NE(r.CodeFieldMag.x, 0);
+        EXPECT_NE(r.CodeSwatchMag.x, 0);
+        // The mark lies on the source square's (50, 50): the row the pointer was on.
+        EXPECT_EQ(r.CodeField.y, r.CodeFieldMag.y);
+    }
+}
+
+// A choice that asks for a place not yet captured takes the step back until it is; one that drops
+// a place leaves the step done; the page's text names the places in their order.
+TEST_F(CaptureSteps, ACodeChoiceNeedingAnotherPlaceWaitsForItsCapture) {
+    Enter(5, kBoardCode);
+    hand.moveTo({600, 400}).rest(1).key(MagnifierKey::Enter).rest(1).key(MagnifierKey::Enter).rest(1);
+    cmdGETRGB_Click(w);
+    ASSERT_TRUE(Enabled(Control::cmdNEXT));
+
+    desk.window.setValue({Control::chkCODECLOSE}, 1);
+    chkCODECLOSE_Click(w);
+    EXPECT_FALSE(Enabled(Control::cmdNEXT));
+    EXPECT_NE(desk.window.caption({Control::lblSTLBL, 5}).find("今の色が見える所 (アイコンのない所)、閉じるボタン"),
+              std::string::npos);
+
+    desk.window.setValue({Control::chkCODECLOSE}, 0);
+    chkCODECLOSE_Click(w);
+    EXPECT_TRUE(Enabled(Control::cmdNEXT));
+    EXPECT_EQ(desk.window.caption({Control::lblSTINFO, 5}), "設定済みです。");
+}
+
 }  // namespace mipro::testing

@@ -1,5 +1,9 @@
 #include "targeting/guide_picture.h"
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace mipro::testing {
@@ -25,10 +29,35 @@ constexpr ColourValue kColours[] = {kGuideRed, kGuideGreen, kGuideBlue};
 
 }  // namespace
 
-TEST(GuidePicture, HoldsSevenFramesOnTheWindowBackground) {
-    EXPECT_EQ(Guide().width(), 2100);
+TEST(GuidePicture, HoldsElevenFramesOnTheWindowBackground) {
+    EXPECT_EQ(Guide().width(), 3300);
     EXPECT_EQ(Guide().height(), 300);
     for (int g = 0; g < kGuideFrameCount; ++g) EXPECT_EQ(At(g, 120, 60), kWindowBackground) << "frame " << g;
+}
+
+// The code kind's points: a red cross whose middle is left open, so the pixel taken (source
+// (50, 50), view 150 to 152) shows; each frame's letter differs from the others'.
+TEST(GuidePicture, TheCodeFramesMarkTheirPointWithAnOpenCross) {
+    for (int g = kGuideCodePoints; g < kGuideCodePoints + 4; ++g) {
+        SCOPED_TRACE("frame " + std::to_string(g));
+        for (int v = 150; v <= 152; ++v) {
+            EXPECT_EQ(At(g, v, v), kWindowBackground);
+            EXPECT_EQ(At(g, 150, v), kWindowBackground);
+        }
+        EXPECT_EQ(At(g, 140, 151), kGuideRed) << "left bar";
+        EXPECT_EQ(At(g, 160, 151), kGuideRed) << "right bar";
+        EXPECT_EQ(At(g, 151, 140), kGuideRed) << "upper bar";
+        EXPECT_EQ(At(g, 151, 160), kGuideRed) << "lower bar";
+        EXPECT_EQ(At(g, 145, 151), kWindowBackground) << "the cross stays open around the pixel";
+    }
+    std::set<std::vector<ColourValue>> letters;
+    for (int g = kGuideCodePoints; g < kGuideCodePoints + 4; ++g) {
+        std::vector<ColourValue> letter;
+        for (int y = 204; y < 234; ++y)
+            for (int x = 204; x < 231; ++x) letter.push_back(At(g, x, y));
+        letters.insert(letter);
+    }
+    EXPECT_EQ(letters.size(), 4u);
 }
 
 TEST(GuidePicture, TheOriginFrameIsACornerMarkThreePixelsThick) {

@@ -1,12 +1,17 @@
 // A practice board on the simulated desktop: a window of a Java canvas class covering the whole
-// board, driven by the simulated pointer, so a test can run mipro against it and read the canvas.
+// board, driven by the simulated pointer and keyboard, so a test can run mipro against it and read
+// the canvas.
 //
 // Input reaches the board as it would on a real desktop: a button-down only when the board's
 // window is the one under the pointer, and from then until the button-up every move and button
-// event, wherever the pointer goes (the board holds the mouse capture while the button is down).
+// event, wherever the pointer goes (the board holds the mouse capture while the button is down);
+// keys once a click has given the board the keyboard's focus. Every event carries the simulated
+// clock's time. The screen shows the board as drawn after its latest event (its pen cursor and
+// code window included).
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "board/board.h"
@@ -20,6 +25,11 @@ struct SimBoardOptions {
     board::Size canvas{300, 300};
     std::string className = "SunAwtCanvas";
     board::BusyPattern busy{};  // never busy unless asked
+    board::CodeOpener opener = board::CodeOpener::None;  // ColourCode: how its field is reached
+    int dropFocus = 0;                                   // ColourCode: the field's focus missed once
+    int stabiliser = 0;                                  // drags end this many pixels short
+    std::optional<bool> penCursor{};                     // the board's own choice when not given
+    int busyMs = 0;                                      // canvas presses closer than this are missed
 };
 
 class SimBoard {
@@ -39,6 +49,8 @@ public:
 
     WindowHandle window() const { return window_; }
     ScreenRect windowRect() const;
+    // The page scrolled, or the window moved: the board shows, and takes input, from here on.
+    void moveTo(ScreenPoint screenOrigin);
 
     // Screen positions of the board's parts.
     ScreenPoint toScreen(board::Point p) const;
@@ -50,18 +62,21 @@ public:
     ScreenPoint arrowPoint(board::Channel c, board::Arrow a) const;
     // PaintBBS: a slider's reference point, where a press sets 5.
     ScreenPoint sliderZero(board::Channel c) const;
-
-private:
-    struct Shared;
+    // ColourCode: a point of each of its places (the field, where it lies once opened).
+    ScreenPoint codeOpener() const;
+    ScreenPoint codeField() const;
+    ScreenPoint codeClose() const;
+    ScreenPoint swatch() const;
 
     // What the board shows at a screen point inside its window.
     ColourValue pixelAt(ScreenPoint at) const;
 
+private:
+    struct Shared;
+
     SimScreen& screen_;
-    ScreenPoint origin_;
     WindowHandle window_;
     std::shared_ptr<Shared> shared_;
-    board::Raster face_;  // the board as drawn when it was put up, around its live canvas
 };
 
 }  // namespace mipro::sim

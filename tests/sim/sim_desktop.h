@@ -7,6 +7,7 @@
 #include "tests/sim/sim_clock.h"
 #include "tests/sim/sim_dialogs.h"
 #include "tests/sim/sim_files.h"
+#include "tests/sim/sim_keyboard.h"
 #include "tests/sim/sim_log.h"
 #include "tests/sim/sim_main_window.h"
 #include "tests/sim/sim_pointer.h"
@@ -30,16 +31,18 @@ public:
     explicit SimDesktop(const DesktopOptions& o = {})
         : clock(log),
           pointer(log, {0, 0, o.screenWidthPx, o.screenHeightPx}),
+          keyboard(log, pointer),
           sound(log),
           window(log, o.twipsPerPixel),
           dialogs(log),
           files(o.tempDir),
           screen(log, o.screenWidthPx, o.screenHeightPx, o.twipsPerPixel, o.displayScale),
-          platform{pointer, clock, sound, window, dialogs, files, screen, o.version, "/opt/mipro/", o.windowSystem} {}
+          platform{pointer, keyboard, clock, sound, window, dialogs, files, screen, o.version, "/opt/mipro/", o.windowSystem} {}
 
     Log log;
     SimClock clock;
     SimPointer pointer;
+    SimKeyboard keyboard;
     SimSound sound;
     SimMainWindow window;
     SimDialogs dialogs;

@@ -8,13 +8,13 @@
 
 namespace mipro::sim {
 
-enum class EventKind { Move, ButtonDown, ButtonUp, Sleep, Sound, MessageBox, DoEvents, FocusRect, SetPixel };
+enum class EventKind { Move, ButtonDown, ButtonUp, Sleep, Sound, MessageBox, DoEvents, FocusRect, SetPixel, Key };
 
 struct Event {
     EventKind kind{};
     ScreenPoint at{};     // Move, ButtonDown, ButtonUp, SetPixel
     int value = 0;        // Sleep: milliseconds; Sound: bytes played; MessageBox: style; SetPixel: colour
-    std::string text{};   // MessageBox: the message
+    std::string text{};   // MessageBox: the message; Key: what the keyboard sent ("type #", "enter", ...)
     ScreenRect rect{};    // FocusRect
 };
 

@@ -22,6 +22,7 @@ public:
         guard_.placed(pos_);
         log_.add({EventKind::Move, pos_});
         notify(EventKind::Move);
+        if (onMove) onMove();
     }
     ScreenPoint getCursorPos() override {
         if (onRead) onRead();
@@ -37,8 +38,15 @@ public:
     }
     void setShape(PointerShape shape) override { shape_ = shape; }
 
-    // The user's hand on the mouse: moves the pointer without going to the log.
-    void userMoves(ScreenPoint p) { pos_ = clampToScreen(p); }
+    // Whether the keyboard may send a key now: not while a hand has the mouse.
+    bool keyMayGo() { return !guardsHand || guard_.key(pos_); }
+
+    // The user's hand on the mouse: moves the pointer without going to the log. The listeners see
+    // the move as any other, so a board holding a press drags its pen to where the hand went.
+    void userMoves(ScreenPoint p) {
+        pos_ = clampToScreen(p);
+        notify(EventKind::Move);
+    }
     ScreenPoint position() const { return pos_; }
     PointerShape shape() const { return shape_; }
     void addListener(Listener l) { listeners_.push_back(std::move(l)); }
@@ -47,6 +55,8 @@ public:
     std::function<void()> onRead;
     // Runs before every injected button event, for the same purpose.
     std::function<void()> onButton;
+    // Runs after every move the program makes, once the listeners have seen it, for the same purpose.
+    std::function<void()> onMove;
     // Button events pass the editions' hand guard: a press is withheld while a hand has the mouse,
     // a release goes where its press went, and the next reading tells where the hand was seen.
     bool guardsHand = false;

@@ -107,6 +107,10 @@ public:
         return h;
     }
     void removeWindow(WindowHandle h) { std::erase_if(windows_, [h](const SimWindow& w) { return w.handle == h; }); }
+    void moveWindow(WindowHandle h, ScreenRect rect) {
+        for (SimWindow& w : windows_)
+            if (w.handle == h) w.rect = rect;
+    }
 
     WindowHandle windowFromPoint(ScreenPoint p) override {
         for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
@@ -146,8 +150,10 @@ public:
     // past the screen's edges.
     std::optional<Picture> readPixels(ScreenRect area) override {
         ++reads;
+        if (onRead) onRead();
         if (readsFail) return std::nullopt;
         Picture picture(area.right - area.left, area.bottom - area.top, kBlack);
+        if (readsBlack) return picture;
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x) {
                 if (x < 0 || y < 0 || x >= width_px_ || y >= height_px_) continue;
@@ -177,8 +183,10 @@ public:
     static constexpr ColourValue kDesktopColour = 0x808000;
     static constexpr ColourValue kPlainWindowColour = 0xC8D0D4;
 
-    int reads = 0;           // screen reads asked for
-    bool readsFail = false;  // a test plays a screen that cannot be read
+    int reads = 0;            // screen reads asked for
+    bool readsFail = false;   // a test plays a screen that cannot be read
+    bool readsBlack = false;  // or one read as black all over, as X11 gives what it cannot read
+    std::function<void()> onRead;  // runs before every read: lets a test change the screen
 
 private:
     ColourValue pixelAt(ScreenPoint p) const {

@@ -26,45 +26,51 @@ constexpr int kHandSteps = 10;
 constexpr int kHandStepPx = 5;
 constexpr DWORD kHandStepMs = 10;
 
-bool PointerAt(ScreenPoint p) {
-    POINT now{};
-    GetCursorPos(&now);
-    return now.x == p.x && now.y == p.y;
-}
-
 HWND OpenMessageBox() {
     HWND box = FindWindowW(L"#32770", nullptr);
     return box && IsWindowVisible(box) ? box : nullptr;
 }
 
-// Waits, looking every millisecond, until the program puts the pointer on `p`: it rests there
-// only for a pause of the drag.
-bool WatchFor(ScreenPoint p) {
-    const auto end = std::chrono::steady_clock::now() + kWaitLimit;
-    while (!PointerAt(p)) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        Sleep(1);
-    }
-    return true;
-}
-
-// A hand on the mouse: once the program has put the pointer on `trigger`, it moves the mouse a few
-// pixels at a time for a moment and lets go; then it answers the question that comes with No.
-class Hand {
+// The program's pointer, with a hand that takes the mouse the moment the program has put the
+// pointer on `trigger`, a point it rests on only for a pause of a drag: the hand moves the mouse
+// a few pixels at a time before the program's next step, as a hand quick enough would. (A hand
+// watching for the pointer from another thread misses so short a rest on a busy machine.)
+class PointerWithAHand : public Pointer {
 public:
-    explicit Hand(ScreenPoint trigger)
-        : thread_([this, trigger] {
-              if (!WatchFor(trigger)) return;
-              for (int step = 1; step <= kHandSteps; ++step) {
-                  SetCursorPos(trigger.x + kHandStepPx * step, trigger.y + kHandStepPx * step);
-                  Sleep(kHandStepMs);
-              }
+    PointerWithAHand(Pointer& program, ScreenPoint trigger) : program_(program), trigger_(trigger) {}
+
+    void setCursorPos(ScreenPoint p) override {
+        program_.setCursorPos(p);
+        if (p.x != trigger_.x || p.y != trigger_.y || moved_) return;
+        moved_ = true;
+        for (int step = 1; step <= kHandSteps; ++step) {
+            SetCursorPos(trigger_.x + kHandStepPx * step, trigger_.y + kHandStepPx * step);
+            Sleep(kHandStepMs);
+        }
+    }
+    ScreenPoint getCursorPos() override { return program_.getCursorPos(); }
+    void leftButtonDown() override { program_.leftButtonDown(); }
+    void leftButtonUp() override { program_.leftButtonUp(); }
+    void setShape(PointerShape shape) override { program_.setShape(shape); }
+    bool moved() const { return moved_; }
+
+private:
+    Pointer& program_;
+    const ScreenPoint trigger_;
+    bool moved_ = false;
+};
+
+// The hand then answers the question that comes with No, from beside the program.
+class Answerer {
+public:
+    Answerer()
+        : thread_([this] {
               HWND box = nullptr;
               if (!WaitFor([&] { return (box = OpenMessageBox()) != nullptr; }, kWaitLimit)) return;
               question_ = MessageBoxText(box);
               PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
           }) {}
-    ~Hand() { join(); }
+    ~Answerer() { join(); }
 
     void join() {
         if (thread_.joinable()) thread_.join();
@@ -83,7 +89,13 @@ TEST(HandOnTheMouse, MovingItDuringASliderDragStopsTheRunWithItsQuestion) {
     ASSERT_TRUE(r) << "the practice board wrote no report";
 
     win32::Win32Desktop desk;
-    Wizard w{desk.platform};
+    // The run begins by dragging each slider to 0: red from its reference point to the pixel left of it.
+    const ScreenPoint redSlider = PointOf(*r, "red_slider");
+    PointerWithAHand hand(desk.pointer, {redSlider.x - 1, redSlider.y});
+    const Platform& p = desk.platform;
+    Platform withHand{hand, p.keyboard, p.clock,   p.sound, p.window, p.dialogs, p.files, p.screen, p.version,
+                      p.firstBrowseFolder, p.windowSystem};
+    Wizard w{withHand};
     MainForm form{w};
     ASSERT_TRUE(desk.window.create(GetModuleHandleW(nullptr), form));
     // Without a window manager minimising does nothing: the window stands clear of the board.
@@ -95,20 +107,20 @@ TEST(HandOnTheMouse, MovingItDuringASliderDragStopsTheRunWithItsQuestion) {
     w.st.BoardKind = kBoardPaint;
     CaptureRecord& c = w.st.capture;
     c.ShiHome = PointOf(*r, "canvas");
-    c.ShiRBar = PointOf(*r, "red_slider");
+    c.ShiRBar = redSlider;
     c.ShiGBar = PointOf(*r, "green_slider");
     c.ShiBBar = PointOf(*r, "blue_slider");
     w.st.SortFile = (std::filesystem::temp_directory_path() / "mipro-hand-test.TMP").string();
     std::ofstream(w.st.SortFile, std::ios::binary) << "128064032000000\r\n128064032000001\r\n";
     w.st.PixCount = 2;
 
-    // The run begins by dragging each slider to 0: red from its reference point to the pixel left of it.
-    Hand hand({c.ShiRBar.x - 1, c.ShiRBar.y});
+    Answerer answerer;
     RunDraw(w);
-    hand.join();
+    answerer.join();
 
-    EXPECT_NE(hand.question().find(L"描画を続けますか？"), std::wstring::npos)
-        << "the run did not ask; it saw: " << std::filesystem::path(hand.question()).string();
+    EXPECT_TRUE(hand.moved());
+    EXPECT_NE(answerer.question().find(L"描画を続けますか？"), std::wstring::npos)
+        << "the run did not ask; it saw: " << std::filesystem::path(answerer.question()).string();
     EXPECT_EQ(GetWindowLongW(desk.window.handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     std::filesystem::remove(w.st.SortFile);
 }

@@ -18,6 +18,7 @@
 #include "editions/win32/unicode_text.h"
 #include "editions/win32/win32_clock.h"
 #include "editions/win32/win32_desktop.h"
+#include "editions/win32/win32_keyboard.h"
 #include "drawing/canvas_check.h"
 #include "editions/win32/win32_pointer.h"
 #include "editions/win32/win32_screen.h"
@@ -190,6 +191,75 @@ TEST(Win32Pointer, APointerMovedAfterThePlacementIsReportedWhereItWent) {
     EXPECT_EQ(pointer.getCursorPos(), (ScreenPoint{310, 230}));
 }
 
+// A one-line text box in a window of its own, in front and holding the keyboard focus.
+class TextBoxWindow {
+public:
+    explicit TextBoxWindow(const wchar_t* text) {
+        window_ = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 220, 60, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        box_ = CreateWindowExW(0, L"EDIT", text, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 200, 24, window_,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(window_);
+        SetFocus(box_);
+        Pump(std::chrono::milliseconds(200), [] { return false; });
+    }
+    ~TextBoxWindow() { DestroyWindow(window_); }
+
+    std::wstring text() const {
+        wchar_t buffer[64] = {};
+        GetWindowTextW(box_, buffer, 64);
+        return buffer;
+    }
+    // Lets the window take its messages until `done` holds or `most` has passed.
+    template <typename Done>
+    static bool Pump(std::chrono::milliseconds most, Done done) {
+        const auto end = std::chrono::steady_clock::now() + most;
+        MSG msg;
+        while (std::chrono::steady_clock::now() < end) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            if (done()) return true;
+            Sleep(5);
+        }
+        return done();
+    }
+
+private:
+    HWND window_ = nullptr;
+    HWND box_ = nullptr;
+};
+
+// The code replaces what the box held: select all, then the characters, Shift where the layout
+// needs it ('#', the capitals). Backspace and any other character are never sent.
+TEST(Win32Keyboard, SelectsAllAndTypesTheCodeAlone) {
+    TextBoxWindow box(L"old text");
+    Win32Pointer pointer;
+    Win32Keyboard keyboard(pointer);
+    pointer.setCursorPos({100, 64});
+    keyboard.selectAll();
+    keyboard.typeCode("#09a\bfA\x7f" "F xg");
+    keyboard.pressEnter();
+    EXPECT_TRUE(TextBoxWindow::Pump(std::chrono::seconds(3), [&] { return box.text() == L"#09afAF"; }))
+        << "the box holds " << std::string(box.text().begin(), box.text().end());
+}
+
+// A hand that moved the mouse may have put the focus elsewhere: no key goes until the program
+// places the pointer again.
+TEST(Win32Keyboard, NoKeyGoesWhileAHandHasTheMouse) {
+    TextBoxWindow box(L"");
+    Win32Pointer pointer;
+    Win32Keyboard keyboard(pointer);
+    pointer.setCursorPos({100, 64});
+    SetCursorPos(300, 222);
+    keyboard.typeCode("#ff");
+    pointer.setCursorPos({100, 64});
+    keyboard.typeCode("#1");
+    EXPECT_TRUE(TextBoxWindow::Pump(std::chrono::seconds(3), [&] { return box.text() == L"#1"; }))
+        << "the box holds " << std::string(box.text().begin(), box.text().end());
+}
+
 // This test program carries mipro.exe's resources, so it reads them as mipro.exe does.
 // A window of one colour on the screen, shown until the end of the test.
 class PlainWindow {
@@ -233,6 +303,22 @@ TEST(Win32Screen, ReadsTheScreenWithRedInTheLowByte) {
     EXPECT_NE(read->point(9, 10), 0x996633);
 }
 
+// An area reaching past the screen's right and bottom edges: what lies on the screen is read, the
+// rest is black (a copy of the whole area would come back all black under Wine).
+TEST(Win32Screen, ReadsTheScreensPartOfAnAreaReachingPastIt) {
+    const int right = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN);
+    PlainWindow shown({right - 60, bottom - 40, right, bottom}, RGB(0x33, 0x66, 0x99));
+    win32::Win32Screen screen;
+    const std::optional<Picture> read = screen.readPixels({right - 50, bottom - 30, right + 20, bottom + 10});
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->width(), 70);
+    ASSERT_EQ(read->height(), 40);
+    EXPECT_EQ(read->point(0, 0), 0x996633);
+    EXPECT_EQ(read->point(49, 29), 0x996633);
+    EXPECT_EQ(read->point(50, 29), 0x000000);
+    EXPECT_EQ(read->point(49, 30), 0x000000);
+}
+
 // Not a test: the cost of the check after a run, the read of a 600 x 600 canvas and its
 // comparison. Run with --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
 TEST(Win32Screen, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
@@ -241,7 +327,7 @@ TEST(Win32Screen, DISABLED_BenchmarkReadAndCompareOfA600Canvas) {
     win32::Win32Screen screen;
     const std::optional<Picture> before = screen.readPixels({0, 0, kSide, kSide});
     ASSERT_TRUE(before);
-    CanvasCheck check(*before, 0);
+    CanvasCheck check(*before, ColourRule{});
     const auto start = std::chrono::steady_clock::now();
     std::size_t faults = 0;
     for (int i = 0; i < kRounds; ++i) {

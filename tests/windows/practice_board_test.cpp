@@ -1,8 +1,10 @@
 // practice-board.exe on the real window system: another process moves the pointer and injects
-// button events as mipro does, and the board's values and canvas follow its model.
+// button and key events as mipro does, and the board's values, canvas and picture follow its model.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <string>
 #include <thread>
 
 #include "practice_board_process.h"
@@ -37,6 +39,39 @@ void ClickHere() {
     Up();
 }
 
+void SendKey(WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+    Sleep(kPause);
+}
+void KeyDown(WORD virtualKey) { SendKey(virtualKey, 0); }
+void KeyUp(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
+void PressKey(WORD virtualKey) {
+    KeyDown(virtualKey);
+    KeyUp(virtualKey);
+}
+// Characters as another program types them: Unicode input, which arrives as VK_PACKET.
+void TypeUnicode(const std::wstring& text) {
+    for (wchar_t c : text) {
+        for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = c;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            SendInput(1, &input, sizeof(input));
+        }
+        Sleep(kPause);
+    }
+}
+void SelectAll() {
+    KeyDown(VK_CONTROL);
+    PressKey('A');
+    KeyUp(VK_CONTROL);
+}
+
 std::wstring ClassUnder(long x, long y) {
     wchar_t name[64] = {};
     GetClassNameW(WindowFromPoint({static_cast<LONG>(x), static_cast<LONG>(y)}), name, 64);
@@ -68,17 +103,33 @@ protected:
     std::vector<long> CanvasPixel(long x, long y) const { return Offset("canvas", x, y); }
 
     // The board handles posted messages before queued input, so the save is asked for again until
-    // the board has seen all the button-downs sent (and the button-ups, where what comes between a
-    // down and its up matters).
-    board::Report ReportAfter(long downs, long ups = 0) {
+    // the report shows that the board has seen what was sent.
+    board::Report ReportWhen(const std::function<bool(const board::Report&)>& seen, const std::string& what) {
         for (int attempt = 0; attempt < 40; ++attempt) {
             const auto report = board_->requestSave();
             if (!report) break;
-            if (report->find("input").at(1) >= downs && report->find("input").at(2) >= ups) return *report;
+            if (seen(*report)) return *report;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        ADD_FAILURE() << "the board did not receive " << downs << " button-downs and " << ups << " button-ups";
+        ADD_FAILURE() << "the board did not receive " << what;
         return board::Report({});
+    }
+    // Once the board has seen all the button-downs sent (and the button-ups, where what comes
+    // between a down and its up matters).
+    board::Report ReportAfter(long downs, long ups = 0) {
+        return ReportWhen([&](const board::Report& r) { return r.find("input").at(1) >= downs && r.find("input").at(2) >= ups; },
+                          std::to_string(downs) + " button-downs and " + std::to_string(ups) + " button-ups");
+    }
+    // Once the board has seen as many keys as `keys` counts (characters and Enters in the field,
+    // keys with no field focused) and all the button-downs sent.
+    board::Report ReportAfterKeys(const std::vector<long>& keys, long downs) {
+        return ReportWhen(
+            [&](const board::Report& r) {
+                const std::vector<long> seen = r.find("keys");
+                return seen.size() == 4 && seen[0] >= keys[0] && seen[1] >= keys[1] && seen[2] >= keys[2] &&
+                       r.find("input").at(1) >= downs;
+            },
+            "the keys and " + std::to_string(downs) + " button-downs");
     }
 
     struct Painted {
@@ -261,6 +312,133 @@ TEST_F(PracticeBoardTest, FastDragPaintsTheWholeLineBetweenItsPoints) {
         for (int y = 0; y < 80; ++y) inColumn += canvas->at(x, y) != board::kWhite;
         EXPECT_EQ(inColumn, 1) << "column " << x;
     }
+}
+
+TEST_F(PracticeBoardTest, ColourCodeBoardLiesWhereItSaysWithItsControls) {
+    Start(L"--board ColourCode --canvas 120x90 --pos 40,30 --opener window");
+    EXPECT_EQ(Spot("kind"), std::vector<long>{2});
+    for (const char* part : {"code_open", "swatch"}) EXPECT_EQ(ClassUnder(Spot(part)[0], Spot(part)[1]), L"SunAwtCanvas") << part;
+    EXPECT_EQ(Spot("code_field").size(), 2u);
+    EXPECT_EQ(Spot("code_close").size(), 2u);
+    wchar_t title[64] = {};
+    GetWindowTextW(board_->frame(), title, 64);
+    EXPECT_STREQ(title, L"練習ボード - ColourCode");
+}
+
+TEST_F(PracticeBoardTest, TypedCodeAppliesOnEnterThroughSendInput) {
+    Start(L"--board ColourCode --canvas 120x90 --pos 60,40");
+    ClickAt(Spot("code_field"));
+    SelectAll();
+    TypeUnicode(L"#12aB34");
+    PressKey(VK_RETURN);
+    ClickAt(CanvasPixel(10, 5));
+    const board::Report report = ReportAfterKeys({7, 1, 0}, 2);
+    EXPECT_EQ(report.find("values"), (std::vector<long>{0x12, 0xab, 0x34}));
+    EXPECT_EQ(report.find("keys"), (std::vector<long>{7, 1, 0, 0}));
+    EXPECT_EQ(report.find("codes"), std::vector<long>{1});
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(canvas->at(10, 5), board::Rgb(0x12, 0xab, 0x34));
+}
+
+TEST_F(PracticeBoardTest, KeysWithoutAFocusedFieldChooseToolsAndClearTheCanvas) {
+    Start(L"--board ColourCode --canvas 120x90 --pos 60,40");
+    ClickAt(CanvasPixel(10, 5));
+    ClickAt(CanvasPixel(12, 5));
+    PressKey('B');        // a letter as a keyboard sends it: a virtual key, then its character
+    TypeUnicode(L"x");   // a key the board does not use
+    const board::Report brush = ReportAfterKeys({0, 0, 2}, 2);
+    EXPECT_EQ(brush.find("tool"), std::vector<long>{1});
+    PressKey(VK_DELETE);
+    ClickAt(CanvasPixel(40, 40));
+    const board::Report cleared = ReportAfterKeys({0, 0, 3}, 3);
+    EXPECT_EQ(cleared.find("keys"), (std::vector<long>{0, 0, 3, 1}));
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(canvas->at(10, 5), board::kWhite);
+    EXPECT_EQ(NotWhite(*canvas), 9) << "only the brush's square after the clearing";
+}
+
+TEST_F(PracticeBoardTest, CodeWindowTakesThePressesOverTheCanvasUntilClosed) {
+    Start(L"--board ColourCode --canvas 120x90 --pos 60,40 --opener window");
+    ClickAt(Spot("code_open"));
+    TypeUnicode(L"#00ff00");  // applies as it is typed
+    ClickAt(CanvasPixel(5, 5));  // on the window
+    ClickAt(Spot("code_close"));  // on it too
+    ClickAt(CanvasPixel(6, 5));
+    const board::Report report = ReportAfterKeys({7, 0, 0}, 4);
+    EXPECT_EQ(report.find("codes"), std::vector<long>{1});
+    EXPECT_EQ(report.find("window_presses"), std::vector<long>{2});
+    EXPECT_EQ(report.find("presses"), (std::vector<long>{1, 1, 0, 0, 0}));
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(canvas->at(6, 5), board::Rgb(0, 255, 0));
+    EXPECT_EQ(NotWhite(*canvas), 1);
+}
+
+TEST_F(PracticeBoardTest, ShiftClicksStepASliderByOne) {
+    Start(L"--board PaintBBS --canvas 100x80 --pos 300,200");
+    ClickAt(Offset("red_slider", 24, 0));  // 125, its knob at zero + 24
+    KeyDown(VK_SHIFT);
+    ClickAt(Offset("red_slider", 26, 0));
+    ClickAt(Offset("red_slider", 26, 0));  // 127: the knob is still at zero + 25
+    ClickAt(Offset("green_slider", 1, 0));
+    ClickAt(Offset("blue_slider", -3, 0));
+    KeyUp(VK_SHIFT);
+    ClickAt(Offset("blue_slider", 9, 0));
+    const board::Report report = ReportAfter(6);
+    EXPECT_EQ(report.find("values"), (std::vector<long>{127, 1, 50}));
+    EXPECT_EQ(report.find("presses"), (std::vector<long>{0, 6, 0, 0, 0}));
+}
+
+TEST_F(PracticeBoardTest, PenCursorShowsAtThePointerOverTheCanvasOnly) {
+    Start(L"--board ColourCode --canvas 120x90 --pos 60,40");
+    const std::vector<long> at = CanvasPixel(30, 30);
+    HDC screen = GetDC(nullptr);
+    // The ring's corner pixel is black on the white canvas while the pointer is there.
+    const auto cornerIs = [&](COLORREF colour) {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            if (GetPixel(screen, at[0] + 2, at[1] + 2) == colour) return true;
+            Sleep(100);
+        }
+        return false;
+    };
+    MoveTo(at[0], at[1]);
+    EXPECT_TRUE(cornerIs(RGB(0, 0, 0)));
+    MoveTo(Spot("board")[0] - 30, at[1]);  // off the board: the board is left
+    EXPECT_TRUE(cornerIs(RGB(255, 255, 255)));
+    ReleaseDC(nullptr, screen);
+    ASSERT_TRUE(board_->requestSave().has_value());
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(NotWhite(*canvas), 0) << "the canvas holds no cursor";
+}
+
+TEST_F(PracticeBoardTest, StabiliserEndsADragShort) {
+    Start(L"--board oekakiBBS --canvas 100x80 --pos 80,60 --stabiliser 6");
+    MoveTo(CanvasPixel(5, 5)[0], CanvasPixel(5, 5)[1]);
+    Down();
+    MoveTo(CanvasPixel(50, 5)[0], CanvasPixel(50, 5)[1]);
+    Up();
+    ExpectBoardPainted(1, 1, 40);
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    EXPECT_EQ(canvas->at(44, 5), board::kBlack);
+    EXPECT_EQ(canvas->at(45, 5), board::kWhite);
+}
+
+// The message times say how far apart the presses were sent, whenever the board handles them.
+TEST_F(PracticeBoardTest, BusyPaceMissesAPressSentTooSoonAfterTheLast) {
+    Start(L"--board oekakiBBS --canvas 50x40 --pos 80,60 --busy-ms 1000");
+    ClickAt(CanvasPixel(0, 0));
+    ClickAt(CanvasPixel(1, 0));
+    Sleep(1500);
+    ClickAt(CanvasPixel(2, 0));
+    const board::Report report = ReportAfter(3);
+    EXPECT_EQ(report.find("busy_ms"), (std::vector<long>{1000, 1}));
+    const auto canvas = board_->canvas();
+    ASSERT_TRUE(canvas.has_value());
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(canvas->at(x, 0) == board::kWhite, x == 1) << x;
 }
 
 TEST_F(PracticeBoardTest, BusyBoardMissesEveryNthOfItsFirstPresses) {

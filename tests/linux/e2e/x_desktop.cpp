@@ -29,6 +29,11 @@ constexpr auto kEndAfterSessionEnd = 5s;
 constexpr int kStatusAfterSignal = 0;
 constexpr int kStatusAfterConnectionLost = 1;
 constexpr auto kSettle = 300ms;
+// A window the program has just shown gets the keyboard within this; otherwise the user clicks it.
+constexpr auto kFocusComes = 3s;
+// How long a typed text may take to show in its field, and how often it is typed before giving up.
+constexpr auto kTextReadBack = 3s;
+constexpr int kTypingTries = 3;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
 constexpr const char* kChooserTitle = "開く";
@@ -43,10 +48,15 @@ const std::string kRecordSeparator = " | ";
 // The square corner whose capture yields `point`: the guide's derived point lies that far into it.
 ScreenPoint CornerFor(ScreenPoint point, std::int32_t dx, std::int32_t dy) { return {point.x - dx, point.y - dy}; }
 
+// How far into its magnified square each board kind's page-5 point lies.
+const ScreenPoint kPlaceInSquare[] = {{kUpButtonDX, kUpButtonDY}, {kSliderDX, kSliderDY}, {kMarkDX, kMarkDY}};
+
 // The smallest rectangle holding the board and every point the captures must yield.
 ScreenRect Span(const BoardPlace& p) {
     ScreenRect r = p.boardRect;
-    for (const ScreenPoint q : {p.channels[0], p.channels[1], p.channels[2], p.canvas}) {
+    std::vector<ScreenPoint> points = p.places;
+    points.push_back(p.canvas);
+    for (const ScreenPoint q : points) {
         r = {std::min(r.left, q.x), std::min(r.top, q.y), std::max(r.right, q.x + 1), std::max(r.bottom, q.y + 1)};
     }
     return r;
@@ -71,11 +81,10 @@ BoardOnScreen XDesktop::showBoard() {
     // screen): under a window manager they stay below mipro's.
     for (const TopWindow& w : x_.windows()) x_.keepBelow(w.id);
     BoardOnScreen b;
-    for (std::size_t i = 0; i < place_.channels.size(); ++i) {
-        b.colourSquares[i] = place_.oekaki ? CornerFor(place_.channels[i], kUpButtonDX, kUpButtonDY)
-                                           : CornerFor(place_.channels[i], kSliderDX, kSliderDY);
-    }
+    const ScreenPoint into = kPlaceInSquare[place_.kind];
+    for (const ScreenPoint p : place_.places) b.colourSquares.push_back(CornerFor(p, into.x, into.y));
     b.canvasSquare = CornerFor(place_.canvas, kCanvasDX, kCanvasDY);
+    b.codeWindow = place_.codeWindow;
     b.canvasOrigin = place_.canvas;
     b.board = place_.boardRect;
     b.canvas = place_.canvasRect;
@@ -214,16 +223,39 @@ std::string XDesktop::text(ControlRef c) {
     return x_.clipboardText();
 }
 
+// A window manager tells which windows it keeps above the others; a bare display cannot.
+std::optional<bool> XDesktop::keptAbove() {
+    if (!main_ || !x_.hasWindowManager()) return std::nullopt;
+    return x_.inState(main_, "_NET_WM_STATE_ABOVE");
+}
+
 bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }
 
-// The chooser's location bar (Control+L) takes the whole path.
+// The chooser's location bar (Control+L) takes the whole path once the chooser has the keyboard.
+// The bar's text is copied back out before Return: a busy program may take a letter sent on a key
+// remapped for it after the next remapping, and a path typed wrong leaves the chooser open. The
+// path is typed again over the bar's whole text until it reads right.
 void XDesktop::typePathAndConfirm(const std::string& utf8Path) {
-    std::this_thread::sleep_for(kSettle);
-    x_.key("l", true);
-    std::this_thread::sleep_for(kSettle);
-    x_.type(utf8Path);
-    std::this_thread::sleep_for(kSettle);
+    const auto chooser = titled(kChooserTitle);
+    Require(chooser.has_value(), "the file dialog is not open");
+    if (!WaitUntil([&] { return x_.holdsFocus(chooser->id); }, kFocusComes)) x_.focus(chooser->id);
+    Require(WaitUntil([&] { return x_.holdsFocus(chooser->id); }, kStepTimeout),
+            "the file dialog did not take the keyboard");
+    for (int attempt = 1;; ++attempt) {
+        x_.key("l", true);
+        x_.key("a", true);
+        x_.type(utf8Path);
+        if (WaitUntil([&] { return copiedFromFocus() == utf8Path; }, kTextReadBack)) break;
+        Require(attempt < kTypingTries, "the path did not come out right in the file dialog");
+    }
     x_.key("Return");
+}
+
+// The text of the field with the keyboard, selected whole and copied.
+std::string XDesktop::copiedFromFocus() {
+    x_.key("a", true);
+    x_.key("c", true);
+    return x_.clipboardText();
 }
 
 std::optional<ScreenRect> XDesktop::magnifierRect() {

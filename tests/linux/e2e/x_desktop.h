@@ -6,7 +6,6 @@
 
 #include <sys/types.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,10 +17,12 @@ namespace mipro::testing {
 
 // Where the board shows on the screen, as the driver's command line gives it: the pixels the
 // captures must yield (on oekakiBBS the tens up-arrow point, on PaintBBS the slider pixel that
-// sets 5, and the canvas's first pixel) and the rectangles of the board and its canvas.
+// sets 5, on a code board its places themselves; and the canvas's first pixel) and the rectangles
+// of the board and its canvas.
 struct BoardPlace {
-    bool oekaki = true;
-    std::array<ScreenPoint, 3> channels;
+    int kind = 0;                     // page 4's option: oekakiBBS, PaintBBS, ColourCode
+    std::vector<ScreenPoint> places;  // page 5's, in the order it captures them
+    std::optional<BoardOnScreen::CodeWindow> codeWindow;  // where the board has one, captured or not
     ScreenPoint canvas;
     ScreenRect canvasRect;
     ScreenRect boardRect;         // the canvas alone for a board of somebody else's
@@ -47,7 +48,7 @@ public:
     void moveMainWindow(ScreenPoint topLeft) override;
     std::string caption() override;
     // Keeping above is left untold: on a bare display it shows nowhere.
-    std::optional<bool> keptAbove() override { return std::nullopt; }
+    std::optional<bool> keptAbove() override;
 
     bool available(ControlRef c) override;
     bool pointerParkedOn(ControlRef c) override;
@@ -68,9 +69,12 @@ public:
     ScreenRect screen() override { return x_.screen(); }
     ScreenPoint pointer() override { return x_.pointer(); }
     void moveTo(ScreenPoint p) override { x_.moveTo(p); }
+    void clickAt(ScreenPoint p) override { x_.clickAt(p); }
+    std::int32_t pixelAt(ScreenPoint p) override { return x_.look({p.x, p.y, p.x + 1, p.y + 1}).at(0, 0); }
     void pressEnter() override { x_.key("Return"); }
 
 private:
+    std::string copiedFromFocus();
     std::optional<TopWindow> mainWindow();
     std::optional<TopWindow> titled(const std::string& title);
     ScreenRect rectOf(ControlRef c);

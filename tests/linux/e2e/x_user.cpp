@@ -61,6 +61,23 @@ std::string TextProperty(Display* d, Window w, const char* name, Atom type) {
     return text;
 }
 
+// The atoms a window property lists (such as _NET_WM_STATE); empty when it has none.
+std::vector<Atom> AtomProperty(Display* d, Window w, const char* name) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<Atom> atoms;
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, XA_ATOM, &actual, &format, &count,
+                           &after, &data) == Success &&
+        data && format == 32) {
+        const Atom* list = reinterpret_cast<const Atom*>(data);
+        atoms.assign(list, list + count);
+    }
+    if (data) XFree(data);
+    return atoms;
+}
+
 std::string ClassOf(Display* d, Window w) {
     XClassHint hint{};
     if (!XGetClassHint(d, w, &hint)) return {};
@@ -301,6 +318,35 @@ void XUser::focus(XWindowId id) {
     XRaiseWindow(display_, topLevelOf(id));
     XSetInputFocus(display_, id, RevertToPointerRoot, CurrentTime);
     sync();
+}
+
+bool XUser::hasWindowManager() {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool has = XGetWindowProperty(display_, DefaultRootWindow(display_),
+                                        XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False,
+                                        XA_WINDOW, &actual, &format, &count, &after, &data) == Success &&
+                     count == 1;
+    if (data) XFree(data);
+    return has;
+}
+
+bool XUser::inState(XWindowId id, const std::string& state) {
+    const Atom wanted = XInternAtom(display_, state.c_str(), False);
+    for (const Atom a : AtomProperty(display_, id, "_NET_WM_STATE")) {
+        if (a == wanted) return true;
+    }
+    return false;
+}
+
+bool XUser::holdsFocus(XWindowId topLevel) {
+    Window focused = None;
+    int revert = 0;
+    XGetInputFocus(display_, &focused, &revert);
+    if (focused == None || focused == PointerRoot) return false;
+    return topLevelOf(focused) == topLevelOf(topLevel);
 }
 
 void XUser::close(XWindowId id) {

@@ -66,6 +66,13 @@ public:
     // Gives a window the keyboard, as a click on its title bar would (a window manager need not
     // give it to a window of a program the user has not touched lately).
     void focus(XWindowId id);
+    // Whether a window manager runs on the display (it names its window on the root window).
+    bool hasWindowManager();
+    // Whether the window manager keeps a window in a state of _NET_WM_STATE (such as
+    // "_NET_WM_STATE_ABOVE").
+    bool inState(XWindowId id, const std::string& state);
+    // Whether the keyboard's input goes to this top-level window (or a window inside it).
+    bool holdsFocus(XWindowId topLevel);
     // Asks a window to close, as its close box would.
     void close(XWindowId id);
     // Cuts the connection of the client that made the window, as a server going away would.

@@ -1,10 +1,13 @@
 // The Windows edition's driver of a whole run, started by scripts/e2e (and scripts/screenshots):
 // the scripted user (tests/e2e/scripted_user.h) on practice-board.exe and mipro.exe under Wine.
 //
-//   e2e_driver PICTURE CANVAS_BMP oekakiBBS|PaintBBS fast|normal|slow [--hand-at-percent P]
-//              [--hand-during colour-change|reset] [--strokes] [--no-check] [--canvas WxH] [--busy N,K]
+//   e2e_driver PICTURE CANVAS_BMP oekakiBBS|PaintBBS|ColourCode fast|normal|slow
+//              [the options every driver knows, tests/e2e/run_options.h]
+//              [--canvas WxH] [--busy N,K] [--busy-ms N] [--stabiliser N] [--drop-focus K]
 //
-// --canvas and --busy go to practice-board.exe as they are (its canvas size, a busy board).
+// --canvas, --busy, --busy-ms, --stabiliser and --drop-focus go to practice-board.exe as they are
+// (its canvas size, a busy board, a pen that ends drags short, a code field that misses the focus
+// once); so does --opener, which the user also needs to know.
 //
 // With E2E_SHOT_DIR set, the user stops once the run has ended so that the board can be
 // photographed from outside; with E2E_STEP_SHOT_DIR set, it stops at each step for the user
@@ -49,8 +52,12 @@ int wmain(int argc, wchar_t** argv) {
             };
         };
         const std::vector<OptionRow> boardOptions = {{"--canvas", true, toBoard(L"--canvas")},
-                                                     {"--busy", true, toBoard(L"--busy")}};
+                                                     {"--busy", true, toBoard(L"--busy")},
+                                                     {"--busy-ms", true, toBoard(L"--busy-ms")},
+                                                     {"--stabiliser", true, toBoard(L"--stabiliser")},
+                                                     {"--drop-focus", true, toBoard(L"--drop-focus")}};
         RunOptions options = ParseRunOptions(args, boardOptions);
+        toBoard(L"--opener")(OpenerName(options.opener));
         options.picture = WholePath(PathFromUtf8(options.picture));
         options.canvasFile = WholePath(PathFromUtf8(options.canvasFile));
         options.endShotDir = FolderFromEnvironment(L"E2E_SHOT_DIR");

@@ -7,6 +7,7 @@
 #include "app/form_layout.h"
 #include "base/nearest_int.h"
 #include "editions/win32/display_units.h"
+#include "targeting/capture_record.h"
 #include "tests/e2e/require.h"
 #include "tests/e2e/wait_until.h"
 
@@ -25,7 +26,7 @@ const wchar_t* const kBoardPosition = L"--pos 560,80";
 // Low enough for the magnifier to lie wholly on the screen when it shows the board's controls.
 const wchar_t* const kShotBoardPosition = L"--pos 560,240";
 // The items of the board's report that tell what it made of the presses.
-const char* const kRecordItems[] = {"tool", "presses", "stray", "busy", "input"};
+const char* const kRecordItems[] = {"tool", "presses", "stray", "busy", "busy_ms", "input", "window_presses", "keys", "codes", "stabiliser"};
 
 std::string Utf8(const std::wstring& text) {
     const std::u8string u8 = fs::path(text).u8string();
@@ -51,7 +52,25 @@ ScreenPoint ReportPoint(const board::Report& r, const std::string& name) {
     return p;
 }
 
+// The square corner whose capture yields a code board's place: the guide's red cross lies that
+// far into it.
+ScreenPoint MarkedSquare(ScreenPoint place) { return {place.x - kMarkDX, place.y - kMarkDY}; }
+
 }  // namespace
+
+// Page 5's squares in the order the user captures them: the colour controls' guides, or a code
+// board's places.
+std::vector<ScreenPoint> WineDesktop::PageFiveSquares(const board::Report& shown) const {
+    if (options_.boardName != "ColourCode") {
+        return {ReportPoint(shown, "red_guide"), ReportPoint(shown, "green_guide"), ReportPoint(shown, "blue_guide")};
+    }
+    std::vector<ScreenPoint> squares;
+    if (CapturesOpener(options_)) squares.push_back(MarkedSquare(ReportPoint(shown, "code_open")));
+    squares.push_back(MarkedSquare(ReportPoint(shown, "code_field")));
+    squares.push_back(MarkedSquare(ReportPoint(shown, "swatch")));
+    if (CapturesCloser(options_)) squares.push_back(MarkedSquare(ReportPoint(shown, "code_close")));
+    return squares;
+}
 
 WineDesktop::WineDesktop(const RunOptions& options, std::wstring boardArgs)
     : options_(options), boardArgs_(std::move(boardArgs)) {}
@@ -62,9 +81,11 @@ BoardOnScreen WineDesktop::showBoard() {
     const auto shown = board_->waitUntilShown();
     Require(shown.has_value(), "the practice board did not start");
     BoardOnScreen b;
-    b.colourSquares = {ReportPoint(*shown, "red_guide"), ReportPoint(*shown, "green_guide"),
-                       ReportPoint(*shown, "blue_guide")};
+    b.colourSquares = PageFiveSquares(*shown);
     b.canvasSquare = ReportPoint(*shown, "canvas_guide");
+    if (options_.opener == CodeOpener::Window) {
+        b.codeWindow = {ReportPoint(*shown, "code_close"), ReportPoint(*shown, "code_window_face")};
+    }
     b.board = b.keepClear = ReportRect(*shown, "board");
     b.canvas = ReportRect(*shown, "canvas");
     b.canvasOrigin = {b.canvas.left, b.canvas.top};
@@ -200,6 +221,23 @@ ScreenPoint WineDesktop::pointer() {
 }
 
 void WineDesktop::moveTo(ScreenPoint p) { SetCursorPos(p.x, p.y); }
+
+// The left button pressed and released where the pointer was put, as the user's hand does it.
+void WineDesktop::clickAt(ScreenPoint p) {
+    SetCursorPos(p.x, p.y);
+    INPUT buttons[2] = {};
+    buttons[0].type = buttons[1].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, buttons, sizeof(INPUT));
+}
+
+std::int32_t WineDesktop::pixelAt(ScreenPoint p) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF seen = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return static_cast<std::int32_t>(seen);
+}
 
 void WineDesktop::pressEnter() { PressEnter(); }
 

@@ -57,9 +57,12 @@ public:
     ScreenRect screen() override;
     ScreenPoint pointer() override;
     void moveTo(ScreenPoint p) override;
+    void clickAt(ScreenPoint p) override;
+    std::int32_t pixelAt(ScreenPoint p) override;
     void pressEnter() override;
 
 private:
+    std::vector<ScreenPoint> PageFiveSquares(const board::Report& shown) const;
     HWND control(ControlRef c);
     HWND dialog();
 
