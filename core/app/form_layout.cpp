@@ -134,14 +134,16 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(Illustration(7, 7, false));
     d.push_back(Illustration(10, 7, false));
     d.push_back(PageText(7, 360, 1140, kPageText7));
+    // The four speeds 300 twips apart, so that the two check boxes and the status fit below them.
     d.push_back(Option(Control::optSPEED, 0, 7, 2820, 1560, "速く描く！", 2295));
-    d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1920, "普通？", 2295));
-    d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2280, "ゆっくり描く♪", 2295));
+    d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1860, "普通？", 2295));
+    d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2160, "ゆっくり描く♪", 2295));
+    d.push_back(Option(Control::optSPEED, 3, 7, 2820, 2460, "掲示板の速さで描く！", 2295));
     d.push_back(Button(Control::cmdDRAW, 7, 5220, 1980, "描画開始"));
-    d.push_back(Choice(Control::chkCHECK, 7, 2640, "描き終わったら確かめて直す"));
-    d.push_back(Choice(Control::chkSTROKE, 7, 2940, "同じ色の横並びを線で描く"));
+    d.push_back(Choice(Control::chkCHECK, 7, 2760, "描き終わったら確かめて直す"));
+    d.push_back(Choice(Control::chkSTROKE, 7, 3060, "同じ色の横並びを線で描く"));
     // Below the two check boxes.
-    d.push_back(StatusLabel(7, 3300, 255));
+    d.push_back(StatusLabel(7, 3390, 255));
     return d;
 }
 

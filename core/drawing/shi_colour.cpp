@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "drawing/board_pace.h"
 #include "drawing/pixel_line.h"
 
 namespace mipro {
@@ -25,7 +26,7 @@ constexpr std::int32_t kMostUnitSteps = 2;
 // Drives one slider row with the pause of the chosen speed around every event.
 class SliderHand {
 public:
-    SliderHand(Wizard& w, std::int32_t ry) : w_(w), ry_(ry), wait_(w.st.SpeedWait + kSliderExtraWaitMs) {}
+    SliderHand(Wizard& w, std::int32_t ry) : w_(w), ry_(ry), wait_(ControlWait(w.st, kSliderExtraWaitMs)) {}
 
     void moveTo(std::int32_t x) {
         w_.pf.pointer.setCursorPos({x, ry_});

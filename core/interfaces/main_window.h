@@ -30,7 +30,7 @@ enum class Control {
     optBOARD,        // optBOARD(0) oekakiBBS, (1) PaintBBS and (2) a board that takes a colour code (step 4)
     cmdGETRGB,       // "設定...": the magnifier for the board's three colour controls (step 5)
     cmdGETHOME,      // "設定...": the magnifier for the canvas origin (step 6)
-    optSPEED,        // optSPEED(0) fast, (1) normal, (2) slow (step 7)
+    optSPEED,        // optSPEED(0) fast, (1) normal, (2) slow, (3) the board's own pace (step 7)
     cmdDRAW,         // "描画開始": the draw run (step 7)
     lblCANVAS,       // lblCANVAS(0) "大きさ:" and (1) "x": the words around the canvas size (step 6)
     txtCANVASW,      // the canvas's width, found from the screen and correctable (step 6)

@@ -132,8 +132,10 @@ struct State {
     Boolean CanClose = False;  // False while the pixel extraction runs: the window refuses to close
     std::int32_t SoundOn = 0;  // the sound cues play when non-zero; mirrors chkSOUND
     std::string ImgFileName;  // full path of the picture last loaded
-    std::int32_t SpeedIndex = 0;  // the chosen optSPEED button: 0 fast, 1 normal, 2 slow
-    std::int32_t SpeedWait = 0;  // the pause in milliseconds around each click of the draw run: 3, 15 or 80
+    std::int32_t SpeedIndex = 0;  // the chosen optSPEED button: 0 fast, 1 normal, 2 slow, 3 the board's own pace
+    // The pause in milliseconds around each click of the draw run: 3, 15 or 80; at the board's own
+    // pace the run moves it between 0 and 3 as the board takes its presses (drawing/board_pace.h).
+    std::int32_t SpeedWait = 0;
     std::int32_t TwipsX = 0;  // twips per screen pixel across, read from the screen at start
     std::int32_t TwipsY = 0;  // twips per screen pixel down
     std::vector<std::uint8_t> SndEnd, SndEnter, SndCancel, SndClick;  // the WAVE images of the cues
