@@ -13,7 +13,8 @@ namespace {
 
 const std::array<std::string, 3> kBoards = {"oekakiBBS", "PaintBBS", "ColourCode"};
 const std::array<std::string, 3> kOpeners = {"none", "button", "window"};
-const std::array<std::string, 3> kSpeeds = {"fast", "normal", "slow"};
+// As page 7 orders its speed buttons: fastest is the board's own pace.
+const std::array<std::string, 4> kSpeeds = {"fast", "normal", "slow", "fastest"};
 constexpr std::size_t kPositionals = 4;
 
 // The option button for `name` among `names`.

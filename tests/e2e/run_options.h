@@ -31,7 +31,7 @@ struct RunOptions {
     std::string canvasFile;  // where the board's canvas is saved after the run (24-bit BMP)
     std::string boardName;   // oekakiBBS, PaintBBS or ColourCode
     int boardIndex = 0;      // its option button on step 4
-    int speedIndex = 0;      // fast, normal, slow: the option button on step 7
+    int speedIndex = 0;      // fast, normal, slow, fastest: the option button on step 7
     // Once the caption shows this per cent, a hand moves the mouse; -1: nobody touches it.
     int handAtPercent = -1;
     HandDuring handDuring = HandDuring::Nothing;

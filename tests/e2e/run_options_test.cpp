@@ -25,6 +25,9 @@ TEST(RunOptions, ReadsThePositionalArgumentsAndTheCommonOptions) {
     EXPECT_EQ(o.boardIndex, 1);
     EXPECT_EQ(o.speedIndex, 2);
     EXPECT_EQ(o.handAtPercent, 50);
+    std::vector<std::string> fastest = Args({});
+    fastest[3] = "fastest";
+    EXPECT_EQ(ParseRunOptions(fastest, {}).speedIndex, 3);
 }
 
 TEST(RunOptions, NobodyTouchesTheMouseUnlessAsked) {
