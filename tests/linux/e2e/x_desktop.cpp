@@ -205,11 +205,7 @@ void XDesktop::press(ControlRef c) { x_.clickAt(Centre(rectOf(c))); }
 
 std::string XDesktop::text(ControlRef c) {
     x_.clickAt(Centre(rectOf(c)));
-    std::this_thread::sleep_for(kSettle);
-    x_.key("a", true);
-    x_.key("c", true);
-    std::this_thread::sleep_for(kSettle);
-    return x_.clipboardText();
+    return copiedFromFocus();
 }
 
 bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }
@@ -234,10 +230,14 @@ void XDesktop::typePathAndConfirm(const std::string& utf8Path) {
     x_.key("Return");
 }
 
-// The text of the field with the keyboard, selected whole and copied.
+// The text of the field with the keyboard, selected whole and copied: the clipboard is taken over
+// first, so that the copy shows as the program taking it back (what the clipboard held before,
+// the path typed into the file chooser, is never read for the field's text).
 std::string XDesktop::copiedFromFocus() {
+    x_.claimClipboard();
     x_.key("a", true);
     x_.key("c", true);
+    if (!WaitUntil([&] { return x_.clipboardTakenBack(); }, kTextReadBack)) return {};
     return x_.clipboardText();
 }
 

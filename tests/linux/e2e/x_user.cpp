@@ -328,6 +328,19 @@ void XUser::killClient(XWindowId id) {
     sync();
 }
 
+void XUser::claimClipboard() {
+    if (clipboardOwner_ == None) {
+        clipboardOwner_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    }
+    XSetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False), clipboardOwner_, CurrentTime);
+    sync();
+}
+
+bool XUser::clipboardTakenBack() {
+    const Window owner = XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
+    return owner != None && owner != clipboardOwner_;
+}
+
 // Asks the clipboard's owner for its text as UTF-8 into a property of a window of our own, and
 // reads it from there once the owner says it has answered.
 std::string XUser::clipboardText() {
