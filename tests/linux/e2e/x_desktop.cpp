@@ -31,9 +31,13 @@ constexpr int kStatusAfterConnectionLost = 1;
 constexpr auto kSettle = 300ms;
 // A window the program has just shown gets the keyboard within this; otherwise the user clicks it.
 constexpr auto kFocusComes = 3s;
-// How long a typed text may take to show in its field, and how often it is typed before giving up.
-constexpr auto kTextReadBack = 3s;
+// How long a typed text may take to show in its field, and how often it is typed before giving up;
+// how long a copy may take to reach the clipboard.
+constexpr auto kTextReadBack = 10s;
 constexpr int kTypingTries = 3;
+constexpr auto kCopyArrives = 1s;
+// How long the program may take to copy a box's text on a busy machine.
+constexpr auto kBoxTextCopied = 30s;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
 constexpr const char* kChooserTitle = "開く";
@@ -205,7 +209,9 @@ void XDesktop::press(ControlRef c) { x_.clickAt(Centre(rectOf(c))); }
 
 std::string XDesktop::text(ControlRef c) {
     x_.clickAt(Centre(rectOf(c)));
-    return copiedFromFocus();
+    std::string copied;
+    WaitUntil([&] { return !(copied = copiedFromFocus()).empty(); }, kBoxTextCopied);
+    return copied;
 }
 
 bool XDesktop::fileDialogOpen() { return titled(kChooserTitle).has_value(); }
@@ -237,7 +243,7 @@ std::string XDesktop::copiedFromFocus() {
     x_.claimClipboard();
     x_.key("a", true);
     x_.key("c", true);
-    if (!WaitUntil([&] { return x_.clipboardTakenBack(); }, kTextReadBack)) return {};
+    if (!WaitUntil([&] { return x_.clipboardTakenBack(); }, kCopyArrives)) return {};
     return x_.clipboardText();
 }
 

@@ -79,6 +79,7 @@ public:
 
 private:
     void sync();
+    bool buttonHeld();
     // The window that holds the clipboard while nothing is copied into it.
     XWindowId clipboardOwner_ = 0;
     // The window's top-left on the screen, and the child of the root holding it (its frame under a
