@@ -19,6 +19,8 @@ namespace {
 
 constexpr unsigned kLeftButton = 1;
 constexpr auto kButtonHold = std::chrono::milliseconds(20);
+// How long a window manager may hold a click back on a busy machine.
+constexpr auto kClickLetThrough = std::chrono::seconds(30);
 // Long enough for the programs on the display to take in a changed keyboard mapping.
 constexpr auto kKeymapSettle = std::chrono::milliseconds(80);
 constexpr auto kBetweenKeys = std::chrono::milliseconds(10);
@@ -130,12 +132,25 @@ ScreenPoint XUser::pointer() {
     return {x, y};
 }
 
+// The click has reached the window once the server shows the button up again: a window manager
+// that takes the press first holds the release back until it lets the press through, and keys
+// typed meanwhile would overtake the click.
 void XUser::click() {
     XTestFakeButtonEvent(display_, kLeftButton, True, CurrentTime);
     sync();
     std::this_thread::sleep_for(kButtonHold);
     XTestFakeButtonEvent(display_, kLeftButton, False, CurrentTime);
     sync();
+    const auto deadline = std::chrono::steady_clock::now() + kClickLetThrough;
+    while (buttonHeld() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kButtonHold);
+}
+
+bool XUser::buttonHeld() {
+    Window root = None, child = None;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y, &mask);
+    return (mask & Button1Mask) != 0;
 }
 
 void XUser::clickAt(ScreenPoint p) {
@@ -364,6 +379,19 @@ void XUser::close(XWindowId id) {
 void XUser::killClient(XWindowId id) {
     XKillClient(display_, id);
     sync();
+}
+
+void XUser::claimClipboard() {
+    if (clipboardOwner_ == None) {
+        clipboardOwner_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    }
+    XSetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False), clipboardOwner_, CurrentTime);
+    sync();
+}
+
+bool XUser::clipboardTakenBack() {
+    const Window owner = XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
+    return owner != None && owner != clipboardOwner_;
 }
 
 // Asks the clipboard's owner for its text as UTF-8 into a property of a window of our own, and
