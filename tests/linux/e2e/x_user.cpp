@@ -80,6 +80,22 @@ std::vector<Atom> AtomProperty(Display* d, Window w, const char* name) {
     return atoms;
 }
 
+// The window a _NET_SUPPORTING_WM_CHECK property on w names; nothing when w has none (or is gone).
+std::optional<Window> CheckWindowNamedOn(Display* d, Window w) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::optional<Window> named;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False, XA_WINDOW, &actual,
+                           &format, &count, &after, &data) == Success &&
+        data && format == 32 && count == 1) {
+        named = *reinterpret_cast<const Window*>(data);
+    }
+    if (data) XFree(data);
+    return named;
+}
+
 std::string ClassOf(Display* d, Window w) {
     XClassHint hint{};
     if (!XGetClassHint(d, w, &hint)) return {};
@@ -335,17 +351,11 @@ void XUser::focus(XWindowId id) {
     sync();
 }
 
+// A window manager names a window of its own on the root and names it again on that window; one
+// that has gone leaves the root's name behind, naming a window that no longer exists.
 bool XUser::hasWindowManager() {
-    Atom actual = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    const bool has = XGetWindowProperty(display_, DefaultRootWindow(display_),
-                                        XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False,
-                                        XA_WINDOW, &actual, &format, &count, &after, &data) == Success &&
-                     count == 1;
-    if (data) XFree(data);
-    return has;
+    const std::optional<Window> named = CheckWindowNamedOn(display_, DefaultRootWindow(display_));
+    return named && CheckWindowNamedOn(display_, *named) == named;
 }
 
 bool XUser::inState(XWindowId id, const std::string& state) {
