@@ -36,6 +36,8 @@ constexpr auto kFocusComes = 3s;
 constexpr auto kTextReadBack = 10s;
 constexpr int kTypingTries = 3;
 constexpr auto kCopyArrives = 1s;
+// How long the chooser may take to close once the path is confirmed.
+constexpr auto kChooserCloses = 10s;
 // How long the program may take to copy a box's text on a busy machine.
 constexpr auto kBoxTextCopied = 30s;
 constexpr const char* kMiproClass = "Mipro";
@@ -243,7 +245,12 @@ void XDesktop::typePathAndConfirm(const std::string& utf8Path) {
         if (WaitUntil([&] { return copiedFromFocus() == utf8Path; }, kTextReadBack)) break;
         Require(attempt < kTypingTries, "the path did not come out right in the file dialog");
     }
-    x_.key("Return");
+    // A completion the chooser offers late (a busy machine) takes the first Return for itself: the
+    // path, read right, is confirmed again while the chooser stays open.
+    for (int press = 0; press < kTypingTries; ++press) {
+        x_.key("Return");
+        if (WaitUntil([&] { return !fileDialogOpen(); }, kChooserCloses)) return;
+    }
 }
 
 // The text of the field with the keyboard, selected whole and copied: the clipboard is taken over
