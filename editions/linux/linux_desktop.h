@@ -21,12 +21,12 @@ struct LinuxDesktop {
     X11Connection& x;
     LinuxPointer pointer{x};
     LinuxKeyboard keyboard{x, pointer};
-    LinuxClock clock;
-    LinuxSound sound;
+    LinuxClock clock{};
+    LinuxSound sound{};
     X11Screen screen{x};
     GtkMainWindow window{screen.twipsPerPixelX(), screen.twipsPerPixelY()};
-    GtkDialogs dialogs;
-    LinuxFiles files;
+    GtkDialogs dialogs{};
+    LinuxFiles files{};
     Platform platform{pointer, keyboard, clock, sound, window, dialogs, files, screen,
                       ReadProgramVersion(), FirstBrowseFolder(), WindowSystem::X11};
 };

@@ -19,11 +19,14 @@ constexpr unsigned long kNoDelay = CurrentTime;
 // How long an event waits for a pointer another program holds still, and how often it looks.
 constexpr auto kHeldPointerWait = std::chrono::seconds(1);
 constexpr auto kHeldPointerPoll = std::chrono::milliseconds(1);
+// How long a key waits for the program's last button event to be handled (see keyMayGo).
+constexpr auto kHeldClickWaitForKeys = std::chrono::seconds(5);
 
 template <typename Done>
-void WaitForHeldPointer(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + kHeldPointerWait;
+bool WaitForHeldPointer(Done done, std::chrono::milliseconds limit = kHeldPointerWait) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!done() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kHeldPointerPoll);
+    return done();
 }
 
 }  // namespace
@@ -64,6 +67,7 @@ void LinuxPointer::button(bool press, ScreenPoint now, HandGuard::Send send) {
     if (send == HandGuard::Send::Nothing) return;
     if (send == HandGuard::Send::AtPlacement && now != *guard_.placement()) move(*guard_.placement());
     injected(XTestFakeButtonEvent(x_.display(), kLeftButton, press ? True : False, kNoDelay));
+    leftSent_ = press;
     WaitForHeldPointer([&] { return read().leftHeld == press; });
 }
 
@@ -85,7 +89,14 @@ void LinuxPointer::leftButtonUp() {
     button(false, now, guard_.release(now));
 }
 
-bool LinuxPointer::keyMayGo() { return guard_.key(read().at); }
+// A window manager holds the pointer back, not the keyboard: keys sent while it still holds the
+// program's click on a field would reach the page before the click that gives the field the focus,
+// and go to the board as its shortcuts. So a key waits until the server has handled the program's
+// last button event, and is not sent at all when that never happens.
+bool LinuxPointer::keyMayGo() {
+    if (!WaitForHeldPointer([&] { return read().leftHeld == leftSent_; }, kHeldClickWaitForKeys)) return false;
+    return guard_.key(read().at);
+}
 
 void LinuxPointer::setShape(PointerShape shape) { SetProgramPointerShape(shape); }
 

@@ -41,6 +41,7 @@ private:
     // Where the program last put the pointer, where the button events go, and a hand on the mouse.
     HandGuard guard_;
     bool refusal_told_ = false;
+    bool leftSent_ = false;  // the left button as the program's last event left it
 };
 
 }  // namespace mipro::linux_x11

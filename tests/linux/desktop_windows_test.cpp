@@ -22,7 +22,9 @@ using linux_x11::GtkMagnifierWindow;
 using linux_x11::GtkMainWindow;
 using linux_x11::X11Screen;
 
-constexpr int kSettleTries = 150;
+// How often the test looks before it gives up on the window system (half a minute: a busy
+// machine's window manager takes seconds).
+constexpr int kSettleTries = 1500;
 constexpr auto kSettlePause = std::chrono::milliseconds(20);
 
 class CountedEvents : public MainWindowEvents {
@@ -52,7 +54,7 @@ protected:
         if (!gtk_init_check(nullptr, nullptr)) GTEST_SKIP() << "GTK cannot open the display";
     }
 
-    // Lets GTK run until `done` holds, at most a few seconds; whether it came to hold.
+    // Lets GTK run until `done` holds, at most half a minute; whether it came to hold.
     bool Settle(const std::function<bool()>& done) {
         for (int tries = 0; tries < kSettleTries; ++tries) {
             while (gtk_events_pending()) gtk_main_iteration_do(FALSE);

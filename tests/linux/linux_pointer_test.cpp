@@ -1,5 +1,5 @@
 // The pointer moved by the program, while another program (a window manager taking a click) holds
-// the pointer still for a moment.
+// the pointer still for a moment, and the keys typed after such a click.
 #include "editions/linux/linux_pointer.h"
 
 #include <atomic>
@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "editions/linux/linux_keyboard.h"
 #include "tests/linux/x_test_display.h"
 
 namespace mipro::testing {
@@ -46,9 +47,8 @@ TEST_F(LinuxPointerTest, AMoveIsSeenWhereItWentAfterAGrabHeldThePointer) {
 // the server keeps the events that follow the press: each must still reach the window, in order.
 class SlowWindowManager {
 public:
-    static constexpr auto kThinks = 4ms;
-
-    explicit SlowWindowManager(Window client) : display_(XOpenDisplay(nullptr)) {
+    explicit SlowWindowManager(Window client, std::chrono::milliseconds thinks = 4ms)
+        : display_(XOpenDisplay(nullptr)), thinks_(thinks) {
         XGrabButton(display_, Button1, AnyModifier, client, False, ButtonPressMask, GrabModeSync, GrabModeAsync,
                     None, None);
         XSync(display_, False);
@@ -67,7 +67,7 @@ private:
                 XEvent e;
                 XNextEvent(display_, &e);
                 if (e.type != ButtonPress) continue;
-                std::this_thread::sleep_for(kThinks);
+                std::this_thread::sleep_for(thinks_);
                 XAllowEvents(display_, ReplayPointer, e.xbutton.time);
                 XFlush(display_);
             }
@@ -76,19 +76,25 @@ private:
     }
 
     Display* display_;
+    const std::chrono::milliseconds thinks_;
     std::atomic<bool> stop_ = false;
     std::thread thread_;
 };
 
-// The button events a window received, where they happened: "P100,100 R100,100 ...".
-std::string ButtonEventsSeen(Display* display, int releasesWanted) {
+// The button events a window received, where they happened: "P100,100 R100,100 ...", and its
+// key presses ("K"), until as many releases and keys as wanted have come or a while has passed.
+std::string ButtonEventsSeen(Display* display, int releasesWanted, int keysWanted = 0) {
     std::string seen;
-    int releases = 0;
-    const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (releases < releasesWanted && std::chrono::steady_clock::now() < deadline) {
+    int releases = 0, keys = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while ((releases < releasesWanted || keys < keysWanted) && std::chrono::steady_clock::now() < deadline) {
         while (XPending(display) > 0) {
             XEvent e;
             XNextEvent(display, &e);
+            if (e.type == KeyPress) {
+                seen += "K ";
+                ++keys;
+            }
             if (e.type != ButtonPress && e.type != ButtonRelease) continue;
             seen += e.type == ButtonPress ? 'P' : 'R';
             seen += std::to_string(e.xbutton.x_root) + "," + std::to_string(e.xbutton.y_root) + " ";
@@ -120,6 +126,27 @@ TEST_F(LinuxPointerTest, ClicksReachAWindowWhoseWindowManagerTakesEachPressFirst
     }
     pointer.setCursorPos(away);
     EXPECT_EQ(ButtonEventsSeen(display, kClicks), wanted);
+}
+
+// A window manager that thinks longer than a pointer event waits for it: the keys typed after the
+// click still reach the window after the click, never before it (they would go to whatever held
+// the focus, a board's shortcuts).
+TEST_F(LinuxPointerTest, KeysAfterAClickWaitForTheWindowManagerToLetTheClickThrough) {
+    const Window client = MakeWindow({50, 50, 200, 200}, PixelFor(255, 255, 255));
+    XSelectInput(display, client, ButtonPressMask | ButtonReleaseMask | KeyPressMask);
+    XSetInputFocus(display, client, RevertToParent, CurrentTime);
+    XSync(display, False);
+    SlowWindowManager manager(client, 1500ms);
+
+    linux_x11::LinuxPointer pointer(system);
+    linux_x11::LinuxKeyboard keyboard(system, pointer);
+    const ScreenPoint field{100, 100};
+    pointer.setCursorPos(field);
+    pointer.leftButtonDown();
+    pointer.setCursorPos(field);
+    pointer.leftButtonUp();
+    keyboard.typeCode("1a");
+    EXPECT_EQ(ButtonEventsSeen(display, 1, 2), "P100,100 R100,100 K K ");
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ constexpr int kDpis[] = {96, 144, 192};
 // Pointer positions, odd and even, where the window goes when shown and where it moves after.
 constexpr ScreenPoint kFirstPointer{641, 511};
 constexpr ScreenPoint kSecondPointer{300, 402};
-constexpr int kSettleTries = 100;
+// The window is looked at until it stands where asked: a window manager on a busy machine takes
+// seconds to place it, so the test gives up only after half a minute.
+constexpr int kSettleTries = 1500;
 constexpr auto kSettlePause = std::chrono::milliseconds(20);
 // The source square shown in the view, half red and half blue, left of the magnifier.
 constexpr Rect kRedHalf{20, 100, kSourceSizePx / 2, kSourceSizePx};

@@ -56,8 +56,8 @@ run_mipro() {
     started=$!
 }
 
-finish_mipro() {  # waits at most 10 s; sets status
-    for _ in $(seq 1 100); do kill -0 "$started" 2>/dev/null || break; sleep 0.1; done
+finish_mipro() {  # waits at most 60 s; sets status
+    for _ in $(seq 1 600); do kill -0 "$started" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$started" 2>/dev/null && { kill -KILL "$started"; fail "mipro did not end"; }
     wait "$started"
     status=$?
@@ -74,9 +74,9 @@ expect_clean_refusal() {  # expect_clean_refusal WHAT MESSAGE
     rm -rf "$work/tmp" "$work/run"
 }
 
-window_of_mipro() {  # the first window titled "ミプロ♪ ver.", waited for up to 10 s
+window_of_mipro() {  # the first window titled "ミプロ♪ ver.", waited for up to 60 s
     local id=""
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 600); do
         id="$(xdotool search --name '^ミプロ♪ ver\.' 2>/dev/null | head -n 1)"
         [[ -n "$id" ]] && break
         sleep 0.1

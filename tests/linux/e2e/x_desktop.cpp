@@ -31,9 +31,15 @@ constexpr int kStatusAfterConnectionLost = 1;
 constexpr auto kSettle = 300ms;
 // A window the program has just shown gets the keyboard within this; otherwise the user clicks it.
 constexpr auto kFocusComes = 3s;
-// How long a typed text may take to show in its field, and how often it is typed before giving up.
-constexpr auto kTextReadBack = 3s;
+// How long a typed text may take to show in its field, and how often it is typed before giving up;
+// how long a copy may take to reach the clipboard.
+constexpr auto kTextReadBack = 10s;
 constexpr int kTypingTries = 3;
+constexpr auto kCopyArrives = 1s;
+// How long the chooser may take to close once the path is confirmed.
+constexpr auto kChooserCloses = 10s;
+// How long the program may take to copy a box's text on a busy machine.
+constexpr auto kBoxTextCopied = 30s;
 constexpr const char* kMiproClass = "Mipro";
 constexpr const char* kTitlePrefix = "ミプロ♪ ver.";
 constexpr const char* kChooserTitle = "開く";
@@ -216,11 +222,9 @@ bool XDesktop::pointerParkedOn(ControlRef c) {
 
 std::string XDesktop::text(ControlRef c) {
     x_.clickAt(Centre(rectOf(c)));
-    std::this_thread::sleep_for(kSettle);
-    x_.key("a", true);
-    x_.key("c", true);
-    std::this_thread::sleep_for(kSettle);
-    return x_.clipboardText();
+    std::string copied;
+    WaitUntil([&] { return !(copied = copiedFromFocus()).empty(); }, kBoxTextCopied);
+    return copied;
 }
 
 // A window manager tells which windows it keeps above the others; a bare display cannot.
@@ -248,13 +252,22 @@ void XDesktop::typePathAndConfirm(const std::string& utf8Path) {
         if (WaitUntil([&] { return copiedFromFocus() == utf8Path; }, kTextReadBack)) break;
         Require(attempt < kTypingTries, "the path did not come out right in the file dialog");
     }
-    x_.key("Return");
+    // A completion the chooser offers late (a busy machine) takes the first Return for itself: the
+    // path, read right, is confirmed again while the chooser stays open.
+    for (int press = 0; press < kTypingTries; ++press) {
+        x_.key("Return");
+        if (WaitUntil([&] { return !fileDialogOpen(); }, kChooserCloses)) return;
+    }
 }
 
-// The text of the field with the keyboard, selected whole and copied.
+// The text of the field with the keyboard, selected whole and copied: the clipboard is taken over
+// first, so that the copy shows as the program taking it back (what the clipboard held before,
+// the path typed into the file chooser, is never read for the field's text).
 std::string XDesktop::copiedFromFocus() {
+    x_.claimClipboard();
     x_.key("a", true);
     x_.key("c", true);
+    if (!WaitUntil([&] { return x_.clipboardTakenBack(); }, kCopyArrives)) return {};
     return x_.clipboardText();
 }
 

@@ -19,6 +19,8 @@ namespace {
 
 constexpr unsigned kLeftButton = 1;
 constexpr auto kButtonHold = std::chrono::milliseconds(20);
+// How long a window manager may hold a click back on a busy machine.
+constexpr auto kClickLetThrough = std::chrono::seconds(30);
 // Long enough for the programs on the display to take in a changed keyboard mapping.
 constexpr auto kKeymapSettle = std::chrono::milliseconds(80);
 constexpr auto kBetweenKeys = std::chrono::milliseconds(10);
@@ -78,6 +80,22 @@ std::vector<Atom> AtomProperty(Display* d, Window w, const char* name) {
     return atoms;
 }
 
+// The window a _NET_SUPPORTING_WM_CHECK property on w names; nothing when w has none (or is gone).
+std::optional<Window> CheckWindowNamedOn(Display* d, Window w) {
+    Atom actual = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::optional<Window> named;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False, XA_WINDOW, &actual,
+                           &format, &count, &after, &data) == Success &&
+        data && format == 32 && count == 1) {
+        named = *reinterpret_cast<const Window*>(data);
+    }
+    if (data) XFree(data);
+    return named;
+}
+
 std::string ClassOf(Display* d, Window w) {
     XClassHint hint{};
     if (!XGetClassHint(d, w, &hint)) return {};
@@ -130,12 +148,25 @@ ScreenPoint XUser::pointer() {
     return {x, y};
 }
 
+// The click has reached the window once the server shows the button up again: a window manager
+// that takes the press first holds the release back until it lets the press through, and keys
+// typed meanwhile would overtake the click.
 void XUser::click() {
     XTestFakeButtonEvent(display_, kLeftButton, True, CurrentTime);
     sync();
     std::this_thread::sleep_for(kButtonHold);
     XTestFakeButtonEvent(display_, kLeftButton, False, CurrentTime);
     sync();
+    const auto deadline = std::chrono::steady_clock::now() + kClickLetThrough;
+    while (buttonHeld() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kButtonHold);
+}
+
+bool XUser::buttonHeld() {
+    Window root = None, child = None;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y, &mask);
+    return (mask & Button1Mask) != 0;
 }
 
 void XUser::clickAt(ScreenPoint p) {
@@ -320,17 +351,11 @@ void XUser::focus(XWindowId id) {
     sync();
 }
 
+// A window manager names a window of its own on the root and names it again on that window; one
+// that has gone leaves the root's name behind, naming a window that no longer exists.
 bool XUser::hasWindowManager() {
-    Atom actual = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    const bool has = XGetWindowProperty(display_, DefaultRootWindow(display_),
-                                        XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False,
-                                        XA_WINDOW, &actual, &format, &count, &after, &data) == Success &&
-                     count == 1;
-    if (data) XFree(data);
-    return has;
+    const std::optional<Window> named = CheckWindowNamedOn(display_, DefaultRootWindow(display_));
+    return named && CheckWindowNamedOn(display_, *named) == named;
 }
 
 bool XUser::inState(XWindowId id, const std::string& state) {
@@ -364,6 +389,19 @@ void XUser::close(XWindowId id) {
 void XUser::killClient(XWindowId id) {
     XKillClient(display_, id);
     sync();
+}
+
+void XUser::claimClipboard() {
+    if (clipboardOwner_ == None) {
+        clipboardOwner_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    }
+    XSetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False), clipboardOwner_, CurrentTime);
+    sync();
+}
+
+bool XUser::clipboardTakenBack() {
+    const Window owner = XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
+    return owner != None && owner != clipboardOwner_;
 }
 
 // Asks the clipboard's owner for its text as UTF-8 into a property of a window of our own, and

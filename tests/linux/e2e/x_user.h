@@ -45,6 +45,10 @@ public:
     void type(const std::string& utf8);
     // What the clipboard holds (UTF-8), as a paste would take it; empty when nobody holds it.
     std::string clipboardText();
+    // Takes the clipboard over, holding nothing, so that a copy made afterwards shows as another
+    // client owning it (clipboardTakenBack).
+    void claimClipboard();
+    bool clipboardTakenBack();
 
     // The eyes.
     ScreenRect screen();
@@ -80,6 +84,9 @@ public:
 
 private:
     void sync();
+    bool buttonHeld();
+    // The window that holds the clipboard while nothing is copied into it.
+    XWindowId clipboardOwner_ = 0;
     // The window's top-left on the screen, and the child of the root holding it (its frame under a
     // window manager, the window itself on a bare display).
     std::optional<ScreenPoint> origin(XWindowId id);
