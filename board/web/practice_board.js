@@ -1375,17 +1375,33 @@ class BoardPage {
     if (document.title !== title) document.title = title;
   }
 
+  // Only the part that changed since the last frame is put on the page, as a painter repaints
+  // just where the pen went.
   draw() {
     const picture = drawBoard(this.board);
-    const image = this.context.createImageData(picture.width, picture.height);
+    if (!this.image || this.image.width !== picture.width || this.image.height !== picture.height) {
+      this.image = this.context.createImageData(picture.width, picture.height);
+      this.shown = new Int32Array(picture.pixels.length).fill(-1);
+    }
+    const changed = { left: picture.width, top: picture.height, right: 0, bottom: 0 };
     for (let i = 0; i < picture.pixels.length; ++i) {
       const colour = picture.pixels[i];
-      image.data[4 * i] = colour & 0xff;
-      image.data[4 * i + 1] = (colour >> 8) & 0xff;
-      image.data[4 * i + 2] = (colour >> 16) & 0xff;
-      image.data[4 * i + 3] = 0xff;
+      if (colour === this.shown[i]) continue;
+      this.shown[i] = colour;
+      this.image.data[4 * i] = colour & 0xff;
+      this.image.data[4 * i + 1] = (colour >> 8) & 0xff;
+      this.image.data[4 * i + 2] = (colour >> 16) & 0xff;
+      this.image.data[4 * i + 3] = 0xff;
+      const x = i % picture.width;
+      const y = (i - x) / picture.width;
+      changed.left = Math.min(changed.left, x);
+      changed.top = Math.min(changed.top, y);
+      changed.right = Math.max(changed.right, x + 1);
+      changed.bottom = Math.max(changed.bottom, y + 1);
     }
-    this.context.putImageData(image, 0, 0);
+    if (changed.right <= changed.left) return;
+    this.context.putImageData(this.image, 0, 0, changed.left, changed.top,
+                              changed.right - changed.left, changed.bottom - changed.top);
   }
 }
 

@@ -25,8 +25,11 @@ constexpr auto kHeldClickWaitForKeys = std::chrono::seconds(5);
 template <typename Done>
 bool WaitForHeldPointer(Done done, std::chrono::milliseconds limit = kHeldPointerWait) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!done() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kHeldPointerPoll);
-    return done();
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(kHeldPointerPoll);
+    }
 }
 
 }  // namespace
