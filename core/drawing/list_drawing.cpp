@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/board_colour.h"
+#include "drawing/board_pace.h"
 #include "drawing/draw_run.h"
 #include "drawing/group_landing.h"
 #include "targeting/board_kinds.h"
@@ -84,13 +85,16 @@ void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
     w.pf.screen.setPixel(w.st.ScreenDC, P.x, P.y, ColourOf(px));
 }
 
-// A click on the pixel; false when a hand was seen then (its press may have been withheld, or the
-// hand may have clicked elsewhere).
+// A click on the pixel the pointer was just placed on; false when a hand was seen then (its press
+// may have been withheld, or the hand may have clicked elsewhere). At the design's speeds the
+// pointer is placed there again before each button event; at the board's own pace it is not, each
+// placement costing about as much as the click itself: a hand that moved it is seen all the same.
 bool ClickPixel(Wizard& w, ScreenPoint P) {
-    w.pf.pointer.setCursorPos(P);
+    const bool placeAgain = !AtBoardPace(w.st);
+    if (placeAgain) w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
-    w.pf.pointer.setCursorPos(P);
+    if (placeAgain) w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
     return !HandMoved(w, P.x, P.y);
