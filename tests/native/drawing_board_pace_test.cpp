@@ -150,5 +150,33 @@ TEST_F(BoardPaceRunTest, AColourThatDidNotLandAsSetIsFoundInItsGroupAndDrawnAgai
     EXPECT_TRUE(desk.dialogs.shown.empty());
 }
 
+// At the board's own pace a pixel is clicked where the pointer was placed for the hand check, not
+// placed again before the press: a hand that takes the mouse in between gets no click where it
+// went, is seen after the click, and the pixel is drawn again once the user says go on.
+TEST_F(BoardPaceRunTest, AHandBetweenThePlacementAndThePressGetsNoClickAndTheRunAsks) {
+    const Picture p = FewColours(48, 32);
+    for (Kind kind : {Kind::OekakiBBS, Kind::PaintBBS}) {
+        SCOPED_TRACE(kind == Kind::OekakiBBS ? "oekakiBBS" : "PaintBBS");
+        PutBusyBoard(kind, false, kBoardPaceSpeed);
+        desk.dialogs.shown.clear();
+        desk.dialogs.answers = {kYes};
+        handMoved = false;
+        canvasPressesSeen = 0;
+        const ScreenPoint handAt = {board->canvasOrigin().x + 60, board->canvasOrigin().y + 40};
+        desk.pointer.onButton = [&] {
+            if (handMoved || board->model().buttonHeld() || !OnCanvas(desk.pointer.position())) return;
+            if (++canvasPressesSeen < 30) return;
+            handMoved = true;
+            desk.pointer.userMoves(handAt);
+        };
+        DrawNoted(p);
+        ASSERT_TRUE(handMoved);
+        EXPECT_EQ(Questions().size(), 1u);
+        EXPECT_EQ(board->canvas().at(60, 40), board::kWhite);
+        EXPECT_EQ(Mismatches(p, kind == Kind::PaintBBS), 0);
+        EXPECT_EQ(desk.window.windowCaption(), " 描画 100% 完了...");
+    }
+}
+
 }  // namespace
 }  // namespace mipro::testing
