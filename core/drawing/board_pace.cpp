@@ -6,6 +6,8 @@ namespace mipro {
 
 bool AtBoardPace(const State& st) { return st.SpeedIndex == kBoardPaceSpeed; }
 
+bool PlaceAgainBeforeRelease(const State& st) { return !AtBoardPace(st); }
+
 int ControlWait(const State& st, int extraMs) { return st.SpeedWait + (AtBoardPace(st) ? 0 : extraMs); }
 
 BoardPace::BoardPace(State& st) : st_(st) { setWait(0); }

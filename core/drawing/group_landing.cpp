@@ -9,9 +9,10 @@ namespace mipro {
 
 namespace {
 
-// A page paints its input on its next frame: a group that does not show whole yet is read again
-// this often, at most this many times.
-constexpr int kPaintLookMs = 20;
+// A page paints its input on its next frame, and a busy page a frame or two later: a group that
+// does not show whole yet is read again this often (three frames of a 60 Hz page), at most this
+// many times, until two reads agree.
+constexpr int kPaintLookMs = 50;
 constexpr int kMostLooks = 6;
 
 ScreenRect Around(const State& st, const std::vector<PixelLine>& pixels) {

@@ -87,10 +87,9 @@ void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
 
 // A click on the pixel the pointer was just placed on; false when a hand was seen then (its press
 // may have been withheld, or the hand may have clicked elsewhere). At the design's speeds the
-// pointer is placed there again before each button event; at the board's own pace it is not, each
-// placement costing about as much as the click itself: a hand that moved it is seen all the same.
+// pointer is placed there again before each button event.
 bool ClickPixel(Wizard& w, ScreenPoint P) {
-    const bool placeAgain = !AtBoardPace(w.st);
+    const bool placeAgain = PlaceAgainBeforeRelease(w.st);
     if (placeAgain) w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);

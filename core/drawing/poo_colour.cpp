@@ -69,7 +69,7 @@ void pooSetRGB(Wizard& w, std::int32_t& SavePnt, std::int32_t NowPnt, std::int32
         w.pf.pointer.setCursorPos(button);
         w.pf.pointer.leftButtonDown();
         w.pf.clock.sleep(ButtonWait(w));
-        w.pf.pointer.setCursorPos(button);
+        if (PlaceAgainBeforeRelease(w.st)) w.pf.pointer.setCursorPos(button);
         w.pf.pointer.leftButtonUp();
         w.pf.clock.sleep(ButtonWait(w));
     }
