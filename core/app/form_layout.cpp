@@ -85,9 +85,17 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(Button(Control::cmdOPEN, 2, 5940, 1950, "参照..."));
     d.push_back(StatusLabel(2));
 
-    // Page 3: pixel extraction.
+    // Page 3: pixel extraction, and the fewer colours the user may ask for: two rows of three
+    // buttons and the check box between the page text and the status.
     d.push_back(Thumbnail(3, true));
-    d.push_back(PageText(3, 360, 2040, kPageText3));
+    d.push_back(PageText(3, 360, 720, kPageText3));
+    d.push_back(Option(Control::optCOLOURS, 0, 3, 2820, 1200, "減色しない", 1380));
+    d.push_back(Option(Control::optCOLOURS, 1, 3, 4260, 1200, "16色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 2, 3, 5700, 1200, "32色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 3, 3, 2820, 1560, "64色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 4, 3, 4260, 1560, "128色", 1380));
+    d.push_back(Option(Control::optCOLOURS, 5, 3, 5700, 1560, "256色", 1380));
+    d.push_back({{Control::chkDITHER}, ControlKind::CheckBox, 3, 2820, 1920, 4335, 255, "ディザリングする"});
     d.push_back(StatusLabel(3));
 
     // Page 4: the board.
@@ -126,14 +134,16 @@ std::vector<ControlDesign> BuildDesign() {
     d.push_back(Illustration(7, 7, false));
     d.push_back(Illustration(10, 7, false));
     d.push_back(PageText(7, 360, 1140, kPageText7));
+    // The four speeds 300 twips apart, so that the two check boxes and the status fit below them.
     d.push_back(Option(Control::optSPEED, 0, 7, 2820, 1560, "速く描く！", 2295));
-    d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1920, "普通？", 2295));
-    d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2280, "ゆっくり描く♪", 2295));
+    d.push_back(Option(Control::optSPEED, 1, 7, 2820, 1860, "普通？", 2295));
+    d.push_back(Option(Control::optSPEED, 2, 7, 2820, 2160, "ゆっくり描く♪", 2295));
+    d.push_back(Option(Control::optSPEED, 3, 7, 2820, 2460, "掲示板の速さで描く！", 2295));
     d.push_back(Button(Control::cmdDRAW, 7, 5220, 1980, "描画開始"));
-    d.push_back(Choice(Control::chkCHECK, 7, 2640, "描き終わったら確かめて直す"));
-    d.push_back(Choice(Control::chkSTROKE, 7, 2940, "同じ色の横並びを線で描く"));
+    d.push_back(Choice(Control::chkCHECK, 7, 2760, "描き終わったら確かめて直す"));
+    d.push_back(Choice(Control::chkSTROKE, 7, 3060, "同じ色の横並びを線で描く"));
     // Below the two check boxes.
-    d.push_back(StatusLabel(7, 3300, 255));
+    d.push_back(StatusLabel(7, 3390, 255));
     return d;
 }
 

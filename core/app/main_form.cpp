@@ -4,6 +4,7 @@
 #include "drawing/desk_position.h"
 #include "drawing/draw_step.h"
 #include "picture/image_get_step.h"
+#include "pixels/colour_choice.h"
 #include "targeting/board_choice.h"
 #include "targeting/capture_steps.h"
 
@@ -28,6 +29,8 @@ const ClickRoute kClickRoutes[] = {
     {Control::lblVERSION, [](Wizard& w, int) { lblVersion_Click(w); }},
     {Control::optSPEED, optSPEED_Click},
     {Control::cmdOPEN, [](Wizard& w, int) { cmdOPEN_Click(w); }},
+    {Control::optCOLOURS, optCOLOURS_Click},
+    {Control::chkDITHER, [](Wizard& w, int) { chkDITHER_Click(w); }},
     {Control::optBOARD, optBOARD_Click},
     {Control::cmdGETRGB, [](Wizard& w, int) { cmdGETRGB_Click(w); }},
     {Control::cmdGETHOME, [](Wizard& w, int) { cmdGETHOME_Click(w); }},

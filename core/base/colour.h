@@ -10,6 +10,7 @@ namespace mipro {
 constexpr int RedOf(ColourValue c) { return c & 0xFF; }
 constexpr int GreenOf(ColourValue c) { return (c >> 8) & 0xFF; }
 constexpr int BlueOf(ColourValue c) { return (c >> 16) & 0xFF; }
+constexpr ColourValue ColourFromRgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
 
 // The pixel of a 32-bit bitmap, with blue in the low byte and red in bits 16-23, as a Windows
 // 32-bit DIB and a cairo image surface keep it; the top byte is 0. A colour value has its red in

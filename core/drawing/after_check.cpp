@@ -127,7 +127,7 @@ Look LookAgain(Wizard& w, const CanvasCheck& check) {
 // holds is then wrong, and setting colours from it would repeat the fault. So each pass starts from
 // a colour known again: a complete reset, every slider set, the code typed again.
 ListEnd RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelLine>& repairs, int pass,
-                   ScreenPoint& P, PenTrust& pen) {
+                   ScreenPoint& P, PenTrust& pen, BoardPace* pace) {
     ForgetBoardColour(w);
     MemorySource source(repairs);
     ListDrawing how;
@@ -135,6 +135,7 @@ ListEnd RepairPass(Wizard& w, const CanvasCheck& check, const std::vector<PixelL
     how.caption = [pass](int percent) { return RepairCaption(pass, percent); };
     how.keep = [&check](const PixelLine& px) { return check.inside(px.x, px.y); };
     how.pen = &pen;
+    how.pace = pace;
     return DrawPixelList(w, source, how, P);
 }
 
@@ -167,14 +168,14 @@ std::optional<CanvasCheck> ReadCanvasBefore(Wizard& w) {
     return CanvasCheck(std::move(before->canvas), ColourRuleOf(w.st), before->inPlace);
 }
 
-CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen) {
+CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen, BoardPace* pace) {
     if (!check.beforeInPlace()) return {CheckEnd::Moved, {}};
     Look look = LookAgain(w, check);
     if (look.untrusted) return {*look.untrusted, {}};
     for (int pass = 1; pass <= kMostPasses && !look.faults.empty(); ++pass) {
         const std::vector<PixelLine> repairs = check.repairList(look.faults);
         if (repairs.empty()) break;
-        const ListEnd end = RepairPass(w, check, repairs, pass, P, pen);
+        const ListEnd end = RepairPass(w, check, repairs, pass, P, pen, pace);
         if (end != ListEnd::Drawn) return {PassEnd(end), {}};
         const std::size_t before = look.faults.size();
         look = LookAgain(w, check);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/types.h"
+#include "drawing/board_pace.h"
 #include "drawing/canvas_check.h"
 #include "drawing/pen_trust.h"
 #include "wizard/wizard.h"
@@ -41,7 +42,8 @@ struct CheckResult {
 // After the last pixel and before the colour reset; the progress caption shows the check and
 // each repair pass. Every read rests the pointer off the canvas first, and is trusted only when
 // the canvas's surroundings show as when its origin was captured and it is not mostly wrong.
-CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen);
+// At the board's own pace (pace given) the repairs are drawn in groups read back as the list's.
+CheckResult CheckAndRepair(Wizard& w, CanvasCheck& check, ScreenPoint& P, PenTrust& pen, BoardPace* pace);
 
 // At the very end of the run: what could not be mended (how many, and where), or why there was no
 // check, in the caption and a message. Nothing when the canvas is exact.

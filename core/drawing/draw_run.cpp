@@ -6,6 +6,7 @@
 #include "base/nearest_int.h"
 #include "drawing/after_check.h"
 #include "drawing/board_colour.h"
+#include "drawing/board_pace.h"
 #include "drawing/desk_position.h"
 #include "drawing/list_drawing.h"
 #include "drawing/pixel_list_reader.h"
@@ -51,6 +52,8 @@ struct Run {
     std::optional<CanvasCheck> check;  // the canvas as read before the first click
     bool checkUnavailable = false;     // the check was wanted but the canvas could not be read
     PenTrust pen;                      // whether rows may still be drawn as lines
+    std::optional<BoardPace> pace;     // at the board's own pace: the pause as the board takes presses
+    BoardPace* paced() { return pace ? &*pace : nullptr; }
 };
 
 bool AskYes(Wizard& w, const std::string& text, int icon) {
@@ -201,6 +204,7 @@ Route ReplayList(Wizard& w, Run& run) {
     how.keep = [&w](const PixelLine& px) { return Drawable(w, px); };
     if (run.check) how.seen = [&run](const PixelLine& px) { run.check->expect(px); };
     how.pen = &run.pen;
+    how.pace = run.paced();
     return Ended(w, DrawPixelList(w, source, how, run.P));
 }
 
@@ -208,7 +212,7 @@ Route FinishList(Wizard& w, Run& run) {
     w.pf.window.setWindowCaption(ProgressCaption(kFullPercent));
     std::optional<CheckResult> checked;
     if (!OnDesktop(w.st) && run.check) {
-        checked = CheckAndRepair(w, *run.check, run.P, run.pen);
+        checked = CheckAndRepair(w, *run.check, run.P, run.pen, run.paced());
         if (checked->end == CheckEnd::Stopped) return Route::Leave;
         if (checked->end == CheckEnd::ColourNotSet || checked->end == CheckEnd::CanvasCovered) {
             ReportCheck(w, *checked);
@@ -246,6 +250,7 @@ std::int32_t CheckStartDraw(Wizard& w) {
 void RunDraw(Wizard& w) {
     StartRun(w);
     Run run;
+    if (AtBoardPace(w.st)) run.pace.emplace(w.st);
     Route route = Decide(w);
     if (route == Route::Prepare) route = AskCoverage(w);
     if (route == Route::Prepare) ReadCanvasFirst(w, run);

@@ -1,5 +1,6 @@
 #include "drawing/draw_step.h"
 
+#include "drawing/board_pace.h"
 #include "drawing/draw_run.h"
 #include "targeting/board_kinds.h"
 #include "wizard/option_group.h"
@@ -32,6 +33,9 @@ void optSPEED_Click(Wizard& w, int Index) {
             break;
         case 1:
             w.st.SpeedWait = 15;
+            break;
+        case kBoardPaceSpeed:
+            w.st.SpeedWait = 0;
             break;
         default:
             w.st.SpeedWait = 80;

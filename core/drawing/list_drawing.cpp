@@ -1,9 +1,13 @@
 #include "drawing/list_drawing.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "drawing/board_colour.h"
+#include "drawing/board_pace.h"
 #include "drawing/draw_run.h"
+#include "drawing/group_landing.h"
 #include "targeting/board_kinds.h"
 #include "interfaces/dialogs.h"
 #include "targeting/window_checks.h"
@@ -16,6 +20,10 @@ constexpr int kSettleMs = 1500;
 constexpr int kRefocusClickMs = 100;
 constexpr int kFullPercent = 100;
 constexpr std::int32_t kTop = 255;
+// At the board's own pace: the pixels of strokes drawn before a read-back, and how often a
+// group's misses are drawn again before the check after the run is left to them.
+constexpr std::int32_t kGroupPixels = 256;
+constexpr int kMostRedraws = 6;
 
 const std::string kCrLf = "\r\n";
 const std::string kGoOnDrawing = "描画を続けますか？";
@@ -77,13 +85,15 @@ void PaintOnDesktop(Wizard& w, const PixelLine& px, ScreenPoint& P) {
     w.pf.screen.setPixel(w.st.ScreenDC, P.x, P.y, ColourOf(px));
 }
 
-// A click on the pixel; false when a hand was seen then (its press may have been withheld, or the
-// hand may have clicked elsewhere).
+// A click on the pixel the pointer was just placed on; false when a hand was seen then (its press
+// may have been withheld, or the hand may have clicked elsewhere). At the design's speeds the
+// pointer is placed there again before each button event.
 bool ClickPixel(Wizard& w, ScreenPoint P) {
-    w.pf.pointer.setCursorPos(P);
+    const bool placeAgain = PlaceAgainBeforeRelease(w.st);
+    if (placeAgain) w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonDown();
     w.pf.clock.sleep(w.st.SpeedWait);
-    w.pf.pointer.setCursorPos(P);
+    if (placeAgain) w.pf.pointer.setCursorPos(P);
     w.pf.pointer.leftButtonUp();
     w.pf.clock.sleep(w.st.SpeedWait);
     return !HandMoved(w, P.x, P.y);
@@ -137,6 +147,77 @@ ListEnd DrawWithHandCheck(Wizard& w, const Stroke& s, ScreenPoint& P) {
     }
 }
 
+// The percentage drawn, shown in the caption at each new whole per cent.
+struct Progress {
+    const ListDrawing& how;
+    std::int64_t counter = 0;
+    int shownPercent = 0;
+
+    void count(Wizard& w, std::int32_t lines) {
+        counter += lines;
+        const int percent = PercentDone(counter, how.total);
+        if (percent == shownPercent) return;
+        w.pf.window.setWindowCaption(how.caption(percent));
+        shownPercent = percent;
+        w.pf.window.doEvents();
+    }
+};
+
+// The next strokes of the list, as many as reach `most` pixels; false at the list's end.
+bool NextGroup(StrokeReader& strokes, std::int32_t most, std::vector<Stroke>& group) {
+    group.clear();
+    std::int32_t pixels = 0;
+    Stroke s;
+    while (pixels < most && strokes.next(s)) {
+        group.push_back(s);
+        pixels += s.lastX - s.first.x + 1;
+    }
+    return !group.empty();
+}
+
+std::vector<PixelLine> PixelsOf(const std::vector<Stroke>& group) {
+    std::vector<PixelLine> pixels;
+    for (const Stroke& s : group) {
+        const std::vector<PixelLine> row = PixelsOf(s);
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+    return pixels;
+}
+
+ListEnd DrawGroup(Wizard& w, StrokeReader& strokes, const std::vector<Stroke>& group, const ListDrawing& how,
+                  Progress& progress, ScreenPoint& P) {
+    for (const Stroke& s : group) {
+        // A logoff or a signal waits for no percentage: it is let through before every stroke.
+        w.pf.window.deliverSessionEnd();
+        if (const ListEnd end = DrawWithHandCheck(w, s, P); end != ListEnd::Drawn) return end;
+        if (how.pen && !how.pen->drawnInFull(w, s)) strokes.stopJoining();
+        progress.count(w, s.lines);
+    }
+    return ListEnd::Drawn;
+}
+
+// The group's pixels read back: what did not land is clicked again, one pixel at a time, a pace
+// slower each time, until the group shows whole or the redraws run out (the check after the run
+// sees what is left). A pixel in a colour the board did not take as it was set leaves the board's
+// colour unknown: it is brought back to a known one before the redraw.
+ListEnd DrawUntilLanded(Wizard& w, std::vector<PixelLine> pixels, std::optional<std::vector<ColourValue>> before,
+                        BoardPace& pace, ScreenPoint& P) {
+    for (int redraw = 0; before; ++redraw) {
+        Landing landing = LookAfterGroup(w, pixels, *before);
+        if (!landing.seen) break;
+        pace.landed(landing.missed.empty());
+        if (landing.missed.empty() || redraw == kMostRedraws) return ListEnd::Drawn;
+        if (landing.colourWrong) ForgetBoardColour(w);
+        for (const PixelLine& px : landing.missed) {
+            if (const ListEnd end = DrawWithHandCheck(w, {px, px.x, 0}, P); end != ListEnd::Drawn) return end;
+        }
+        pixels = std::move(landing.missed);
+        before = std::move(landing.now);
+    }
+    pace.unseen();
+    return ListEnd::Drawn;
+}
+
 }  // namespace
 
 ScreenPoint DesktopPoint(const State& st, const PixelLine& px) { return {st.DeskPnt.x + px.x, st.DeskPnt.y + px.y}; }
@@ -163,22 +244,15 @@ ListEnd DrawPixelList(Wizard& w, PixelSource& source, const ListDrawing& how, Sc
     const bool lines = w.st.StrokeRuns != False && !OnDesktop(w.st) && !(how.pen && how.pen->givenUp());
     StrokeReader strokes(source, lines, how.keep);
     strokes.seen = how.seen;
-    std::int64_t counter = 0;
-    int shownPercent = 0;
-    Stroke s;
-    while (strokes.next(s)) {
-        // A logoff or a signal waits for no percentage: it is let through before every stroke.
-        w.pf.window.deliverSessionEnd();
-        counter += s.lines;
-        if (const ListEnd end = DrawWithHandCheck(w, s, P); end != ListEnd::Drawn) return end;
-        if (how.pen && !how.pen->drawnInFull(w, s)) strokes.stopJoining();
-
-        const int percent = PercentDone(counter, how.total);
-        if (percent != shownPercent) {
-            w.pf.window.setWindowCaption(how.caption(percent));
-            shownPercent = percent;
-            w.pf.window.doEvents();
-        }
+    const bool paced = how.pace && !OnDesktop(w.st);
+    Progress progress{how};
+    std::vector<Stroke> group;
+    while (NextGroup(strokes, paced ? kGroupPixels : 1, group)) {
+        const std::vector<PixelLine> pixels = paced ? PixelsOf(group) : std::vector<PixelLine>{};
+        const std::optional<std::vector<ColourValue>> before = paced ? LookAtPixels(w, pixels) : std::nullopt;
+        if (const ListEnd end = DrawGroup(w, strokes, group, how, progress, P); end != ListEnd::Drawn) return end;
+        if (!paced) continue;
+        if (const ListEnd end = DrawUntilLanded(w, pixels, before, *how.pace, P); end != ListEnd::Drawn) return end;
     }
     return ListEnd::Drawn;
 }

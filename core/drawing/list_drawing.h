@@ -1,7 +1,8 @@
 // Drawing a pixel list: for each stroke the board's colour is set, the pointer put on the first
 // pixel, the user's hand looked for, and the pixel clicked or the row dragged, the hand looked for
-// again before the stroke counts as drawn; or, on the desktop, the pixel painted. Used for the
-// list itself and for the repairs after the check.
+// again before the stroke counts as drawn; or, on the desktop, the pixel painted. At the board's
+// own pace the strokes go in groups, each read back after it and what did not land drawn again.
+// Used for the list itself and for the repairs after the check.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "base/types.h"
+#include "drawing/board_pace.h"
 #include "drawing/pen_trust.h"
 #include "drawing/strokes.h"
 #include "wizard/wizard.h"
@@ -21,6 +23,7 @@ struct ListDrawing {
     std::function<bool(const PixelLine&)> keep;  // the pixels drawn; the others are passed over
     std::function<void(const PixelLine&)> seen;  // told of every line read, kept or not
     PenTrust* pen = nullptr;                     // where rows drawn as lines are looked at
+    BoardPace* pace = nullptr;                   // at the board's own pace: groups read back
 };
 
 // How drawing a list ended.

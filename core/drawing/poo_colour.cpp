@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "drawing/board_pace.h"
 #include "drawing/pixel_line.h"
 #include "targeting/window_checks.h"
 
@@ -19,7 +20,7 @@ constexpr std::int32_t kResetStopped = -1;
 constexpr std::int32_t kResetDone = 0;
 constexpr std::int32_t kTopTens = 25;
 
-int ButtonWait(const Wizard& w) { return w.st.SpeedWait + kButtonExtraWaitMs; }
+int ButtonWait(const Wizard& w) { return ControlWait(w.st, kButtonExtraWaitMs); }
 
 // The buttons and recorded digits of one colour component.
 struct Channel {
@@ -68,7 +69,7 @@ void pooSetRGB(Wizard& w, std::int32_t& SavePnt, std::int32_t NowPnt, std::int32
         w.pf.pointer.setCursorPos(button);
         w.pf.pointer.leftButtonDown();
         w.pf.clock.sleep(ButtonWait(w));
-        w.pf.pointer.setCursorPos(button);
+        if (PlaceAgainBeforeRelease(w.st)) w.pf.pointer.setCursorPos(button);
         w.pf.pointer.leftButtonUp();
         w.pf.clock.sleep(ButtonWait(w));
     }

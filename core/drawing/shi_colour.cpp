@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "drawing/board_pace.h"
 #include "drawing/pixel_line.h"
 
 namespace mipro {
@@ -25,7 +26,7 @@ constexpr std::int32_t kMostUnitSteps = 2;
 // Drives one slider row with the pause of the chosen speed around every event.
 class SliderHand {
 public:
-    SliderHand(Wizard& w, std::int32_t ry) : w_(w), ry_(ry), wait_(w.st.SpeedWait + kSliderExtraWaitMs) {}
+    SliderHand(Wizard& w, std::int32_t ry) : w_(w), ry_(ry), wait_(ControlWait(w.st, kSliderExtraWaitMs)) {}
 
     void moveTo(std::int32_t x) {
         w_.pf.pointer.setCursorPos({x, ry_});
@@ -38,6 +39,12 @@ public:
     void up() {
         w_.pf.pointer.leftButtonUp();
         pause();
+    }
+    void click(std::int32_t x) {
+        moveTo(x);
+        down();
+        if (PlaceAgainBeforeRelease(w_.st)) moveTo(x);
+        up();
     }
     // A drag: a fresh press at every point it passes and one release at its end.
     void drag(std::initializer_list<std::int32_t> xs) {
@@ -68,10 +75,7 @@ void StepByUnits(Wizard& w, ScreenPoint bar, std::int32_t from, std::int32_t to)
     w.pf.keyboard.shiftDown();
     for (std::int32_t iro = from; iro != to; iro += to > iro ? 1 : -1) {
         const std::int32_t x = KnobColumn(bar.x, iro) + (to > iro ? kBesideKnob : -kBesideKnob);
-        hand.moveTo(x);
-        hand.down();
-        hand.moveTo(x);
-        hand.up();
+        hand.click(x);
     }
     w.pf.keyboard.shiftUp();
 }
@@ -125,11 +129,7 @@ void shiSetRGB(Wizard& w, std::int32_t rx, std::int32_t ry, std::int32_t iro) {
         // Below the first step: a drag from the first pixel off the slider's low end.
         hand.drag({rx, rx - 1});
     } else if (iro >= kLowestClicked && iro <= kHighestClicked) {
-        const std::int32_t x = rx + iro / kUnitsPerPixel - 1;
-        hand.moveTo(x);
-        hand.down();
-        hand.moveTo(x);
-        hand.up();
+        hand.click(rx + iro / kUnitsPerPixel - 1);
     } else if (iro == kNextToTop) {
         hand.drag({lastClick, lastClick + 1});
     } else if (iro == kTop) {

@@ -1,5 +1,9 @@
 #include "pixels/img_analy_step.h"
 
+#include <optional>
+
+#include "base/nearest_int.h"
+#include "pixels/colour_choice.h"
 #include "pixels/pixel_list.h"
 #include "pixels/pixel_sort.h"
 #include "pixels/status_blink.h"
@@ -15,6 +19,7 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 const char* const kCannotCancel = "※この処理はキャンセルできません！";
+const char* const kReducing = "色数を減らしています...";
 const char* const kReading = "ピクセル情報を読み込んでいます...";
 const char* const kSorting = "ピクセル情報の並び替えを行っています...";
 const char* const kDone = "ピクセル情報は取り出し済みです。";
@@ -34,13 +39,18 @@ void ShowStatus(Wizard& w, const std::string& text) {
     w.pf.window.setVisible(label, true);
 }
 
+// A text of work under way, which cannot be cancelled.
+void ShowBusyStatus(Wizard& w, const char* work) { ShowStatus(w, std::string(work) + kCrLf + kCrLf + kCannotCancel); }
+
 void PrepareWindow(Wizard& w) {
     MainWindow& win = w.pf.window;
     w.pf.pointer.setShape(PointerShape::Hourglass);
     win.setEnabled({Control::cmdBACK}, false);
     win.setEnabled({Control::cmdNEXT}, false);
+    EnableColourChoice(w, false);
+    ShowColourChoice(w);
     w.st.CanClose = False;
-    ShowStatus(w, std::string(kReading) + kCrLf + kCrLf + kCannotCancel);
+    ShowBusyStatus(w, w.st.ColourCount != 0 ? kReducing : kReading);
     win.clearThumbnail(w.st.StepNo);
 }
 
@@ -49,6 +59,7 @@ void ReleaseWindow(Wizard& w) {
     w.pf.pointer.setShape(PointerShape::Default);
     EnableFrom(w, {Control::cmdBACK}, w.st.StepDone(w.st.StepNo - 1, 0));
     EnableFrom(w, {Control::cmdNEXT}, w.st.StepDone(w.st.StepNo, 0));
+    EnableColourChoice(w, true);
 }
 
 // The step stays not done: the user is told why and can go back to try again.
@@ -68,22 +79,45 @@ void Finish(Wizard& w) {
     w.st.CanClose = True;
 }
 
+// The picture with the fewer colours page 3 asks for, none when it keeps its own.
+std::optional<Picture> ReducedPicture(Wizard& w) {
+    State& st = w.st;
+    if (st.ColourCount == 0) return std::nullopt;
+    std::optional<Picture> reduced = ReduceColours(st.picIMG, ReductionOf(st));
+    st.ListOnBoardGrid = ToBoolean(ColoursOnBoardGrid(st));
+    ShowBusyStatus(w, kReading);
+    return reduced;
+}
+
+// The list's picture in full in the step's thumbnail: the step-2 thumbnail the progress revealed,
+// or the reduced picture in its place.
+void ShowListedThumbnail(Wizard& w, const std::optional<Picture>& reduced) {
+    const State& st = w.st;
+    if (!reduced) return w.pf.window.copyThumbnail(st.StepNo - 1, st.StepNo);
+    const std::int32_t dw = NearestInt(st.ImgWidth * static_cast<double>(st.ThumbScale));
+    const std::int32_t dh = NearestInt(st.ImgHeight * static_cast<double>(st.ThumbScale));
+    w.pf.window.paintThumbnail(st.StepNo, *reduced, st.ImgWidth, st.ImgHeight, dw, dh);
+}
+
 }  // namespace
 
 void ST03_ImgAnaly(Wizard& w) {
     State& st = w.st;
     MainWindow& win = w.pf.window;
-    if (st.StepDone(st.StepNo, 0) != False) return;
+    // Reduced colours are made again when the board chosen since shows other colours.
+    if (st.StepDone(st.StepNo, 0) != False && !ReductionForOtherBoard(st)) return;
+    st.StepDone(st.StepNo, 0) = False;
 
     PrepareWindow(w);
     if (!MakeWorkFileNames(w)) return Fail(w, kWriteFailed, TempFolderHint(w));
 
     win.doEvents();
+    const std::optional<Picture> reduced = ReducedPicture(w);
     StatusBlink blink(w);
-    if (!WritePixelList(w, blink)) return Fail(w, kWriteFailed, TempFolderHint(w));
-    win.copyThumbnail(st.StepNo - 1, st.StepNo);
+    if (!WritePixelList(w, reduced ? *reduced : st.picIMG, blink)) return Fail(w, kWriteFailed, TempFolderHint(w));
+    ShowListedThumbnail(w, reduced);
 
-    ShowStatus(w, std::string(kSorting) + kCrLf + kCrLf + kCannotCancel);
+    ShowBusyStatus(w, kSorting);
     win.doEvents();
     switch (SortPixelList(w, blink)) {
         case SortOutcome::Sorted:

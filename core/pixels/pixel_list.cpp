@@ -60,7 +60,7 @@ std::int32_t RowsPerStep(std::int32_t imgHeight, float thumbScale) {
     return NearestInt(imgHeight / (imgHeight * static_cast<double>(thumbScale)));
 }
 
-bool WritePixelList(Wizard& w, StatusBlink& blink) {
+bool WritePixelList(Wizard& w, const Picture& picture, StatusBlink& blink) {
     State& st = w.st;
     st.PixCount = 0;
     std::ofstream out(Utf8Path(st.PixFile), std::ios::binary | std::ios::trunc);
@@ -71,7 +71,7 @@ bool WritePixelList(Wizard& w, StatusBlink& blink) {
     for (int y = 0; y < st.ImgHeight; ++y) {
         row.clear();
         for (int x = 0; x < st.ImgWidth; ++x) {
-            colour.Color(st.picIMG.point(x, y));
+            colour.Color(picture.point(x, y));
             const int red = colour.Red(), green = colour.Green(), blue = colour.Blue();
             if (red == kWhite && green == kWhite && blue == kWhite) continue;
             const PixelLine line = FormatPixelLine(red, green, blue, y, x);

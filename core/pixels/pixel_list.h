@@ -18,10 +18,10 @@ PixelLine FormatPixelLine(int red, int green, int blue, int y, int x);
 // Picture rows per progress strip: 1 up to a 140-pixel picture, else the larger side over 140.
 std::int32_t RowsPerStep(std::int32_t imgHeight, float thumbScale);
 
-// Writes PixFile from the ImgWidth x ImgHeight area of picIMG and sets PixCount, revealing the
-// thumbnail strip by strip in picIMGCHK(StepNo) and letting events run after each strip. The
-// lines go straight to the file; the list is never held in memory. False when the file could
-// not be written whole.
-bool WritePixelList(Wizard& w, StatusBlink& blink);
+// Writes PixFile from the ImgWidth x ImgHeight area of `picture` (picIMG, or picIMG with fewer
+// colours) and sets PixCount, revealing the step-2 thumbnail strip by strip in picIMGCHK(StepNo)
+// and letting events run after each strip. The lines go straight to the file; the list is never
+// held in memory. False when the file could not be written whole.
+bool WritePixelList(Wizard& w, const Picture& picture, StatusBlink& blink);
 
 }  // namespace mipro

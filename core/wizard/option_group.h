@@ -9,7 +9,8 @@ namespace mipro {
 constexpr int OptionGroupSize(Control id) {
     switch (id) {
         case Control::optBOARD: return 3;  // oekakiBBS, PaintBBS, a board taking a colour code
-        case Control::optSPEED: return 3;  // fast, normal, slow
+        case Control::optSPEED: return 4;  // fast, normal, slow, the board's own pace
+        case Control::optCOLOURS: return 6;  // the picture's own, 16, 32, 64, 128, 256 colours
         default: return 0;
     }
 }

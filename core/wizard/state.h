@@ -132,8 +132,10 @@ struct State {
     Boolean CanClose = False;  // False while the pixel extraction runs: the window refuses to close
     std::int32_t SoundOn = 0;  // the sound cues play when non-zero; mirrors chkSOUND
     std::string ImgFileName;  // full path of the picture last loaded
-    std::int32_t SpeedIndex = 0;  // the chosen optSPEED button: 0 fast, 1 normal, 2 slow
-    std::int32_t SpeedWait = 0;  // the pause in milliseconds around each click of the draw run: 3, 15 or 80
+    std::int32_t SpeedIndex = 0;  // the chosen optSPEED button: 0 fast, 1 normal, 2 slow, 3 the board's own pace
+    // The pause in milliseconds around each click of the draw run: 3, 15 or 80; at the board's own
+    // pace the run moves it between 0 and 3 as the board takes its presses (drawing/board_pace.h).
+    std::int32_t SpeedWait = 0;
     std::int32_t TwipsX = 0;  // twips per screen pixel across, read from the screen at start
     std::int32_t TwipsY = 0;  // twips per screen pixel down
     std::vector<std::uint8_t> SndEnd, SndEnter, SndCancel, SndClick;  // the WAVE images of the cues
@@ -153,6 +155,11 @@ struct State {
     std::string PixFile;  // the unsorted pixel list, one 15-digit line a pixel
     std::string SortFile;  // the pixel list sorted by colour: what the draw run replays
     std::int32_t PixCount = 0;  // the lines of the pixel list: the non-white pixels
+
+    // The reduction of the picture's colours before its list is made (page 3).
+    std::int32_t ColourCount = 0;  // optCOLOURS: the colours the list is reduced to, 16 to 256; 0 keeps the picture's own
+    Boolean Dithering = False;  // chkDITHER: the reduction mixes its colours by dithering
+    Boolean ListOnBoardGrid = False;  // the list's reduced colours were chosen among PaintBBS's (multiples of 5)
 
     // Targeting and drawing.
     Boolean ClassCheck = False;  // True while InterruptDraw also asks whether a board is under the pointer

@@ -1,7 +1,11 @@
 """Compares the practice board's saved canvas with the picture a run was to draw, and sets the
 run's wall time against the pauses the run prescribes.
 
-usage: e2e_compare.py EXPECTED_PPM CANVAS_BMP BOARD fast|normal|slow ELAPSED_MS GO_ON_ANSWERS CHECK_MS
+usage: e2e_compare.py EXPECTED_PPM CANVAS_BMP BOARD fast|normal|slow|fastest ELAPSED_MS GO_ON_ANSWERS CHECK_MS
+
+fastest is the board's own pace, whose pauses follow the board and prescribe no fixed sum: its
+nominal time is the fast speed's, so elapsed/nominal says how much faster than the fast speed
+the run went (0.25 is four times as fast).
 
 BOARD: oekakiBBS (exact colours), PaintBBS (each component to its nearest multiple of 5),
 PaintBBS-exact (exact colours set by Shift+clicks) or ColourCode-N (exact colours typed as a
@@ -21,7 +25,7 @@ every pixel of the picture matched and nothing was painted beside it.
 import struct
 import sys
 
-SPEED_WAIT_MS = {"fast": 3, "normal": 15, "slow": 80}
+SPEED_WAIT_MS = {"fast": 3, "normal": 15, "slow": 80, "fastest": 3}
 WHITE = (255, 255, 255)
 
 # Fixed pauses of a run: after minimising, the preparation's first pass and its click, the end cue.

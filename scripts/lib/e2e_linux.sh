@@ -67,7 +67,7 @@ mipro_e2e_linux_run() {
     [[ -n "$hand_during" ]] && hand+=(--hand-during "$hand_during")
     [[ -n "$end_at_percent" ]] && hand+=(--end-at-percent "$end_at_percent")
     local how=()
-    mapfile -t how < <(mipro_e2e_step7_options)
+    mapfile -t how < <(mipro_e2e_step3_options; mipro_e2e_step7_options)
     # On a board somebody else shows, the user captures the buttons --at names.
     ((board_on_screen)) || mapfile -t -O "${#how[@]}" how < <(mipro_e2e_opener_options)
     # No session bus here: GTK keeps its settings in memory and leaves accessibility out. The run

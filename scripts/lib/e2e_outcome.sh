@@ -1,7 +1,8 @@
-# What scripts/e2e makes of a run beside the canvas itself: the part of the picture the canvas
-# holds, the options step 7 is given, the board's record of presses and the verdict. Uses the
-# variables scripts/e2e sets (board, board_canvas, board_on_screen, at, canvas_rect, strokes,
-# no_check, exact_colours, code_without_hash, opener, no_closer, expect_mismatch, expect_stop).
+# What scripts/e2e makes of a run beside the canvas itself: the picture the canvas should show and
+# the part of it the canvas holds, the options pages 3, 5 and 7 are given, the board's record of
+# presses and keys and the verdict. Uses the variables scripts/e2e sets (picture, work, board,
+# board_canvas, board_on_screen, at, canvas_rect, colours, dither, strokes, no_check,
+# exact_colours, code_without_hash, opener, no_closer, expect_mismatch, expect_stop).
 
 # The practice boards' canvas when none is asked for, and the part of a picture compared when the
 # canvas's size is not known here.
@@ -26,12 +27,46 @@ mipro_e2e_canvas_part() {
     fi
 }
 
+# The native tree's tool that reduces a picture's colours as page 3 does.
+mipro_e2e_reduce_tool() {
+    echo "$MIPRO_NATIVE_DIR/tests/native/e2e_user/reduce_picture"
+}
+
+# For a Windows run the native tree is built only as far as the tool.
+mipro_e2e_build_reduce_tool() {
+    cmake -S "$MIPRO_ROOT" -B "$MIPRO_NATIVE_DIR" -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$MIPRO_NATIVE_DIR" -j"$MIPRO_JOBS" --target reduce_picture
+}
+
+# What the picture should leave on the canvas, as a PPM file: its part on the canvas, on white;
+# with --colours the picture with its colours reduced as page 3 reduces them.
+mipro_e2e_expected_picture() {
+    local out="$1" drawn="${picture}[0]"
+    if [[ -n "$colours" ]]; then
+        local tool
+        tool="$(mipro_e2e_reduce_tool)"
+        [[ -x "$tool" ]] || { echo "e2e: $tool is missing; build the native tree first" >&2; exit 2; }
+        local how=("$colours")
+        ((dither)) && how+=(--dither)
+        "$tool" "$picture" "$work/reduced.bmp" "${how[@]}"
+        drawn="$work/reduced.bmp"
+    fi
+    convert "$drawn" -background white -alpha remove -alpha off -crop "$(mipro_e2e_canvas_part)+0+0" +repage "$out"
+}
+
 # Says so when only a part of the picture is compared: the rest lies outside the canvas.
 mipro_e2e_tell_canvas_part() {
     local picture="$1" part="$2" whole kept
     whole="$(identify -format '%wx%h' "${picture}[0]")"
     kept="$(identify -format '%wx%h' "$part")"
     [[ "$whole" == "$kept" ]] || echo "e2e: the picture ($whole) is larger than the canvas: its $kept part is compared"
+}
+
+# Page 3's reduction for the driver.
+mipro_e2e_step3_options() {
+    [[ -n "$colours" ]] && printf '%s\n' --colours "$colours"
+    ((dither)) && printf '%s\n' --dither
+    return 0
 }
 
 # Page 5's and step 7's check boxes for the driver.

@@ -34,7 +34,7 @@ mipro_e2e_windows_run() {
     [[ -n "$hand_at_percent" ]] && hand=(--hand-at-percent "$hand_at_percent")
     [[ -n "$hand_during" ]] && hand+=(--hand-during "$hand_during")
     local how=()
-    mapfile -t how < <(mipro_e2e_step7_options)
+    mapfile -t how < <(mipro_e2e_step3_options; mipro_e2e_step7_options)
     how+=(--canvas "$(mipro_e2e_board_canvas)")
     [[ -n "$busy" ]] && how+=(--busy "$busy")
     [[ -n "$busy_ms" ]] && how+=(--busy-ms "$busy_ms")

@@ -53,7 +53,7 @@ int main() {
     for (int run = 0; run < kRuns; ++run) {
         mipro::StatusBlink blink(w);
         const auto start = Clock::now();
-        if (!mipro::WritePixelList(w, blink)) return 1;
+        if (!mipro::WritePixelList(w, w.st.picIMG, blink)) return 1;
         const auto written = Clock::now();
         const auto sorting = desk.files.startSort(w.st.PixFile, w.st.SortFile);
         if (!sorting || !sorting->hasEnded() || !sorting->succeeded()) return 1;

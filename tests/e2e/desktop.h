@@ -81,6 +81,10 @@ public:
     // The controls of frmMAIN: shown and enabled, and pressed as a user does.
     virtual bool available(ControlRef c) = 0;
     virtual void press(ControlRef c) = 0;
+    // Whether mipro has put the pointer on the control, as it puts it on Next once a step is done:
+    // a press made with the pointer before then can lose its release to that move. An edition
+    // whose presses do not use the pointer need not wait for it.
+    virtual bool pointerParkedOn(ControlRef) { return true; }
     // What a text box of frmMAIN shows (UTF-8), read as a user can: looked at or copied out.
     virtual std::string text(ControlRef c) = 0;
 

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "pixels/colour_choice.h"
 #include "tests/e2e/require.h"
+#include "wizard/option_group.h"
 
 namespace mipro::testing {
 
@@ -11,7 +13,8 @@ namespace {
 
 const std::array<std::string, 3> kBoards = {"oekakiBBS", "PaintBBS", "ColourCode"};
 const std::array<std::string, 3> kOpeners = {"none", "button", "window"};
-const std::array<std::string, 3> kSpeeds = {"fast", "normal", "slow"};
+// As page 7 orders its speed buttons: fastest is the board's own pace.
+const std::array<std::string, 4> kSpeeds = {"fast", "normal", "slow", "fastest"};
 constexpr std::size_t kPositionals = 4;
 
 // The option button for `name` among `names`.
@@ -28,6 +31,15 @@ int NumberOf(const std::string& text, const std::string& option) {
     const long n = std::strtol(text.c_str(), &end, 10);
     Require(!text.empty() && *end == '\0', option + " takes a number, not " + text);
     return static_cast<int>(n);
+}
+
+// The optCOLOURS button that reduces to `text` colours.
+int ColoursButtonOf(const std::string& text) {
+    const int colours = NumberOf(text, "--colours");
+    for (int index = 1; index < OptionGroupSize(Control::optCOLOURS); ++index) {
+        if (ColourCountOf(index) == colours) return index;
+    }
+    Fail("--colours takes 16, 32, 64, 128 or 256, not " + text);
 }
 
 HandDuring HandMomentOf(const std::string& text) {
@@ -51,6 +63,8 @@ std::vector<OptionRow> CommonOptions(RunOptions& o) {
              o.endHow = v.substr(0, comma);
              o.endAtPercent = NumberOf(v.substr(comma + 1), "--end-at-percent");
          }},
+        {"--colours", true, [&o](const std::string& v) { o.coloursIndex = ColoursButtonOf(v); }},
+        {"--dither", false, [&o](const std::string&) { o.dither = true; }},
         {"--strokes", false, [&o](const std::string&) { o.strokes = true; }},
         {"--no-check", false, [&o](const std::string&) { o.check = false; }},
         {"--exact-colours", false, [&o](const std::string&) { o.exactColours = true; }},

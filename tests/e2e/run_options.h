@@ -2,8 +2,8 @@
 //
 //   DRIVER [the edition's leading arguments] PICTURE CANVAS_BMP oekakiBBS|PaintBBS|ColourCode
 //          fast|normal|slow [--hand-at-percent P] [--hand-during colour-change|reset]
-//          [--end-at-percent HOW,P] [--strokes] [--no-check] [--exact-colours]
-//          [--opener none|button|window] [--no-closer] [--code-without-hash]
+//          [--end-at-percent HOW,P] [--colours N] [--dither] [--strokes] [--no-check]
+//          [--exact-colours] [--opener none|button|window] [--no-closer] [--code-without-hash]
 //          [the edition's own options]
 //
 // An option every edition knows is one row of the table in run_options.cpp and one field here;
@@ -31,7 +31,7 @@ struct RunOptions {
     std::string canvasFile;  // where the board's canvas is saved after the run (24-bit BMP)
     std::string boardName;   // oekakiBBS, PaintBBS or ColourCode
     int boardIndex = 0;      // its option button on step 4
-    int speedIndex = 0;      // fast, normal, slow: the option button on step 7
+    int speedIndex = 0;      // fast, normal, slow, fastest: the option button on step 7
     // Once the caption shows this per cent, a hand moves the mouse; -1: nobody touches it.
     int handAtPercent = -1;
     HandDuring handDuring = HandDuring::Nothing;
@@ -39,6 +39,10 @@ struct RunOptions {
     // the connection to the window system cut); -1: the run goes to its end.
     int endAtPercent = -1;
     std::string endHow;
+    // Page 3's reduction: the optCOLOURS button of N colours (0: the picture's own colours, the
+    // button mipro starts with) and the dithering box.
+    int coloursIndex = 0;
+    bool dither = false;
     // Step 7's check boxes: runs of one colour drawn as lines (--strokes), the check after the run
     // left off (--no-check).
     bool strokes = false;

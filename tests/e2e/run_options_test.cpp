@@ -25,6 +25,9 @@ TEST(RunOptions, ReadsThePositionalArgumentsAndTheCommonOptions) {
     EXPECT_EQ(o.boardIndex, 1);
     EXPECT_EQ(o.speedIndex, 2);
     EXPECT_EQ(o.handAtPercent, 50);
+    std::vector<std::string> fastest = Args({});
+    fastest[3] = "fastest";
+    EXPECT_EQ(ParseRunOptions(fastest, {}).speedIndex, 3);
 }
 
 TEST(RunOptions, NobodyTouchesTheMouseUnlessAsked) {
@@ -44,6 +47,16 @@ TEST(RunOptions, StepSevensCheckBoxesStayAsMiproSetsThemUnlessAsked) {
     const RunOptions asked = ParseRunOptions(Args({"--no-check", "--strokes"}), {});
     EXPECT_TRUE(asked.strokes);
     EXPECT_FALSE(asked.check);
+}
+
+TEST(RunOptions, PageThreesReductionIsOffUnlessAsked) {
+    const RunOptions plain = ParseRunOptions(Args({}), {});
+    EXPECT_EQ(plain.coloursIndex, 0);
+    EXPECT_FALSE(plain.dither);
+    const RunOptions asked = ParseRunOptions(Args({"--colours", "32", "--dither"}), {});
+    EXPECT_EQ(asked.coloursIndex, 2);
+    EXPECT_TRUE(asked.dither);
+    EXPECT_EQ(ParseRunOptions(Args({"--colours", "256"}), {}).coloursIndex, 5);
 }
 
 TEST(RunOptions, PassesAnEditionsOwnOptionsToIt) {
@@ -90,6 +103,8 @@ TEST(RunOptions, StopsTheDriverOnAMistake) {
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent"}, "lacks its value"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-at-percent", "half"}, "takes a number"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--hand-during", "drawing"}, "takes colour-change or reset"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--colours", "100"}, "takes 16, 32, 64, 128 or 256"},
+        {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--colours", "many"}, "takes a number"},
         {{"a.gif", "c.bmp", "ColourCode", "fast", "--opener", "tab"}, "--opener"},
         {{"a.gif", "c.bmp", "oekakiBBS", "fast", "--exact-colours"}, "a choice of PaintBBS"},
         {{"a.gif", "c.bmp", "PaintBBS", "fast", "--opener", "button"}, "choices of ColourCode"},

@@ -201,7 +201,21 @@ void ScriptedUser::choosePicture() {
 void ScriptedUser::extractPixels() {
     pressNext();
     waitForNext("the extraction did not end");
+    chooseColours();
     offerMain("step3");
+}
+
+// Page 3's reduction as asked, once mipro has put the pointer on Next. The dithering box first:
+// while the picture keeps its colours it changes nothing, so the extraction runs again once, for
+// the count.
+void ScriptedUser::chooseColours() {
+    if (!options_.dither && options_.coloursIndex == 0) return;
+    Require(WaitUntil([&] { return desktop_.pointerParkedOn({Control::cmdNEXT}); }, kStepTimeout),
+            "the pointer was not put on Next after the extraction");
+    if (options_.dither) press({Control::chkDITHER});
+    if (options_.coloursIndex == 0) return;
+    press({Control::optCOLOURS, options_.coloursIndex});
+    waitForNext("the extraction with fewer colours did not end");
 }
 
 // Step 4: the board's option button.

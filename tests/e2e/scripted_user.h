@@ -44,6 +44,7 @@ private:
     void startMipro();
     void choosePicture();
     void extractPixels();
+    void chooseColours();
     void chooseBoard();
     void captureColourControls();
     void captureCanvas();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board_run_fixture.h"
@@ -71,6 +72,19 @@ protected:
                 desk.pointer.userMoves({900, 700});
             }
         };
+    }
+
+    // oekakiBBS takes a press on blue's tens-up arrow that mipro never sent (as a busy board that
+    // took a press twice). It comes from the board, not from a hand: the pointer is back where
+    // mipro left it.
+    void BoardTakesAPressOnBluesTensUp() {
+        const ScreenPoint mipros = desk.pointer.position();
+        const bool guards = std::exchange(desk.pointer.guardsHand, false);
+        desk.pointer.userMoves(board->arrowPoint(board::Channel::Blue, board::Arrow::TensUp));
+        desk.pointer.leftButtonDown();
+        desk.pointer.leftButtonUp();
+        desk.pointer.userMoves(mipros);
+        desk.pointer.guardsHand = guards;
     }
 
     std::vector<std::string> Questions() const {

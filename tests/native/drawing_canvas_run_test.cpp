@@ -4,8 +4,6 @@
 // page 6.
 #include "canvas_run_fixture.h"
 
-#include <utility>
-
 #include "app/frame.h"
 #include "board/board_picture.h"
 #include "drawing/canvas_check.h"
@@ -143,14 +141,7 @@ TEST_F(CanvasRunTest, AColourTheBoardTookOtherwiseIsMendedFromAColourKnownAgain)
         const bool lastColourSet = d.PooRTens == 25 && d.PooROnes == 5 && d.PooGTens == 0 && d.PooGOnes == 0 &&
                                    d.PooBTens == 0 && d.PooBOnes == 0;
         if (pressed || !lastColourSet || board->value(board::Channel::Blue) != 0) return;
-        // The press comes from the board, not from a hand: the pointer is where mipro left it.
-        const ScreenPoint mipros = desk.pointer.position();
-        const bool guards = std::exchange(desk.pointer.guardsHand, false);
-        desk.pointer.userMoves(board->arrowPoint(board::Channel::Blue, board::Arrow::TensUp));
-        desk.pointer.leftButtonDown();
-        desk.pointer.leftButtonUp();
-        desk.pointer.userMoves(mipros);
-        desk.pointer.guardsHand = guards;
+        BoardTakesAPressOnBluesTensUp();
         pressed = true;
     };
     const Picture p = BandedPicture();

@@ -176,6 +176,10 @@ TEST_F(Frame, SpeedButtonsSetTheWait) {
     EXPECT_EQ(w.st.SpeedIndex, 1);
     optSPEED_Click(w, 2);
     EXPECT_EQ(w.st.SpeedWait, 80);
+    // The board's own pace starts with no pause.
+    optSPEED_Click(w, 3);
+    EXPECT_EQ(w.st.SpeedWait, 0);
+    EXPECT_EQ(w.st.SpeedIndex, 3);
     optSPEED_Click(w, 9);
     EXPECT_EQ(w.st.SpeedWait, 80);
     EXPECT_EQ(w.st.SpeedIndex, 9);

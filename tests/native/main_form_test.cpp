@@ -38,6 +38,8 @@ const Route kRoutes[] = {
      [](Wizard& w, sim::SimDesktop& d) { return d.window.aboutShown() == 1 && d.window.aboutTitle() == w.st.AppTitle; }},
     {"the slow speed", {Control::optSPEED, 2}, 7,
      [](Wizard& w, auto&) { return w.st.SpeedWait == 80 && w.st.SpeedIndex == 2; }},
+    {"32 colours", {Control::optCOLOURS, 2}, 3, [](Wizard& w, auto&) { return w.st.ColourCount == 32; }},
+    {"dithering", {Control::chkDITHER}, 3, [](Wizard& w, auto&) { return w.st.Dithering == True; }},
     {"PaintBBS", {Control::optBOARD, 1}, 4, [](Wizard& w, auto&) { return w.st.BoardKind == 1; }},
     {"the browse button", {Control::cmdOPEN}, 2,
      [](Wizard&, sim::SimDesktop& d) { return d.dialogs.requests.size() == 1; }},

@@ -213,6 +213,13 @@ bool XDesktop::available(ControlRef c) {
 
 void XDesktop::press(ControlRef c) { x_.clickAt(Centre(rectOf(c))); }
 
+// mipro parks the pointer on a button away from its middle, where the hand presses it.
+bool XDesktop::pointerParkedOn(ControlRef c) {
+    const ScreenRect r = rectOf(c);
+    const ScreenPoint p = pointer();
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom && !(p == Centre(r));
+}
+
 std::string XDesktop::text(ControlRef c) {
     x_.clickAt(Centre(rectOf(c)));
     std::string copied;

@@ -51,6 +51,7 @@ public:
     std::optional<bool> keptAbove() override;
 
     bool available(ControlRef c) override;
+    bool pointerParkedOn(ControlRef c) override;
     void press(ControlRef c) override;
     // Selected and copied, as a user takes a text out of a box.
     std::string text(ControlRef c) override;
