@@ -13,9 +13,10 @@ constexpr int kBoardPaceSpeed = 3;
 
 bool AtBoardPace(const State& st);
 
-// Whether a click places the pointer again on its point before the release, as the design does.
-// At the board's own pace it does not: the placement costs about as much as the click, and a hand
-// that moved the pointer is seen after the click all the same.
+// Whether a click places the pointer again on the point it already stands on, before its release
+// (and, on a pixel, before its press), as the design does. At the board's own pace it does not:
+// each placement costs about as much as the click, and a hand that moved the pointer is seen after
+// the click all the same.
 bool PlaceAgainBeforeRelease(const State& st);
 
 // The pause around a click on a board's colour control: SpeedWait and the control's extra pause.
