@@ -3,6 +3,8 @@
 // pointer shape over the program's windows.
 #pragma once
 
+#include <chrono>
+
 #include "base/hand_guard.h"
 #include "editions/linux/x11_connection.h"
 #include "interfaces/pointer.h"
@@ -33,6 +35,7 @@ private:
 
     void move(ScreenPoint p);
     Reading read();
+    Reading recentReading();
     void button(bool press, ScreenPoint now, HandGuard::Send send);
     // Tells of an injected event XTest refused (its result is 0).
     void injected(int accepted);
@@ -42,6 +45,8 @@ private:
     HandGuard guard_;
     bool refusal_told_ = false;
     bool leftSent_ = false;  // the left button as the program's last event left it
+    Reading last_;           // the server's latest answer, and when it came
+    std::chrono::steady_clock::time_point lastAt_;
 };
 
 }  // namespace mipro::linux_x11
