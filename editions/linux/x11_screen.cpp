@@ -24,6 +24,8 @@ namespace {
 constexpr ColourValue kBlack = 0x000000;
 // The longest resource text read from the root window, in 32-bit units.
 constexpr long kLongestResources = 1L << 20;
+// How long the window windowFromPoint named stands as a window (see X11Screen::named).
+constexpr auto kNamedWindowStands = std::chrono::milliseconds(1);
 
 // Every other pixel, in a pattern fixed to the screen: (x + y) even.
 constexpr int kCheckerSize = 2;
@@ -89,13 +91,24 @@ double X11Screen::dotsPerInch() {
 WindowHandle X11Screen::windowFromPoint(ScreenPoint p) {
     Display* display = x_.display();
     const Window topLevel = topLevelAt(p);
-    if (topLevel == None) return static_cast<WindowHandle>(x_.root());
-    if (const auto known = clients_.find(topLevel); known != clients_.end()) return known->second;
+    if (topLevel == None) return named(static_cast<WindowHandle>(x_.root()));
+    if (const auto known = clients_.find(topLevel); known != clients_.end()) return named(known->second);
     // A window manager marks its client a moment after framing it: a frame without one is asked again.
     const Window client = ClientWindowIn(display, topLevel);
-    if (client == None) return static_cast<WindowHandle>(topLevel);
+    if (client == None) return named(static_cast<WindowHandle>(topLevel));
     clients_[topLevel] = client;
-    return static_cast<WindowHandle>(client);
+    return named(static_cast<WindowHandle>(client));
+}
+
+// The run's check on every pixel asks whether the window just named under it is still a window
+// before it takes its class: the server's answer a moment ago stands for that, and the pixel's
+// events wait one round trip less behind a busy server. (A client named through its frame goes
+// with the frame: its window manager takes the frame away when the client goes.) Older answers are
+// asked again.
+WindowHandle X11Screen::named(WindowHandle h) {
+    last_named_ = h;
+    named_at_ = std::chrono::steady_clock::now();
+    return h;
 }
 
 // The server's answer where it is a window that shows pixels, else the children looked through.
@@ -111,6 +124,7 @@ XWindow X11Screen::topLevelAt(ScreenPoint p) {
 }
 
 bool X11Screen::isWindow(WindowHandle h) {
+    if (h != 0 && h == last_named_ && std::chrono::steady_clock::now() - named_at_ < kNamedWindowStands) return true;
     XWindowAttributes attributes{};
     return h != None && XGetWindowAttributes(x_.display(), static_cast<Window>(h), &attributes) != 0;
 }

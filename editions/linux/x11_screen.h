@@ -2,6 +2,7 @@
 // the screen, and reading its pixels.
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <unordered_map>
 
@@ -36,6 +37,7 @@ public:
     // in one question where it can answer, and what does not change while a window lives (the
     // client found in a frame, a window's class, whether it shows pixels) is kept once known.
     WindowHandle windowFromPoint(ScreenPoint p) override;
+    // A window windowFromPoint has just named is one without asking again (see named).
     bool isWindow(WindowHandle h) override;
     std::string className(WindowHandle h) override;
 
@@ -78,6 +80,7 @@ private:
     // The context, or null for a context that is not (or no longer) ours.
     const Context* context(DeviceContext dc) const;
     XWindow topLevelAt(ScreenPoint p);
+    WindowHandle named(WindowHandle h);
 
     X11Connection& x_;
     PixelMasks masks_;
@@ -89,6 +92,8 @@ private:
     std::unordered_map<XWindow, XWindow> clients_;     // a frame's client window, once found
     std::unordered_map<XWindow, std::string> classes_;  // a window's class, once it has one
     std::unordered_map<XWindow, bool> shows_pixels_;    // whether a top-level window is InputOutput
+    WindowHandle last_named_ = 0;                        // windowFromPoint's last answer, and when
+    std::chrono::steady_clock::time_point named_at_;
 };
 
 }  // namespace mipro::linux_x11
