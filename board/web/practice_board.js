@@ -17,6 +17,8 @@
 // of the report practice-board.exe writes (board/report.h) joined by " | ":
 //   練習ボード - oekakiBBS | tool T | presses C K T P B | stray N M | busy N K D | busy_ms N D
 //   | window_presses N | keys F E S D | codes N
+// It shows the record at most every 100 ms (RECORD_INTERVAL_MS), so a reader reads it once the page
+// has been left alone that long.
 "use strict";
 
 // ---- Points, rectangles and pictures, in board pixels: (0, 0) is the board's top-left corner ----
@@ -1285,6 +1287,9 @@ function boardTitle(kind) {
 }
 
 const RECORD_SEPARATOR = " | ";
+// The record goes into the title at most this often: a title changed at every press has the
+// browser redraw its window's title as often, a load on the machine that no painter gives it.
+const RECORD_INTERVAL_MS = 100;
 
 // ---- The page: shows the board and hands it the left button's, the pointer's and the keys' input ----
 
@@ -1296,6 +1301,8 @@ class BoardPage {
     this.title = boardTitle(options.setup.kind);
     this.board = new Board(options.setup);
     this.redrawPending = false;
+    this.recordShownAt = -Infinity;
+    this.recordTimer = null;
     const size = this.board.layout.boardSize;
     element.width = size.width;
     element.height = size.height;
@@ -1361,7 +1368,7 @@ class BoardPage {
   // Applies a change to the board and shows the board as it is then at the next frame.
   change(apply) {
     apply();
-    this.showRecord();
+    this.showRecordSoon();
     if (this.redrawPending) return;
     this.redrawPending = true;
     requestAnimationFrame(() => {
@@ -1370,9 +1377,26 @@ class BoardPage {
     });
   }
 
+  // The record at once when it was last shown long enough ago, else when that time is up; a
+  // page left alone shows the whole record within RECORD_INTERVAL_MS of the last change.
+  showRecordSoon() {
+    if (this.recordTimer !== null) return;
+    const wait = this.recordShownAt + RECORD_INTERVAL_MS - performance.now();
+    if (wait <= 0) {
+      this.showRecord();
+      return;
+    }
+    this.recordTimer = setTimeout(() => {
+      this.recordTimer = null;
+      this.showRecord();
+    }, wait);
+  }
+
   showRecord() {
     const title = [this.title, ...this.board.record()].join(RECORD_SEPARATOR);
-    if (document.title !== title) document.title = title;
+    if (document.title === title) return;
+    document.title = title;
+    this.recordShownAt = performance.now();
   }
 
   // Only the part that changed since the last frame is put on the page, as a painter repaints
