@@ -6,7 +6,7 @@
 // each edition's driver implements.
 //
 // It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
-// "elapsed_ms N" (from the press of "描画開始" to the end of the run), "check_ms N" (how long of it the
+// "elapsed_ms N" (from the release of "描画開始", when the button acts, to the end of the run), "check_ms N" (how long of it the
 // caption read " 描画を確認しています..." with the pointer resting left of the canvas: mipro reading
 // the canvas back for its check) and, for each question "描画を止めますか？" answered No so that the
 // preparation is tried again, "retry_answer TEXT".
