@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "x_test_display.h"
 
@@ -74,6 +75,28 @@ TEST_F(X11ScreenTest, AClientMarkedLaterAndAClassSetLaterAreFoundThen) {
     SetClass(client, "firefox", "firefox");
     EXPECT_EQ(screen.windowFromPoint(kInBrowser), Handle(client));
     EXPECT_EQ(screen.className(Handle(client)), "firefox");
+}
+
+// The window just named under a point stands as a window for a moment only: one gone since is no
+// window once the server is asked again.
+TEST_F(X11ScreenTest, AWindowGoneSinceItWasNamedIsNoWindowOnceAskedAgain) {
+    XSetWindowAttributes a{};
+    a.override_redirect = True;
+    const Window browser = XCreateWindow(display, root, kBrowser.x, kBrowser.y, kBrowser.width, kBrowser.height, 0,
+                                         CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect, &a);
+    XMapRaised(display, browser);
+    XSync(display, False);
+    X11Screen screen(system);
+    const WindowHandle found = screen.windowFromPoint(kInBrowser);
+    ASSERT_EQ(found, Handle(browser));
+
+    XDestroyWindow(display, browser);
+    XSync(display, False);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (screen.isWindow(found) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_FALSE(screen.isWindow(found));
 }
 
 // A window that shows no pixels (InputOnly) over the point is looked through.
