@@ -295,8 +295,7 @@ long long ScriptedUser::draw() {
     chooseHowToDraw();
     offerMain("step7");
     moveMainClear();
-    Require(WaitUntil([&] { return desktop_.available({Control::cmdDRAW}); }, kStepTimeout),
-            "\"描画開始\" did not become available");
+    awaitAvailable({Control::cmdDRAW});
     desktop_.press({Control::cmdDRAW});
     const auto start = std::chrono::steady_clock::now();
     Settle();
@@ -428,9 +427,13 @@ void ScriptedUser::moveMainClear() {
 }
 
 void ScriptedUser::press(ControlRef c) {
-    Require(WaitUntil([&] { return desktop_.available(c); }, kStepTimeout), "a control did not become available");
+    awaitAvailable(c);
     desktop_.press(c);
     Settle();
+}
+
+void ScriptedUser::awaitAvailable(ControlRef c) {
+    Require(WaitUntil([&] { return desktop_.available(c); }, kStepTimeout), "a control did not become available");
 }
 
 void ScriptedUser::pressNext() { press({Control::cmdNEXT}); }

@@ -6,9 +6,9 @@
 // each edition's driver implements.
 //
 // It prints "board_window L T W H", "go_on_answers K" (questions "描画を続けますか？" answered Yes),
-// "elapsed_ms N" (from the release of "描画開始", when the button acts, to the end of the run), "check_ms N" (how long of it the
-// caption read " 描画を確認しています..." with the pointer resting left of the canvas: mipro reading
-// the canvas back for its check) and, for each question "描画を止めますか？" answered No so that the
+// "elapsed_ms N" (from the release of "描画開始", when the button acts, to the end of the run),
+// "check_ms N" (how long of it the caption read " 描画を確認しています..." with the pointer resting
+// left of the canvas: mipro reading the canvas back for its check) and, for each question "描画を止めますか？" answered No so that the
 // preparation is tried again, "retry_answer TEXT".
 // On step 6 it reads the canvas size mipro found ("canvas_found W H"), which on a practice board
 // must be the board's (where mipro found none and says so, the note is closed: "size_note TEXT");
@@ -66,6 +66,7 @@ private:
 
     // The hand on the controls and the magnifier.
     void press(ControlRef c);
+    void awaitAvailable(ControlRef c);
     void pressNext();
     void waitForNext(const std::string& what);
     void lineUp(const std::vector<ScreenPoint>& squares, const std::string& shot);
